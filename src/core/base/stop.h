@@ -1,0 +1,33 @@
+// The program's one way to end on a fatal inconsistency.
+//
+// A fatal case prints its message on standard output and calls stop(status),
+// which throws ProgramStop. main() and every GUI callback catch it and leave
+// the process with that status, so no exception ever crosses C frames, and
+// tests can assert on the status instead of losing the process.
+#pragma once
+
+#include <exception>
+#include <string>
+
+#define PIMLO_PRINTF(fmt_index, first_arg) __attribute__((format(printf, fmt_index, first_arg)))
+
+struct ProgramStop : std::exception {
+  explicit ProgramStop(int exit_status);
+  const char* what() const noexcept override;
+
+  int status;
+
+ private:
+  std::string text_;
+};
+
+// Ends the program with `status`. Never returns.
+[[noreturn]] void stop(int status);
+
+// Prints a printf-style message on standard output, flushes it, then stops
+// with `status`. The message is printed exactly as formatted.
+[[noreturn]] void fail(int status, const char* fmt, ...) PIMLO_PRINTF(2, 3);
+
+// Prints a message that reports a failure on standard output and flushes it;
+// unlike trace() it is always printed. Used for the non-fatal cases too.
+void say(const char* fmt, ...) PIMLO_PRINTF(1, 2);

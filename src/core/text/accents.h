@@ -1,0 +1,16 @@
+// Accent sequences ("\'e" for e acute ...) and their removal. All functions
+// work in place on CP1252 text and cannot fail: unknown sequences stay.
+#pragma once
+
+#include <string>
+
+// Prepares a line for display: tabs to 8 spaces, accent sequences to CP1252
+// letters, typographic quotes and the en dash to ASCII.
+void DECODE_ACCENTS(std::string& s);
+
+// DECODE_ACCENTS, then French spacing with no-break spaces (lesson text view).
+void DECODE1_ACCENTS(std::string& s);
+
+// Reduces `s` to unaccented letters, for comparisons and sorting; the
+// ligatures become two letters.
+void RM_ACCENTS(std::string& s);

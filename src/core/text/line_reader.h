@@ -1,0 +1,54 @@
+// Reading a text file line by line by byte offset.
+//
+// Every text file of the program is read through aln_getline: the caller keeps
+// the offset `nc` of a line and may come back to it at any time by passing the
+// same offset again. The reader keeps a window of the file in memory and only
+// repositions when `nc` leaves it, so a sequential pass is one buffered read,
+// never a seek or a read per byte.
+//
+// Each line is delivered without its line end, tabs expanded to 8 spaces, NUL
+// bytes dropped; a line holding complete UTF-8 sequences (and no byte that is
+// not UTF-8) is converted to CP1252 when CP1252 can hold it.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class LineReader {
+ public:
+  LineReader() = default;
+  explicit LineReader(const std::string& path) { open(path); }
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+  LineReader(LineReader&& other) noexcept;
+  LineReader& operator=(LineReader&& other) noexcept;
+
+  // Opens `path` for reading. Returns false (and leaves the reader closed)
+  // when it cannot be opened.
+  bool open(const std::string& path);
+  void close();
+  bool is_open() const { return fd_ >= 0; }
+
+  // Forgets the buffered window; call it after the file was written through
+  // another handle so that the next read sees the new bytes.
+  void invalidate() { window_start_ = window_end_ = 0; }
+
+  // Reads the byte at `offset`; -1 at end of file or on a read error.
+  int byte_at(long offset);
+
+ private:
+  bool fill(long offset);
+
+  int fd_ = -1;
+  std::vector<char> window_;
+  long window_start_ = 0;  // file offset of window_[0]
+  long window_end_ = 0;    // one past the last valid byte
+};
+
+// Reads the line that starts at byte offset `nc` into `ss`.
+// Returns its length in bytes (0 for an empty line), -1 if `nc` is not a
+// position of the file (negative), -2 at end of file; on -1 and -2 `ss` is
+// empty and `nc` unchanged. On success `nc` is the offset of the next line.
+long aln_getline(long& nc, std::string& ss, LineReader& fp);

@@ -1,0 +1,30 @@
+// A fresh temporary working directory for each test: the test runs with it as
+// the current directory, and it is removed afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+class Sandbox : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  const std::string& dir() const { return dir_; }
+
+ private:
+  std::string dir_;
+  std::string previous_dir_;
+};
+
+// Writes `bytes` to `path` exactly, creating parent directories.
+void write_file(const std::string& path, const std::string& bytes);
+
+// Reads the whole file; fails the test when it cannot be read.
+std::string read_file(const std::string& path);
+
+bool file_exists(const std::string& path);
+
+// Sets the modification time of `path` to `seconds` since the epoch.
+void set_mtime(const std::string& path, long seconds);
