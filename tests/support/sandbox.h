@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/stop.h"
+
 #include <string>
 
 class Sandbox : public ::testing::Test {
@@ -28,3 +30,15 @@ bool file_exists(const std::string& path);
 
 // Sets the modification time of `path` to `seconds` since the epoch.
 void set_mtime(const std::string& path, long seconds);
+
+// Runs `action` and returns the status it stopped the program with, or -1
+// when it returned normally.
+template <typename Action>
+int stop_status(Action&& action) {
+  try {
+    action();
+  } catch (const ProgramStop& stopped) {
+    return stopped.status;
+  }
+  return -1;
+}
