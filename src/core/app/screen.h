@@ -1,0 +1,46 @@
+// The seam between the program and its window.
+//
+// The drill, the command entry, the record dialog and the lesson text view talk
+// to the window only through this interface. The GTK window implements it;
+// tests implement it with a recording fake that answers the dialogs, so every
+// flow runs headless. All texts are CP1252; the implementation converts them
+// for display. This header stands alone so that any subsystem may take a
+// Screen without linking against the window.
+#pragma once
+
+#include <string>
+
+class Screen {
+ public:
+  enum class RecordAnswer { Yes, No, Reset };
+
+  virtual ~Screen() = default;
+
+  // Drill pane: the column of text lines in the left half.
+  virtual void append_line(const std::string& text) = 0;
+  virtual void clear_lines() = 0;
+
+  // The drill button: its label, its style name (for pimlo.rc) and whether it
+  // takes presses.
+  virtual void set_drill_button(const std::string& label, const std::string& style_name) = 0;
+  virtual void set_drill_sensitive(bool sensitive) = 0;
+
+  // Labels of the sense ("Q->R" / "R->Q") and sound ("<)))" / "< XX") toggles.
+  virtual void set_sense_label(const std::string& label) = 0;
+  virtual void set_sound_label(const std::string& label) = 0;
+
+  // Modal dialogs. `text` may hold line feeds.
+  virtual RecordAnswer ask_record(const std::string& text) = 0;  // Yes / No / "RAZ ?"
+  virtual bool ask_yes_no(const std::string& text) = 0;
+  virtual void warn(const std::string& text) = 0;  // warning box with one OK button
+
+  // Lesson text view, the right half.
+  virtual void clear_text() = 0;
+  virtual void append_text(const std::string& text) = 0;
+  // Adds a button labelled `label` at the end of the text; pressing it calls
+  // back with `tag` (an index the caller chose).
+  virtual void add_text_button(const std::string& label, int tag) = 0;
+
+  // Lets pending window events run during long work.
+  virtual void run_pending_events() = 0;
+};
