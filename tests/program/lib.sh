@@ -1,0 +1,48 @@
+# Small assertion helpers for the tests that run the real pimlo.x.
+# `run` keeps the output and status of the last command in $out and $status.
+failures=0
+temps=()
+
+make_temp() {
+  local d
+  d=$(mktemp -d "${TMPDIR:-/tmp}/pimlo_prog_XXXXXX")
+  temps+=("$d")
+  echo "$d"
+}
+
+cleanup() { for d in "${temps[@]}"; do rm -rf "$d"; done; }
+trap cleanup EXIT
+
+# Runs a command with a time limit, keeping its standard output and status
+# in files of $PIMLO_RUN_DIR (subshell-safe).
+PIMLO_RUN_DIR=$(mktemp -d)
+temps+=("$PIMLO_RUN_DIR")
+run() {
+  timeout 60 "$@" >"$PIMLO_RUN_DIR/out" 2>"$PIMLO_RUN_DIR/err" </dev/null
+  echo $? >"$PIMLO_RUN_DIR/status"
+}
+
+bad() {
+  echo "FAIL (line ${BASH_LINENO[1]}): $*"
+  failures=$((failures + 1))
+}
+
+expect_status() {
+  local got
+  got=$(cat "$PIMLO_RUN_DIR/status")
+  [ "$got" = "$1" ] || { bad "status $got, expected $1"; sed 's/^/  | /' "$PIMLO_RUN_DIR/out" | tail -5; }
+}
+
+# Expects a whole line of standard output equal to $1.
+expect_output() {
+  grep -qxF -- "$1" "$PIMLO_RUN_DIR/out" || { bad "no output line '$1'"; sed 's/^/  | /' "$PIMLO_RUN_DIR/out" | tail -5; }
+}
+
+expect_file() { [ -e "$1" ] || bad "missing $1"; }
+expect_no_file() { [ ! -e "$1" ] || bad "unexpected $1"; }
+
+finish() {
+  if [ "$failures" -eq 0 ]; then echo "all checks passed"; exit 0; fi
+  echo "$failures check(s) failed"
+  exit 1
+}
