@@ -15,8 +15,22 @@ std::optional<std::string> utf8_to_cp1252(std::string_view utf8);
 // 0x8F, 0x90, 0x9D) become U+FFFD so the result is always valid UTF-8.
 std::string cp1252_to_utf8(std::string_view cp1252);
 
+// How a line's bytes look. `utf`: the line holds at least one complete
+// multi-byte UTF-8 sequence (lead byte 0xC0..0xF7 followed by all its
+// continuation bytes 0x80..0xBF). `iso`: it holds a byte 0xF8..0xFF or a
+// broken sequence (a lead byte whose continuation is cut by a NUL, a line end
+// or the end of the line, or by a byte outside 0x80..0xBF, which is then
+// taken as part of the broken sequence). Only a line with `utf` and without
+// `iso` is worth converting from UTF-8.
+struct Utf8Marks {
+  bool utf = false;
+  bool iso = false;
+};
+Utf8Marks judge_utf8_marks(std::string_view line);
+
 // Writes the working copy of a text file: CP1252, CR LF line ends (see the
 // comment in win_file.cpp for the exact line-end rules). Returns -1 if
-// `source` cannot be opened, -2 if `destination` cannot be created, else a
-// count >= 0 of lines written.
+// `source` cannot be opened or read (nothing is created then), -2 if
+// `destination` cannot be created or written (a partly written copy is
+// removed), else the number >= 0 of lines of the copy.
 int win_file(const std::string& source, const std::string& destination);

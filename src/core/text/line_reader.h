@@ -4,30 +4,40 @@
 // the offset `nc` of a line and may come back to it at any time by passing the
 // same offset again. The reader keeps a window of the file in memory and only
 // repositions when `nc` leaves it, so a sequential pass is one buffered read,
-// never a seek or a read per byte.
+// never a seek or a read per byte. A line longer than the window is still
+// delivered whole.
 //
 // Each line is delivered without its line end, tabs expanded to 8 spaces, NUL
 // bytes dropped; a line holding complete UTF-8 sequences (and no byte that is
 // not UTF-8) is converted to CP1252 when CP1252 can hold it.
+//
+// Line ends: LF; CR alone; any run of CRs followed by at most one LF. Each of
+// these ends exactly one line.
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class LineReader {
  public:
+  static constexpr std::size_t kWindowSize = 64 * 1024;
+
   LineReader() = default;
-  explicit LineReader(const std::string& path) { open(path); }
+  explicit LineReader(const std::string& path, std::size_t window_size = kWindowSize) {
+    open(path, window_size);
+  }
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
   LineReader(LineReader&& other) noexcept;
   LineReader& operator=(LineReader&& other) noexcept;
 
-  // Opens `path` for reading. Returns false (and leaves the reader closed)
-  // when it cannot be opened.
-  bool open(const std::string& path);
+  // Opens `path` for reading with a window of `window_size` bytes (at least
+  // 1; tests use small windows). Returns false (and leaves the reader closed)
+  // when it cannot be opened or is a directory.
+  bool open(const std::string& path, std::size_t window_size = kWindowSize);
   void close();
   bool is_open() const { return fd_ >= 0; }
 
@@ -35,10 +45,22 @@ class LineReader {
   // another handle so that the next read sees the new bytes.
   void invalidate() { window_start_ = window_end_ = 0; }
 
-  // Reads the byte at `offset`; -1 at end of file or on a read error.
-  int byte_at(long offset);
+  // Reads the byte at `offset` (0..255); -1 at end of file, for a negative
+  // offset or on a read error. Inside the window this is one memory access.
+  int byte_at(long offset) {
+    if (offset >= window_start_ && offset < window_end_) {
+      return static_cast<unsigned char>(window_[offset - window_start_]);
+    }
+    return byte_at_slow(offset);
+  }
+
+  // The buffered bytes from `offset` to the end of the window, refilling the
+  // window when `offset` lies outside it. Empty at end of file, for a negative
+  // offset or on a read error. Valid until the next call on this reader.
+  std::string_view bytes_from(long offset);
 
  private:
+  int byte_at_slow(long offset);
   bool fill(long offset);
 
   int fd_ = -1;
@@ -49,6 +71,7 @@ class LineReader {
 
 // Reads the line that starts at byte offset `nc` into `ss`.
 // Returns its length in bytes (0 for an empty line), -1 if `nc` is not a
-// position of the file (negative), -2 at end of file; on -1 and -2 `ss` is
-// empty and `nc` unchanged. On success `nc` is the offset of the next line.
+// position of the file (negative, or the reader is not open), -2 at end of
+// file (also at any offset past it); on -1 and -2 `ss` is empty and `nc`
+// unchanged. On success `nc` is the offset of the next line.
 long aln_getline(long& nc, std::string& ss, LineReader& fp);

@@ -1,0 +1,171 @@
+#include "text/line_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include "base/trace.h"
+#include "text/encoding.h"
+
+LineReader::~LineReader() {
+  close();
+}
+
+LineReader::LineReader(LineReader&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      window_(std::move(other.window_)),
+      window_start_(other.window_start_),
+      window_end_(other.window_end_) {
+  other.invalidate();
+}
+
+LineReader& LineReader::operator=(LineReader&& other) noexcept {
+  if (this != &other) {
+    close();
+    fd_ = std::exchange(other.fd_, -1);
+    window_ = std::move(other.window_);
+    window_start_ = other.window_start_;
+    window_end_ = other.window_end_;
+    other.invalidate();
+  }
+  return *this;
+}
+
+bool LineReader::open(const std::string& path, std::size_t window_size) {
+  close();
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  fd_ = fd;
+  window_.resize(std::max<std::size_t>(window_size, 1));
+  return true;
+}
+
+void LineReader::close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  invalidate();
+}
+
+// Reads the window starting at `offset`. Returns false, with an empty window,
+// at end of file, for a negative offset or when nothing could be read.
+bool LineReader::fill(long offset) {
+  invalidate();
+  if (fd_ < 0 || offset < 0) return false;
+  std::size_t got = 0;
+  while (got < window_.size()) {
+    ssize_t n = ::pread(fd_, window_.data() + got, window_.size() - got,
+                        static_cast<off_t>(offset + static_cast<long>(got)));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got == 0) return false;
+  window_start_ = offset;
+  window_end_ = offset + static_cast<long>(got);
+  return true;
+}
+
+int LineReader::byte_at_slow(long offset) {
+  if (!fill(offset)) return -1;
+  return static_cast<unsigned char>(window_[0]);
+}
+
+std::string_view LineReader::bytes_from(long offset) {
+  bool inside = offset >= window_start_ && offset < window_end_;
+  if (!inside && !fill(offset)) return {};
+  return {window_.data() + (offset - window_start_),
+          static_cast<std::size_t>(window_end_ - offset)};
+}
+
+namespace {
+
+// `pos` is the offset of a carriage return: returns the offset after it, the
+// carriage returns that follow it and at most one line feed after them.
+long skip_cr_line_end(LineReader& fp, long pos) {
+  ++pos;
+  while (fp.byte_at(pos) == '\r') ++pos;
+  if (fp.byte_at(pos) == '\n') ++pos;
+  return pos;
+}
+
+// Appends the bytes from `pos` up to the next CR, LF or the end of the file to
+// `ss`; returns the offset of that CR or LF (or of the end).
+long collect_raw_line(LineReader& fp, long pos, std::string& ss) {
+  for (;;) {
+    std::string_view bytes = fp.bytes_from(pos);
+    if (bytes.empty()) return pos;
+    auto end =
+        std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+    std::size_t n = static_cast<std::size_t>(end - bytes.begin());
+    ss.append(bytes.data(), n);
+    pos += static_cast<long>(n);
+    if (end != bytes.end()) return pos;
+  }
+}
+
+// Tabs become 8 spaces, NUL bytes are dropped.
+void expand_tabs_drop_nuls(std::string& ss) {
+  static constexpr std::string_view kSpecial("\t\0", 2);
+  if (ss.find_first_of(kSpecial) == std::string::npos) return;
+  std::string shaped;
+  shaped.reserve(ss.size() + 16);
+  for (char c : ss) {
+    if (c == '\t') {
+      shaped.append(8, ' ');
+    } else if (c != '\0') {
+      shaped.push_back(c);
+    }
+  }
+  ss.swap(shaped);
+}
+
+// Settles the encoding of a raw line (judged before tabs and NULs are
+// touched, as the bytes stand in the file).
+void shape_line(std::string& ss) {
+  Utf8Marks marks = judge_utf8_marks(ss);
+  expand_tabs_drop_nuls(ss);
+  if (!marks.utf) return;
+  if (marks.iso) {
+    trace("aln_getline bad mixture of iso and utf8 \n ss=%s@@@\n", ss.c_str());
+    return;
+  }
+  if (std::optional<std::string> converted = utf8_to_cp1252(ss)) ss = std::move(*converted);
+}
+
+}  // namespace
+
+long aln_getline(long& nc, std::string& ss, LineReader& fp) {
+  ss.clear();
+  if (nc < 0 || !fp.is_open()) return -1;
+  int first = fp.byte_at(nc);
+  if (first < 0) return -2;
+  if (first == '\n') {
+    nc += 1;
+    trace("aln_getline return 10 empty line nc=%ld \n", nc);
+    return 0;
+  }
+  if (first == '\r') {
+    nc = skip_cr_line_end(fp, nc);
+    trace("aln_getline return 20 empty line nc=%ld \n", nc);
+    return 0;
+  }
+  long pos = collect_raw_line(fp, nc, ss);
+  shape_line(ss);
+  int end = fp.byte_at(pos);
+  if (end == '\n') {
+    pos += 1;
+  } else if (end == '\r') {
+    pos = skip_cr_line_end(fp, pos);
+  }
+  nc = pos;
+  return static_cast<long>(ss.size());
+}

@@ -1,0 +1,235 @@
+#include "text/line_reader.h"
+
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "sandbox.h"
+
+namespace {
+
+struct Line {
+  std::string text;
+  long next;  // nc after the call
+  bool operator==(const Line&) const = default;
+};
+
+// Every line of the file from offset 0, with the offset that follows it.
+std::vector<Line> read_all(LineReader& reader) {
+  std::vector<Line> lines;
+  long nc = 0;
+  std::string ss;
+  long n;
+  while ((n = aln_getline(nc, ss, reader)) >= 0) {
+    EXPECT_EQ(n, static_cast<long>(ss.size()));
+    lines.push_back({ss, nc});
+  }
+  EXPECT_EQ(n, -2);
+  return lines;
+}
+
+std::vector<Line> read_file_lines(const std::string& bytes, std::size_t window) {
+  write_file("f.txt", bytes);
+  LineReader reader("f.txt", window);
+  EXPECT_TRUE(reader.is_open());
+  return read_all(reader);
+}
+
+class LineReaderTest : public Sandbox {};
+
+TEST_F(LineReaderTest, OffsetsFollowEveryKindOfLineEnd) {
+  // LF, CR LF, CR alone, CR CR LF, CR CR alone, and a last line without end.
+  std::string bytes = "a\nbb\r\ncc\rdd\r\r\nee\r\rf";
+  std::vector<Line> expected = {{"a", 2}, {"bb", 6}, {"cc", 9}, {"dd", 14}, {"ee", 18}, {"f", 19}};
+  for (std::size_t window : {std::size_t{1}, std::size_t{3}, LineReader::kWindowSize}) {
+    EXPECT_EQ(read_file_lines(bytes, window), expected) << "window " << window;
+  }
+}
+
+TEST_F(LineReaderTest, EmptyLinesKeepTheirOwnOffsets) {
+  // LF alone; CR LF alone; a run of CRs with one LF is one empty line; the
+  // second LF after it is another empty line.
+  std::string bytes = "\n\r\n\r\r\r\n\nx";
+  std::vector<Line> expected = {{"", 1}, {"", 3}, {"", 7}, {"", 8}, {"x", 9}};
+  EXPECT_EQ(read_file_lines(bytes, 2), expected);
+  EXPECT_EQ(read_file_lines(bytes, LineReader::kWindowSize), expected);
+}
+
+TEST_F(LineReaderTest, CrLfFileReadsTwoLinesThenEndOfFile) {
+  write_file("f.txt", "a\r\nb");
+  LineReader reader("f.txt");
+  long nc = 0;
+  std::string ss = "old";
+  EXPECT_EQ(aln_getline(nc, ss, reader), 1);
+  EXPECT_EQ(ss, "a");
+  EXPECT_EQ(nc, 3);
+  EXPECT_EQ(aln_getline(nc, ss, reader), 1);
+  EXPECT_EQ(ss, "b");
+  EXPECT_EQ(nc, 4);
+  ss = "old";
+  EXPECT_EQ(aln_getline(nc, ss, reader), -2);
+  EXPECT_EQ(ss, "");
+  EXPECT_EQ(nc, 4);
+}
+
+TEST_F(LineReaderTest, BadPositionsAreReportedWithoutMovingTheOffset) {
+  write_file("f.txt", "abc\n");
+  LineReader reader("f.txt");
+  std::string ss = "old";
+  long nc = -5;
+  EXPECT_EQ(aln_getline(nc, ss, reader), -1);
+  EXPECT_EQ(nc, -5);
+  EXPECT_EQ(ss, "");
+  nc = 100;  // past the end reads as the end of the file
+  EXPECT_EQ(aln_getline(nc, ss, reader), -2);
+  EXPECT_EQ(nc, 100);
+  LineReader closed;
+  nc = 0;
+  EXPECT_EQ(aln_getline(nc, ss, closed), -1);
+  EXPECT_EQ(nc, 0);
+}
+
+TEST_F(LineReaderTest, MissingFilesAndDirectoriesDoNotOpen) {
+  LineReader reader;
+  EXPECT_FALSE(reader.open("absent.txt"));
+  EXPECT_FALSE(reader.open("."));
+  EXPECT_FALSE(reader.is_open());
+}
+
+TEST_F(LineReaderTest, TabsBecomeEightSpacesAndNulBytesVanish) {
+  std::string bytes("a\tb\0c\n", 6);
+  std::vector<Line> expected = {{"a        bc", 6}};
+  EXPECT_EQ(read_file_lines(bytes, LineReader::kWindowSize), expected);
+}
+
+TEST_F(LineReaderTest, RemembersOffsetsAcrossOtherReads) {
+  std::string bytes;
+  std::vector<long> starts;
+  for (int i = 0; i < 500; ++i) {
+    starts.push_back(static_cast<long>(bytes.size()));
+    bytes += "line " + std::to_string(i) + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+  }
+  write_file("f.txt", bytes);
+  LineReader reader("f.txt", 64);
+  std::vector<Line> all = read_all(reader);
+  ASSERT_EQ(all.size(), 500u);
+  // Back and forth: the reader must refill its window wherever it is.
+  for (int i : {499, 0, 250, 3, 498, 1, 100, 100, 7}) {
+    long nc = starts[i];
+    std::string ss;
+    ASSERT_EQ(aln_getline(nc, ss, reader), static_cast<long>(all[i].text.size()));
+    EXPECT_EQ(ss, "line " + std::to_string(i));
+    EXPECT_EQ(nc, all[i].next);
+    EXPECT_EQ(nc, i + 1 < 500 ? starts[i + 1] : static_cast<long>(bytes.size()));
+  }
+}
+
+TEST_F(LineReaderTest, LinesLongerThanTheWindowComeWhole) {
+  std::string longest(200000, 'x');
+  longest[150000] = '\t';
+  std::string bytes = "short\n" + longest + "\r\r\nend";
+  std::string expected_long =
+      longest.substr(0, 150000) + std::string(8, ' ') + longest.substr(150001);
+  for (std::size_t window : {std::size_t{7}, LineReader::kWindowSize}) {
+    std::vector<Line> lines = read_file_lines(bytes, window);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1].text, expected_long);
+    EXPECT_EQ(lines[1].next, 6 + 200000 + 3);
+    EXPECT_EQ(lines[2].text, "end");
+  }
+}
+
+TEST_F(LineReaderTest, SeesLinesRewrittenInPlaceAfterInvalidate) {
+  write_file("f.txt", "first\nsecond\nthird\n");
+  LineReader reader("f.txt");
+  std::vector<Line> before = read_all(reader);
+  {
+    std::fstream other("f.txt", std::ios::in | std::ios::out | std::ios::binary);
+    other.seekp(6);
+    other.write("SECOND", 6);
+  }
+  reader.invalidate();
+  long nc = 6;
+  std::string ss;
+  EXPECT_EQ(aln_getline(nc, ss, reader), 6);
+  EXPECT_EQ(ss, "SECOND");
+  EXPECT_EQ(nc, before[1].next);
+}
+
+TEST_F(LineReaderTest, SeesBytesAppendedAfterItReachedTheEnd) {
+  write_file("f.txt", "a\n");
+  LineReader reader("f.txt");
+  long nc = 0;
+  std::string ss;
+  ASSERT_EQ(aln_getline(nc, ss, reader), 1);
+  ASSERT_EQ(aln_getline(nc, ss, reader), -2);
+  {
+    std::ofstream more("f.txt", std::ios::app | std::ios::binary);
+    more << "b\n";
+  }
+  EXPECT_EQ(aln_getline(nc, ss, reader), 1);
+  EXPECT_EQ(ss, "b");
+}
+
+TEST_F(LineReaderTest, MovedReaderKeepsReading) {
+  write_file("f.txt", "a\nb\n");
+  LineReader first("f.txt");
+  long nc = 0;
+  std::string ss;
+  ASSERT_EQ(aln_getline(nc, ss, first), 1);
+  LineReader second = std::move(first);
+  EXPECT_FALSE(first.is_open());
+  EXPECT_EQ(aln_getline(nc, ss, second), 1);
+  EXPECT_EQ(ss, "b");
+}
+
+// Encodings, line by line.
+
+TEST_F(LineReaderTest, Cp1252LineIsDeliveredAsRead) {
+  std::vector<Line> expected = {{"caf\xE9", 5}};
+  EXPECT_EQ(read_file_lines("caf\xE9\n", LineReader::kWindowSize), expected);
+}
+
+TEST_F(LineReaderTest, Utf8LineBecomesCp1252) {
+  // e acute, the euro sign (3 bytes) and a tab that widens the line first.
+  std::string bytes = "caf\xC3\xA9\t\xE2\x82\xAC\n";
+  for (std::size_t window : {std::size_t{1}, std::size_t{5}, LineReader::kWindowSize}) {
+    std::vector<Line> lines = read_file_lines(bytes, window);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].text, "caf\xE9        \x80");
+    EXPECT_EQ(lines[0].next, static_cast<long>(bytes.size()));
+  }
+}
+
+TEST_F(LineReaderTest, MixedLinesInOneFileAreEachSettledAlone) {
+  std::string bytes =
+      "\xC3\xA9t\xC3\xA9\r\n"            // UTF-8
+      "\xE9t\xE9\r\n"                    // CP1252
+      "\xE9t\xC3\xA9\n"                  // both in one line: left as read
+      "\xC5\x91\n"                       // UTF-8 that CP1252 cannot hold: left in UTF-8
+      "\xC3\n"                           // lead byte cut by the line end
+      "\xC3\r\xA9\n"                     // cut by a CR: two lines
+      "\xE2\x82\n"                       // a 3-byte sequence with one byte missing
+      "\xF8\xC3\xA9\n"                   // 0xF8 is never UTF-8
+      "\xC3\xA9\xC3(\n"                  // a complete sequence, then a broken one
+      + std::string("\xC3\0\xA9\n", 4);  // a NUL breaks the sequence, then vanishes
+  std::vector<std::string> expected = {"\xE9t\xE9",    "\xE9t\xE9",     "\xE9t\xC3\xA9", "\xC5\x91",
+                                       "\xC3",         "\xC3",          "\xA9",          "\xE2\x82",
+                                       "\xF8\xC3\xA9", "\xC3\xA9\xC3(", "\xC3\xA9"};
+  std::vector<Line> lines = read_file_lines(bytes, 3);
+  ASSERT_EQ(lines.size(), expected.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].text, expected[i]) << i;
+}
+
+TEST_F(LineReaderTest, ResultIsTheLengthOfTheConvertedLine) {
+  write_file("f.txt", "caf\xC3\xA9");
+  LineReader reader("f.txt");
+  long nc = 0;
+  std::string ss;
+  EXPECT_EQ(aln_getline(nc, ss, reader), 4);
+  EXPECT_EQ(ss, "caf\xE9");
+  EXPECT_EQ(nc, 5);
+}
+
+}  // namespace
