@@ -90,5 +90,7 @@ TEST(DayNumber, TodayComesFromTheLocalCalendarDayOfTheMoment) {
   EXPECT_EQ(DIFF_JOUR(moment), 3346);
   EXPECT_EQ(DIFF_JOUR(moment + 12 * 3600 - 60), 3346);
   EXPECT_EQ(DIFF_JOUR(moment + 12 * 3600 + 60), 3347);
-  EXPECT_GT(DIFF_JOUR(), 9000);
+  const long before = DIFF_JOUR(std::time(nullptr));
+  const long today = DIFF_JOUR();
+  EXPECT_TRUE(today == before || today == before + 1);
 }

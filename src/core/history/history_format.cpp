@@ -1,0 +1,225 @@
+// Reading, validating and building the lines of a history file; the layout
+// is drawn in history_format.h.
+#include "history/history_format.h"
+
+#include <vector>
+
+#include "text/number_fields.h"
+
+namespace {
+
+// The fields of a statistics line as read: a number, or nothing for a field
+// without one.
+template <std::size_t N>
+using Fields = std::array<std::optional<long>, N + 1>;
+
+bool starts_a_number(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == ' ';
+}
+
+// Reads the N fields of `ssd` from a running index, field k into fields[k].
+// Each field is read by the number reader from where the previous one ended,
+// one character after the point where the reader stopped (the ";"); when
+// that character is not a space, characters are skipped up to the start of
+// the next number or blank. Returns true when the layout is faulty: a
+// length other than 13 N, a ";" missing at the end of a field, or (in a
+// line laid out right) a field whose scan did not stop on its own ";", which
+// would move the numbers that follow into the wrong fields.
+template <std::size_t N>
+bool read_fields(std::string_view ssd, Fields<N>& fields) {
+  const std::size_t width = kStatFieldWidth + 1;
+  bool fault = ssd.size() != N * width;
+  for (std::size_t k = 1; k <= N && !fault; ++k) {
+    if (ssd[k * width - 1] != ';') fault = true;
+  }
+
+  std::vector<long> got;
+  std::size_t idx = 0;
+  for (std::size_t k = 1; k <= N; ++k) {
+    fields[k].reset();
+    if (idx >= ssd.size()) continue;
+    const std::size_t stop = idx + EXTR_N_LINT(1, ssd.substr(idx), got);
+    if (!got.empty() && got[0] >= 1) fields[k] = got[1];
+    if (!fault && stop != k * width - 1) fault = true;
+    idx = stop + 1;
+    if (idx < ssd.size() && ssd[idx] != ' ') {
+      while (idx < ssd.size() && !starts_a_number(ssd[idx])) ++idx;
+    }
+  }
+  return fault;
+}
+
+// A count: negative is a fault and becomes 0.
+long checked_count(std::optional<long> field, bool& fault) {
+  const long value = field.value_or(0);
+  if (value >= 0) return value;
+  fault = true;
+  return 0;
+}
+
+// One sense of the current form: the last day of an answer and its count.
+void check_day(long date0, std::optional<long> field, long& day, long& count, bool& fault) {
+  day = field.value_or(0);
+  if (day < 0) {
+    fault = true;
+    day = 0;
+  } else if (day > date0) {
+    fault = true;
+    day = 0;
+    count = 0;
+  }
+  if (count == 0) day = 0;
+}
+
+// One sense of the old form: interrogations, wrong answers, day of the last
+// interrogation.
+void check_old_sense(long date0, std::optional<long> f_asked, std::optional<long> f_wrong,
+                     std::optional<long> f_day, long* out, bool& fault) {
+  long asked = checked_count(f_asked, fault);
+  long wrong = checked_count(f_wrong, fault);
+  if (wrong > asked) {
+    fault = true;
+    asked = 0;
+    wrong = 0;
+  }
+  if (asked == 0) wrong = 0;
+
+  long day = f_day.value_or(date0);
+  if (day < 0) {
+    fault = true;
+    day = date0;
+  } else if (day > date0) {
+    fault = true;
+    asked = 0;
+    wrong = 0;
+  }
+  if (asked == 0) day = date0;
+
+  out[0] = asked;
+  out[1] = wrong;
+  out[2] = day;
+}
+
+}  // namespace
+
+int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i_extracted) {
+  Fields<4> fields;
+  bool fault = read_fields<4>(ssd, fields);
+
+  long nb = checked_count(fields[1], fault);
+  long nok = checked_count(fields[2], fault);
+  long date_ok = 0;
+  long date_nok = 0;
+  check_day(date0, fields[3], date_ok, nb, fault);
+  check_day(date0, fields[4], date_nok, nok, fault);
+
+  i_extracted = {0, nb, nok, date_ok, date_nok};
+  return fault ? 1 : 0;
+}
+
+int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i_extracted) {
+  Fields<6> fields;
+  bool fault = read_fields<6>(ssd, fields);
+
+  i_extracted[0] = 0;
+  check_old_sense(date0, fields[1], fields[2], fields[3], &i_extracted[1], fault);
+  check_old_sense(date0, fields[4], fields[5], fields[6], &i_extracted[4], fault);
+  return fault ? 1 : 0;
+}
+
+std::string stat_line(long nb, long nok, long date_ok, long date_nok) {
+  std::string line;
+  line.reserve(kStatLineLength);
+  for (long value : {nb, nok, date_ok, date_nok}) {
+    std::string field = LNB_12CHAR(value);
+    field.resize(kStatFieldWidth, ' ');
+    line += field;
+    line += ';';
+  }
+  return line;
+}
+
+std::string blank_stat_line() {
+  std::string line;
+  for (int k = 0; k < 4; ++k) line += std::string(kStatFieldWidth, ' ') + ';';
+  return line;
+}
+
+std::string header_line(std::string_view path, std::string_view alias) {
+  std::string line(path);
+  line += ' ';
+  line += alias;
+  line += " \r\n";
+  return line;
+}
+
+std::string marker_line() {
+  return std::string(53, '#') + "\r\n";
+}
+
+std::string end_line(long offset) {
+  return "# END_OF_FILE * " + std::to_string(offset) + "  \r\n";
+}
+
+std::string collapse_blanks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  bool in_run = false;
+  for (char c : text) {
+    const bool blank = c == ' ' || c == '\t';
+    if (blank && in_run) continue;
+    out += blank ? ' ' : c;
+    in_run = blank;
+  }
+  return out;
+}
+
+std::string entry_key(std::string_view name_part, std::string_view alias, long position,
+                      std::string_view tail) {
+  std::string key = "#";
+  key += name_part;
+  key += '*';
+  key += alias;
+  key += ' ';
+  key += std::to_string(position);
+  key += " *";
+  key += tail;
+  return collapse_blanks(key);
+}
+
+std::string key_line(std::string_view key) {
+  return collapse_blanks(key) + " \r\n";
+}
+
+std::optional<Key_ref> parse_key_line(std::string_view line) {
+  const auto star = line.find('*');
+  if (star == std::string_view::npos) return std::nullopt;
+
+  Key_ref ref;
+  if (star > 0) ref.name_part = std::string(line.substr(1, star - 1));
+  const std::string_view after = line.substr(star + 1);
+  const auto alias_end = after.find_first_of(" \t\r\n");
+  ref.alias = std::string(after.substr(0, alias_end));
+  if (alias_end != std::string_view::npos) {
+    std::vector<long> got;
+    EXTR_N_LINT(1, after.substr(alias_end), got);
+    if (!got.empty() && got[0] >= 1) ref.position = got[1];
+  }
+  return ref;
+}
+
+bool is_marker_line(std::string_view line) {
+  return !line.empty() && line[0] == '#' && line.find(kMarkerText) != std::string_view::npos;
+}
+
+bool is_end_line(std::string_view line) {
+  return line.find(kEndOfFileText) != std::string_view::npos;
+}
+
+bool is_reference_line(std::string_view line) {
+  return line.size() >= 2 && line[0] == '#' && line[1] == '#';
+}
+
+bool is_key_line(std::string_view line) {
+  return !line.empty() && line[0] == '#' && !is_reference_line(line);
+}
