@@ -148,7 +148,8 @@ struct Key_ref {
 // is not a number.
 std::optional<Key_ref> parse_key_line(std::string_view line);
 
-// Line classes of the reading rules above.
+// Line classes of the reading rules above. The end line begins with "#"
+// too: readers test is_end_line first.
 bool is_marker_line(std::string_view line);     // "#" first, holds "#######"
 bool is_end_line(std::string_view line);        // holds "END_OF_FILE"
 bool is_reference_line(std::string_view line);  // "##" first
