@@ -1,0 +1,21 @@
+// Words of the catalogue's space-separated lists (the lesson list and the
+// alias list): a word is a run of characters other than the space; any number
+// of spaces may stand before, between and after the words.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+struct ListWord {
+  std::size_t begin = 0;  // index of its first character in the list
+  std::string_view text;
+};
+
+// Every word of `list`, in order; word k (from 1) is element k - 1.
+// Cannot fail; an empty list or one of spaces only has no word.
+std::vector<ListWord> list_words(std::string_view list);
+
+// Word `k` (from 1) of `list`; an empty view when k is below 1 or the list
+// holds fewer than k words.
+std::string_view list_word(std::string_view list, int k);
