@@ -1,0 +1,43 @@
+// Reads a pimlo.conf written into the sandbox and keeps everything it
+// filled, the stop status and what was printed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/book.h"
+#include "catalogue/trf_string.h"
+#include "config/conf_reader.h"
+#include "config/settings.h"
+#include "sandbox.h"
+
+class ConfTest : public Sandbox {
+ protected:
+  // Writes `text` as ./pimlo.conf and reads it; returns the stop status, or
+  // -1 when the file was read to its end.
+  int read_conf(const std::string& text) {
+    write_file("pimlo.conf", text);
+    book = Trf_book{};
+    book.t_err = &err;
+    testing::internal::CaptureStdout();
+    const int status =
+        stop_status([&] { FURCH_SET(window, book, catalogue, font_lesson, font_vocab); });
+    out = testing::internal::GetCapturedStdout();
+    return status;
+  }
+
+  // True when the last thing printed is `message`.
+  bool printed_last(const std::string& message) const { return out.ends_with(message); }
+
+  Prenestro window;
+  Trf_err err;
+  Trf_string catalogue;
+  Trf_book book;
+  std::string font_lesson;
+  std::string font_vocab;
+  std::string out;
+};
+
+// A list that satisfies the reader when a test is about something else.
+inline const std::string kList = "Which_lesson :>\n a.txt\n<:\n";
