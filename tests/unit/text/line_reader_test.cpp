@@ -56,23 +56,6 @@ TEST_F(LineReaderTest, EmptyLinesKeepTheirOwnOffsets) {
   EXPECT_EQ(read_file_lines(bytes, LineReader::kWindowSize), expected);
 }
 
-TEST_F(LineReaderTest, CrLfFileReadsTwoLinesThenEndOfFile) {
-  write_file("f.txt", "a\r\nb");
-  LineReader reader("f.txt");
-  long nc = 0;
-  std::string ss = "old";
-  EXPECT_EQ(aln_getline(nc, ss, reader), 1);
-  EXPECT_EQ(ss, "a");
-  EXPECT_EQ(nc, 3);
-  EXPECT_EQ(aln_getline(nc, ss, reader), 1);
-  EXPECT_EQ(ss, "b");
-  EXPECT_EQ(nc, 4);
-  ss = "old";
-  EXPECT_EQ(aln_getline(nc, ss, reader), -2);
-  EXPECT_EQ(ss, "");
-  EXPECT_EQ(nc, 4);
-}
-
 TEST_F(LineReaderTest, BadPositionsAreReportedWithoutMovingTheOffset) {
   write_file("f.txt", "abc\n");
   LineReader reader("f.txt");
@@ -172,18 +155,6 @@ TEST_F(LineReaderTest, SeesBytesAppendedAfterItReachedTheEnd) {
   EXPECT_EQ(ss, "b");
 }
 
-TEST_F(LineReaderTest, MovedReaderKeepsReading) {
-  write_file("f.txt", "a\nb\n");
-  LineReader first("f.txt");
-  long nc = 0;
-  std::string ss;
-  ASSERT_EQ(aln_getline(nc, ss, first), 1);
-  LineReader second = std::move(first);
-  EXPECT_FALSE(first.is_open());
-  EXPECT_EQ(aln_getline(nc, ss, second), 1);
-  EXPECT_EQ(ss, "b");
-}
-
 // Encodings, line by line.
 
 TEST_F(LineReaderTest, Cp1252LineIsDeliveredAsRead) {
@@ -220,16 +191,6 @@ TEST_F(LineReaderTest, MixedLinesInOneFileAreEachSettledAlone) {
   std::vector<Line> lines = read_file_lines(bytes, 3);
   ASSERT_EQ(lines.size(), expected.size());
   for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].text, expected[i]) << i;
-}
-
-TEST_F(LineReaderTest, ResultIsTheLengthOfTheConvertedLine) {
-  write_file("f.txt", "caf\xC3\xA9");
-  LineReader reader("f.txt");
-  long nc = 0;
-  std::string ss;
-  EXPECT_EQ(aln_getline(nc, ss, reader), 4);
-  EXPECT_EQ(ss, "caf\xE9");
-  EXPECT_EQ(nc, 5);
 }
 
 }  // namespace
