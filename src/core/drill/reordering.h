@@ -25,7 +25,8 @@ int PLACE_IN_SERIES(long new_err, int i1, int i2, const std::vector<int>& ord_po
 // asked) or at least new_err, and before the first smaller one; a negative
 // new_err lands it after the last never-asked element. Only the ranks
 // between the old and the new place move. No allocation.
-// Fails with "  error 1 i0 > i2 i0=%d i2=%d \n" or "  error 2 i0 < i1
-// i0=%d i1=%d \n" and exit status 3 when the order around the element is not
-// sorted, which a sorted order never gives.
+// Two guards stop the program with "  error 1 i0 > i2 i0=%d i2=%d \n" or
+// "  error 2 i0 < i1 i0=%d i1=%d \n" and exit status 3 for a place on the
+// wrong side of the old one; the bounds of PLACE_IN_SERIES keep them from
+// ever being reached.
 int RE_ORDERING_POSIT(int sens_qr, int old_ord, long new_err, Trf_posit& t_posit);
