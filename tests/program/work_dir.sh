@@ -30,9 +30,10 @@ expect_output "s_prov_fich=../bin/pimlo.conf "
 expect_output "file ./pimlo.conf unreachable stop "
 
 # A backslash as the last separator is not understood.
-(cd "$work/elsewhere" && run 'x\prog.x')
+cp "$pimlo" "$work/elsewhere/x\\prog.x"
+(cd "$work/elsewhere" && run './x\prog.x')
 expect_status 1
-expect_output '(*trf_work_dir).s_work_dir=x\ '
+expect_output '(*trf_work_dir).s_work_dir=./x\ '
 expect_output "I don't understand stop"
 
 # Found in the executable's directory: the program works there, so the log

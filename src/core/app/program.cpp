@@ -1,0 +1,7 @@
+#include "app/program.h"
+
+Program::Program() {
+  book.G_kentel = &G_kentel;
+  book.t_err = &t_err;
+  book.fp_log = &log;
+}
