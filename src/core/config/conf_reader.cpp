@@ -42,7 +42,8 @@ struct Settings {
 };
 
 // Keeps each coefficient of "Coef_Err" only within its range; a value out of
-// range leaves the default, without a message.
+// range leaves the coefficient as it was (its default unless an earlier
+// "Coef_Err" line set it), without a message.
 void keep_coefficients(const std::vector<float>& v, Trf_err& t_err) {
   if (v[0] > 0 && v[0] <= 10) t_err.cof1_err = v[0];
   if (v[1] > 0 && v[1] <= 10) t_err.cof2_err = v[1];

@@ -7,13 +7,13 @@ std::size_t value_start(std::string_view s) {
   return marker == std::string_view::npos ? marker : marker + 2;
 }
 
-bool only_spaces_from(std::string_view s, std::size_t i) {
-  return i >= s.size() || s.find_first_not_of(' ', i) == std::string_view::npos;
+bool only_blanks_from(std::string_view s, std::size_t i) {
+  return i >= s.size() || s.find_first_not_of(" \t", i) == std::string_view::npos;
 }
 
 void read_value_lines(ConfSource& fp, std::string& s, std::size_t i, const char* first_name,
                       const char* later_name, const ValueLineScan& scan) {
-  if (only_spaces_from(s, i)) {
+  if (only_blanks_from(s, i)) {
     if (!fp.next_line(s)) fail(1, "error 1 while reading in %s stop \n", first_name);
     i = 0;
   }

@@ -1,6 +1,6 @@
 // The shape of a value in pimlo.conf: it starts after the first ":>" of its
 // key line and runs, over as many lines as it needs, up to the end marker
-// "<:". If nothing but spaces follows ":>", the value starts on the next line.
+// "<:". If nothing but blanks follows ":>", the value starts on the next line.
 // After the end marker the rest of its line is ignored.
 #pragma once
 
@@ -14,8 +14,8 @@
 // Index just after the first ":>" of `s`, or npos when it has none.
 std::size_t value_start(std::string_view s);
 
-// True when `s` holds nothing but spaces from index `i` on.
-bool only_spaces_from(std::string_view s, std::size_t i);
+// True when `s` holds nothing but spaces and tabs from index `i` on.
+bool only_blanks_from(std::string_view s, std::size_t i);
 
 // Scans the tokens of one line of a value from index `i`; sets `code_fin`
 // when it meets the end marker.
@@ -23,7 +23,7 @@ using ValueLineScan = std::function<void(std::size_t i, const std::string& s, bo
 
 // Feeds the value that begins at index `i` of the key line `s` to `scan`,
 // line by line, until the scan reports the end marker; `s` is the buffer for
-// the lines read. When the key line holds nothing but spaces from `i` on, the
+// the lines read. When the key line holds nothing but blanks from `i` on, the
 // value starts on the next line. Fails with status 1 and "error 1 while
 // reading in <first_name> stop \n" when the file ends where that first value
 // line was expected, and with status 2 and "error 2 while reading in

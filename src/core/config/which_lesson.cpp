@@ -28,7 +28,7 @@ void EXTRACT_WHICH_LESSONS(ConfSource& fp, std::string& s, Trf_string& G_dico) {
   G_dico.nb_lesson = 0;
   const std::size_t start = value_start(s);
   if (start == std::string::npos) fail(1, "EXTRACT_WHICH_LESSONS error in line s=%s \n", s.c_str());
-  if (!only_spaces_from(s, start)) {
+  if (!only_blanks_from(s, start)) {
     fail(2, "after 1 EXTRACT1_INPUT code_fin=%d \n", reaches_end_marker(s, start) ? 1 : 0);
   }
   read_value_lines(fp, s, s.size(), "EXTRACT_WHICH_LESSONS", "EXTRACT_PAGES",

@@ -41,10 +41,6 @@ TEST_F(ConfTest, ALineThatNamesNoKeyStopsWithStatusOne) {
   EXPECT_TRUE(printed_last("s=Horizontal :> 900 <: order unknown =-1 \n")) << out;
 }
 
-TEST_F(ConfTest, KeysAreCaseSensitive) {
-  EXPECT_EQ(read_conf(kList + "horiz_pix_total :> 900 <:\n"), 1);
-}
-
 TEST_F(ConfTest, TheFirstKeyOfTheTableThatOccursInTheLineWins) {
   // "Pages" comes first in the table: this line is a "Pages" list.
   write_file("Pages", "x");
@@ -128,12 +124,4 @@ TEST_F(ConfTest, AnyLineEndReadsTheSameAndLongLinesAreReadWhole) {
   EXPECT_EQ(window.book_pix_size[0], 900);
   EXPECT_EQ(window.book_pix_size[1], 700);
   EXPECT_EQ(window.book_pix_size[2], 500);
-}
-
-TEST_F(ConfTest, TheFileIsNotWritten) {
-  write_file("a.txt", "x");
-  const std::string text = "Coef_Err :> 8 4 0.05 6 12 <:\n" + kList;
-  ASSERT_EQ(read_conf(text), -1);
-  EXPECT_EQ(read_file("pimlo.conf"), text);
-  EXPECT_FALSE(file_exists("IDX1"));
 }

@@ -1,9 +1,7 @@
 // The values of the settings: numbers, coefficients, colours, fonts and the
 // history directory, on one line or over several, and their faults.
-#include <sstream>
-
-#include "conf_fixture.h"
 #include "config/value_readers.h"
+#include "conf_fixture.h"
 
 class ValueTest : public ConfTest {
  protected:
@@ -182,17 +180,4 @@ TEST(ValueReaders, TheNumberCollectorStopsAtTheEndMarkerOrAForeignCharacter) {
   EXTRACT_INPUT(n, 3, "xx 12 ,13 <:", tokens, code_fin);
   EXPECT_EQ(tokens, " 12");
   EXPECT_FALSE(code_fin);
-}
-
-TEST(ValueReaders, ALongValueLineIsNotSplit) {
-  // A long number line keeps every token whole.
-  std::string line = "Coef_Err :>";
-  for (int k = 0; k < 30; ++k) line += "          ";
-  line += " 1 2 3 4 5 <:";
-  std::istringstream in(line + "\n");
-  ConfSource fp(in);
-  std::string s;
-  ASSERT_TRUE(fp.next_line(s));
-  const std::vector<float> v = FLOAT_EXTRACT_LEVEL(fp, s, 5);
-  EXPECT_EQ(v, (std::vector<float>{1, 2, 3, 4, 5}));
 }

@@ -137,3 +137,9 @@ TEST_F(ConfTest, WhichLessonAcceptsTheLargestRange) {
   ASSERT_EQ(read_conf(which("a1->100000.txt")), -1);
   EXPECT_EQ(catalogue.st_lesson, "./a100000.txt ");
 }
+
+TEST_F(ConfTest, BlanksAfterTheValueMarkerOfTheKeyLineCountAsNothing) {
+  write_file("a.txt", "x");
+  ASSERT_EQ(read_conf("Which_lesson :> \t \n a.txt\n<:\n"), -1);
+  EXPECT_EQ(catalogue.st_lesson, "./a.txt ");
+}
