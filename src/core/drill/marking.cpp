@@ -154,7 +154,8 @@ Verdict_Outcome MARK_ANSWER(int button, Marking_State& marking, Trf_book& book) 
 Undo UNDO_ANSWER(Marking_State& marking, Trf_book& book) {
   Trf_posit& t = *book.t_posit;
   const int spare = t.nb_posit + 1;
-  marking.jcontm = t.QRord_posit[spare];
+  marking.jcontm =
+      static_cast<std::size_t>(spare) < t.QRord_posit.size() ? t.QRord_posit[spare] : -1;
   if (marking.new_ord < 0 || marking.jcontm < 1 || marking.jcontm > t.nb_posit) {
     trace("new_ord=%d jcontm=%d is undefined ok_nok return\n", marking.new_ord, marking.jcontm);
     return Undo::nothing_to_undo;

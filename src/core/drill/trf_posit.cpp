@@ -118,8 +118,14 @@ void Trf_posit::make_room_for(int element) {
 
 void Trf_posit::clear_marks() {
   elem_nevez.assign(static_cast<std::size_t>(nbmx_posit) + 5, 0);
-  QRord_posit[nb_posit + 1] = -1;
-  RQord_posit[nb_posit + 1] = -1;
+  const std::size_t spare = static_cast<std::size_t>(nb_posit) + 1;
+  for (IntArray array : kOrderArrays) {
+    if ((this->*array).size() > spare) (this->*array)[spare] = -1;
+  }
+}
+
+void Trf_posit::copy_element(int from, int to) {
+  for (LongArray array : kLongArrays) (this->*array)[to] = (this->*array)[from];
 }
 
 void INIT_CUM_ERR(Trf_posit& t_posit) {

@@ -98,6 +98,11 @@ struct Trf_posit {
   // Starts a drill on the loaded elements: elem_nevez all 0 (nothing asked
   // yet) and the spare slots of both orders -1 (no verdict to undo).
   void clear_marks();
+
+  // Copies the whole record of slot `from` into slot `to`: position, errors,
+  // counts with their loaded copies and days of both senses (not the orders
+  // nor elem_nevez). Both slots must lie within the arrays.
+  void copy_element(int from, int to);
 };
 
 // The start-up table: five never-asked elements (nb_posit = nbmx_posit = 5),

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "drill/table_fill.h"
 #include "drill/trf_posit.h"
 #include "drill_fixture.h"
 
@@ -44,6 +45,27 @@ TEST(DrillTableCapacity, KeepsFiveSpareSlotsAndGrowsByTwentyKeepingContents) {
   EXPECT_EQ(t.nbmx_posit, 90);
   t.grow(40);
   EXPECT_EQ(t.nbmx_posit, 90) << "grow never shrinks";
+}
+
+TEST(DrillTableFill, StoresTheHistoryAsLoadedAndScoresEveryElementForOneDay) {
+  Trf_posit t;
+  t.reset(10);
+  store_loaded_history(t, 1, 1, 1, 0, 100, 0);   // right on day 100
+  store_loaded_history(t, 2, 1, 0, 0, 50, 60);   // never asked, whatever its days
+  store_loaded_history(t, 3, 1, -2, 1, 0, 110);  // wrong today
+  for (int e = 1; e <= 3; ++e) store_loaded_history(t, e, 2, 0, 0, 0, 0);
+  t.nb_posit = 3;
+  compute_errors(t, Trf_err{}, 110);
+  EXPECT_EQ(t.QRcum_err, (std::vector<long>{0, 5, -1, 28, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(t.QRcum_nb0[3], -2);
+  EXPECT_EQ(t.RQcum_err[2], -1);
+  MERGESORT(1, 3, t.QRord_posit, t.QRcum_err);
+  EXPECT_EQ(order_of(t, 1), (std::vector<int>{2, 3, 1}));
+
+  t.copy_element(3, 1);
+  EXPECT_EQ(t.QRcum_err[1], 28);
+  EXPECT_EQ(t.QR_date_nok[1], 110);
+  EXPECT_EQ(t.QRord_posit[1], 2) << "orders are not records";
 }
 
 TEST(DrillTableSenses, AddressSenseOneAsQrAndAnyOtherAsRq) {
