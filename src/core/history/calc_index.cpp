@@ -1,0 +1,77 @@
+// The start-up step over all lessons: working copies, aliases, histories.
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "base/trace.h"
+#include "catalogue/aliases.h"
+#include "catalogue/lesson_paths.h"
+#include "drill/trf_posit.h"
+#include "history/index_build.h"
+#include "text/encoding.h"
+#include "text/files.h"
+
+namespace {
+
+// Creates `dir` (mode 0777) when it cannot be opened as a directory.
+void ensure_directory(LogFile& fp_log, const std::string& dir) {
+  if (DIR* d = ::opendir(dir.c_str())) {
+    ::closedir(d);
+    return;
+  }
+  fp_log.write("\n Create directory %s \n", dir.c_str());
+  ::mkdir(dir.c_str(), 0777);
+}
+
+std::string current_directory() {
+  std::error_code error;
+  std::string dir = std::filesystem::current_path(error).string();
+  return error ? std::string("?") : dir;
+}
+
+}  // namespace
+
+void CPY_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
+  fp_log.write("CPY_ALL_LESSONS current_dir=%s@@@ \n", current_directory().c_str());
+  ensure_directory(fp_log, cpy_directory(G_lesson));
+  for (int k = 1; k <= G_lesson.nb_lesson; ++k) {
+    const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
+    const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
+    if (DIFF_TIME_FILE(lesson, copy) >= 0) continue;
+    if (win_file(lesson, copy) < 0) {
+      fp_log.write("CPY_ALL_LESSONS cannot copy lesson=%d %s to %s \n", k, lesson.c_str(),
+                   copy.c_str());
+      continue;
+    }
+    fp_log.write("CPY_ALL_LESSONS updated lesson=%d  s_cpy=%s \n", k, copy.c_str());
+  }
+}
+
+void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
+  ensure_directory(fp_log, G_lesson.spath_idx1);
+  for (int k = 1; k <= G_lesson.nb_lesson; ++k) {
+    const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
+    const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
+    if (DIFF_TIME_FILE(copy, idx1) < 0) {
+      UPDATE_IDX1_FILE(fp_log, copy, idx1);
+      fp_log.write("IDX1_ALL_LESSONS updated lesson=%d  s_idx1=%s \n", k, idx1.c_str());
+    } else {
+      fp_log.write("  \n");
+      fp_log.write(" \n");
+      fp_log.write("              ************\n");
+      fp_log.write(" \n");
+      fp_log.write("file = %s is up to date \n", idx1.c_str());
+    }
+  }
+}
+
+void CALC_INDEX(LogFile& fp_log, Trf_string& G_dico, Trf_posit& t_posit) {
+  trace("CALC_INDEX nb_lesson=%d \n", G_dico.nb_lesson);
+  CPY_ALL_LESSONS(fp_log, G_dico);
+  MAKE_ST_ALIAS(fp_log, G_dico);
+  IDX1_ALL_LESSONS(fp_log, G_dico);
+  // Every log line is flushed as it is written.
+  INIT_CUM_ERR(t_posit);
+  INIT_ORDERING_POSIT(t_posit);
+}

@@ -1,0 +1,113 @@
+// Check and correct: history files rebuilt from the lesson files.
+#include <vector>
+
+#include "app/screen.h"
+#include "base/trace.h"
+#include "catalogue/aliases.h"
+#include "catalogue/lesson_paths.h"
+#include "history/index_build.h"
+#include "history/maintenance.h"
+#include "text/encoding.h"
+#include "text/files.h"
+#include "text/number_fields.h"
+
+namespace {
+
+LogFile& log_of(Trf_book& book) {
+  static LogFile no_log;
+  return book.fp_log ? *book.fp_log : no_log;
+}
+
+void warn(Trf_book& book, const std::string& text) {
+  if (book.screen) book.screen->warn(text);
+}
+
+// The lesson named by a number: the characters after the leading spaces,
+// up to the next space or the end, are all digits.
+bool names_a_number(const std::string& ss) {
+  const std::size_t first = ss.find_first_not_of(' ');
+  const std::size_t end = std::min(ss.find(' ', first), ss.size());
+  for (std::size_t i = first; i < end; ++i) {
+    if (ss[i] < '0' || ss[i] > '9') return false;
+  }
+  return true;
+}
+
+// Working copy refreshed whatever the times, history backed up and rebuilt.
+void check_and_correct(LogFile& fp_log, const Trf_string& G_lesson, int k) {
+  const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
+  const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
+  const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
+  if (win_file(lesson, copy) < 0) {
+    fp_log.write("CHECK_CORR cannot copy lesson=%d %s to %s \n", k, lesson.c_str(), copy.c_str());
+  }
+  back_up_file(idx1);
+  UPDATE_IDX1_FILE(fp_log, copy, idx1);
+}
+
+// The lesson number in `ss`, or 0 after logging why there is none.
+int lesson_of_number(LogFile& fp_log, const std::string& ss, int nbt_lesson) {
+  std::vector<int> got;
+  EXTR_N_INT(1, ss, got);
+  if (got[0] < 1) {
+    fp_log.write("CHECK_CORR_SNG_DBASE ss is not integer \n");
+    fp_log.write("ss=%s \n", ss.c_str());
+    return 0;
+  }
+  const int k = got[1];
+  if (k < 1 || k > nbt_lesson) {
+    fp_log.write("CHECK_CORR_SNG_DBASE not OK lesson  num=%d \n", k);
+    return 0;
+  }
+  return k;
+}
+
+}  // namespace
+
+void CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book) {
+  LogFile& fp_log = log_of(book);
+  const Trf_string& G_lesson = *book.G_kentel;
+  if (ss.find_first_not_of(' ') == std::string::npos) {
+    fp_log.write("CHECK_CORR_SNG_DBASE ss is blanc line \n");
+    return;
+  }
+  const bool by_number = names_a_number(ss);
+  int k = 0;
+  if (by_number) {
+    k = lesson_of_number(fp_log, ss, book.nbt_lesson);
+    if (k == 0) return;
+  } else {
+    k = NUM_FROM_ALIAS(ss, G_lesson);
+    if (k < 1) {
+      say("alias %s is unknown\n", ss.c_str());
+      fp_log.write("  \n CHECK_CORR_SNG_DBASE alias %s is unknown\n", ss.c_str());
+      warn(book, "Check and correct single lesson data base. \nalias " + ss +
+                     " is unknown.\nLook at file pimlo_log for details.\n");
+      return;
+    }
+  }
+
+  const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
+  if (by_number) fp_log.write("CHECK_CORR_SNG_DBASE num =%d s_idx1=%s \n", k, idx1.c_str());
+  fp_log.write("CHECK_CORR_SNG_DBASE num =%d s_lesson=%s \n", k,
+               S_LESSON_FROM_NUM(k, G_lesson).value_or("").c_str());
+  fp_log.write("CHECK_CORR_SNG_DBASE num =%d s_cpy=%s \n", k,
+               S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("").c_str());
+  check_and_correct(fp_log, G_lesson, k);
+  if (!by_number) fp_log.write("  \n CHECK_CORR_SNG_DBASE alias %s is OK\n", ss.c_str());
+
+  warn(book,
+       "Check and correct single lesson data base. \nLook at file pimlo_log for details.\n"
+       "Compare in directory IDX1 the present file\n" +
+           idx1 + "\n to the previous cpy_idx1_file !\n");
+}
+
+void CHECK_CORR_ALL_DBASE(Trf_book& book) {
+  warn(book,
+       "Check and correct whole data base. \nLook at file pimlo_log for details.\n"
+       "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n");
+  for (int k = 1; k <= book.nbt_lesson; ++k) {
+    trace("CHECK_CORR_ALL_DBASE lesson=%d \n", k);
+    check_and_correct(log_of(book), *book.G_kentel, k);
+  }
+}

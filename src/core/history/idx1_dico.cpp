@@ -1,0 +1,119 @@
+// Rebuilding one history file from its lesson's working copy.
+#include <sys/stat.h>
+
+#include <memory>
+
+#include "base/stop.h"
+#include "base/trace.h"
+#include "catalogue/aliases.h"
+#include "drill/day_number.h"
+#include "history/history_format.h"
+#include "history/history_writer.h"
+#include "history/index_build.h"
+#include "text/files.h"
+
+namespace {
+
+constexpr const char* kOldHistory = "./idx1_old";
+
+bool file_exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// The statistics of the entry named `name_part`, from its old record.
+Stat_lines old_stats(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string& name_part,
+                     const std::string& sfp1, long today) {
+  const Stat_lines blank{blank_stat_line(), blank_stat_line()};
+  if (!trf_classmt) return blank;
+  const int j = find_old_record(*trf_classmt, name_part);
+  if (j == 0) return blank;
+
+  const Old_record_lines old = read_old_record(*trf_classmt, j);
+  if (old.cut != Old_record_lines::Cut::none) {
+    fp_log.write("IDX1_DICO error in reading fp_class \n");
+    fail(3, "IDX1_DICO error in reading fp_class \n");
+  }
+  if (!old.carries_name) return blank;
+
+  std::array<long, 5> v{};
+  Stat_lines stats;
+  if (CHECK_EXTRACT_4LINT(today, old.stats_qr, v) != 0) {
+    fp_log.write("IDX1_DICO and CHECK_4LINTsome error in file : %s \n", sfp1.c_str());
+  }
+  stats.qr = stat_line(v[1], v[2], v[3], v[4]);
+  if (CHECK_EXTRACT_4LINT(today, old.stats_rq, v) != 0) {
+    fp_log.write("IDX1_DICO and CHECK_4LINTsome error 2 in file : %s \n", sfp1.c_str());
+  }
+  stats.rq = stat_line(v[1], v[2], v[3], v[4]);
+  return stats;
+}
+
+[[noreturn]] void cannot_write(LogFile& fp_log, const std::string& s_idx1) {
+  fp_log.write("UPDATE_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
+  fail(1, "UPDATE_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
+}
+
+// The table of old records of the history `s_idx1` about to be rebuilt, read
+// from its copy "./idx1_old"; none when there is no history yet. When the
+// copy cannot be written, the history is read in place: the new file is
+// written beside it, so it stays intact until the rebuild is complete.
+std::unique_ptr<Trf_classmt> old_records_of(LogFile& fp_log, const std::string& s_idx1) {
+  std::string old_path = kOldHistory;
+  const int copied = copier_fichier(s_idx1, kOldHistory);
+  if (copied != 0) {
+    if (!file_exists(s_idx1)) return nullptr;
+    if (copied == 1) {
+      fp_log.write("UPDATE_IDX1_FILE cannot read %s stop \n", s_idx1.c_str());
+      fail(1, "UPDATE_IDX1_FILE cannot read %s stop \n", s_idx1.c_str());
+    }
+    fp_log.write("UPDATE_IDX1_FILE cannot write %s, old records read from %s \n", kOldHistory,
+                 s_idx1.c_str());
+    old_path = s_idx1;
+  }
+  auto table = std::make_unique<Trf_classmt>();
+  if (!open_old_records(*table, old_path, fp_log)) {
+    fp_log.write("sub IDX1_EACH_DICO error fp_class STOP \n");
+    fail(1, "sub IDX1_EACH_DICO error fp_class STOP \n");
+  }
+  CLASS_OLD_WORDS(*table);
+  return table;
+}
+
+}  // namespace
+
+int IDX1_DICO(LogFile& fp_log, LineReader& fp, const std::string& sfp1, const std::string& st_alias,
+              AtomicFile& fpi, Trf_classmt* trf_classmt) {
+  fp_log.write(" \n");
+  fp_log.write(" \n");
+  fp_log.write("              ************\n");
+  fp_log.write(" \n");
+  fp_log.write("entrance IDX1_DICO s_fp=%s %s@@@ \n", sfp1.c_str(), st_alias.c_str());
+  const long today = DIFF_JOUR();
+  fp_log.write(trf_classmt ? "Taking account of old history records \n"
+                           : "NOT taking account of old history \n");
+  check_idx1_path(fp_log, sfp1, "IDX1_DICO");
+
+  const int nb = write_history_file(fp_log, fp, sfp1, st_alias, fpi, "IDX1_DICO",
+                                    [&](const std::string& name_part) {
+                                      return old_stats(fp_log, trf_classmt, name_part, sfp1, today);
+                                    });
+  trace("IDX1_DICO nb=%d file=%s \n", nb, sfp1.c_str());
+  return nb;
+}
+
+void UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1) {
+  LineReader fp;
+  if (!fp.open(scpy_lesson)) {
+    fp_log.write("UPDATE_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
+    fail(32, "UPDATE_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
+  }
+  const std::string alias = EXTRACT_SHABANG(fp).value_or("");
+  std::unique_ptr<Trf_classmt> table = old_records_of(fp_log, s_idx1);
+
+  AtomicFile fpi;
+  if (!fpi.open(s_idx1)) cannot_write(fp_log, s_idx1);
+  IDX1_DICO(fp_log, fp, s_idx1, alias, fpi, table.get());
+  if (!fpi.commit()) cannot_write(fp_log, s_idx1);
+  fp_log.write("file = %s has been updated \n", s_idx1.c_str());
+}

@@ -1,0 +1,75 @@
+// Maintenance of the data base (the history files of all lessons), started
+// from the command entry:
+//   check and correct   rebuild history files from the lesson files, keeping
+//                       their statistics and rewriting faulty lines corrected
+//   synchronise         merge each history file with the one of the same
+//                       name in another copy of the data base (higher counts
+//                       and later days win)
+//   transfer            convert history files of the old single-line form
+//                       into "./IDX1_TRF/"
+// Check and synchronisation back every history up as "cpy_" + its name
+// beside it before replacing it, and tell the user through a warning box
+// (book.screen) to compare. Every replacement is written beside the old
+// file and renamed into place when complete.
+//
+// All of them take the book: its catalogue (G_kentel), lesson count
+// (nbt_lesson), log (fp_log) and screen; a book without screen shows no box.
+#pragma once
+
+#include <string>
+
+#include "app/book.h"
+#include "base/log_file.h"
+#include "history/old_records.h"
+#include "text/atomic_file.h"
+#include "text/line_reader.h"
+
+// Checks and corrects one lesson, named in `ss` by its number or alias:
+// copies the lesson file into its working copy whatever the file times,
+// backs the history up and rebuilds it (UPDATE_IDX1_FILE). A blank `ss`, a
+// number outside 1 to nbt_lesson or an unknown alias is logged (the alias
+// also shown) and changes nothing. Stops the program as UPDATE_IDX1_FILE.
+void CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book);
+
+// The same for every lesson, after one warning box.
+void CHECK_CORR_ALL_DBASE(Trf_book& book);
+
+// Synchronises every lesson with the history file of the same name in the
+// directory `path_synchro` ("\" read as "/", "./" put before a relative
+// path). A blank path does nothing. Lessons whose history or other file is
+// missing are left as they were. Stops the program as SYNCHRO_IDX1_FILE.
+void SYNCHRO_ALL_DBASE(const std::string& path_synchro, Trf_book& book);
+
+// The other directory as SYNCHRO_ALL_DBASE uses it, ending with "/"; empty
+// for a blank path. Cannot fail.
+std::string synchro_directory(const std::string& path_synchro);
+
+// Rewrites the history `s_idx1` of the working copy `scpy_lesson` as the
+// merge of itself and `s_idx1_bis`. Returns without change when
+// `s_idx1_bis` does not exist or `s_idx1` cannot be backed up. Fatal: the
+// working copy cannot be opened (status 32), a history without marker line
+// (status 1), an old record cut short (status 3), the new file cannot be
+// written (status 1); the history then keeps its old bytes.
+void SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1,
+                       const std::string& s_idx1_bis);
+
+// Writes the merged history `fpi` (path `sfp1`) of the working copy `fp`:
+// each entry gets, field by field, the larger of its numbers in the two
+// tables (an entry missing from a table counts as zeros there). Returns
+// false, writing nothing, when neither table is given. Fatal as
+// SYNCHRO_IDX1_FILE.
+bool SYNCHRO_IDX1(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
+                  const std::string& st_alias, AtomicFile& fpi, Trf_classmt* trf_classmt1,
+                  Trf_classmt* trf_classmt2);
+
+// Converts the history of every lesson into "./IDX1_TRF/" (created when
+// missing). Lessons without history file are logged and skipped. Stops the
+// program as TRF_IDX1_FILE.
+void TRF_ALL_DBASE(Trf_book& book);
+
+// Converts the history `s_idx1`, of the old single-line form, into `s_trf`
+// in the current form. Returns false, creating nothing, when `s_idx1`
+// cannot be opened. Fatal: no marker line (status 1), a key line without
+// statistics line (status 2), `s_trf` cannot be written (status 1); no
+// partial `s_trf` is left then.
+bool TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1, const std::string& s_trf);

@@ -1,0 +1,163 @@
+// Synchronisation: merging the history files with those of another copy of
+// the data base. Names keep their case, as in the index build, so that the
+// records the merge writes are found again by later rebuilds.
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "app/screen.h"
+#include "base/stop.h"
+#include "base/trace.h"
+#include "catalogue/aliases.h"
+#include "catalogue/lesson_paths.h"
+#include "drill/day_number.h"
+#include "history/history_format.h"
+#include "history/history_writer.h"
+#include "history/maintenance.h"
+#include "text/encoding.h"
+#include "text/files.h"
+
+namespace {
+
+using Numbers = std::array<long, 8>;  // Q->R nb, nok, date_ok, date_nok, then R->Q
+
+LogFile& log_of(Trf_book& book) {
+  static LogFile no_log;
+  return book.fp_log ? *book.fp_log : no_log;
+}
+
+[[noreturn]] void reading_error(LogFile& fp_log, const char* text) {
+  fp_log.write("%s", text);
+  fail(3, "%s", text);
+}
+
+// The numbers of the entry named `name_part` in one table; zeros when the
+// table has no record of it.
+Numbers numbers_of(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string& name_part,
+                   const std::string& sfp1, long today) {
+  Numbers numbers{};
+  if (!trf_classmt) return numbers;
+  const int j = find_old_record(*trf_classmt, name_part);
+  if (j == 0) return numbers;
+
+  const Old_record_lines old = read_old_record(*trf_classmt, j);
+  if (old.cut == Old_record_lines::Cut::second) {
+    reading_error(fp_log, "SYNCHRO_IDX1 error 2 in reading fp_class \n");
+  }
+  if (old.cut != Old_record_lines::Cut::none) {
+    reading_error(fp_log, "SYNCHRO_IDX1 error in reading fp_class \n");
+  }
+  if (!old.carries_name) return numbers;
+
+  std::array<long, 5> v{};
+  for (int sense = 0; sense < 2; ++sense) {
+    if (CHECK_EXTRACT_4LINT(today, sense == 0 ? old.stats_qr : old.stats_rq, v) != 0) {
+      fp_log.write("SYNCHRO_IDX1 and CHECK_4LINTsome error in file : %s \n", sfp1.c_str());
+    }
+    std::copy(v.begin() + 1, v.end(), numbers.begin() + 4 * sense);
+  }
+  return numbers;
+}
+
+[[noreturn]] void cannot_write(LogFile& fp_log, const std::string& s_idx1) {
+  fp_log.write("SYNCHRO_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
+  fail(1, "SYNCHRO_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
+}
+
+}  // namespace
+
+bool SYNCHRO_IDX1(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
+                  const std::string& st_alias, AtomicFile& fpi, Trf_classmt* trf_classmt1,
+                  Trf_classmt* trf_classmt2) {
+  fp_log.write(" \n");
+  fp_log.write(" \n");
+  fp_log.write("              ************\n");
+  fp_log.write(" \n");
+  fp_log.write("entrance SYNCHRO_IDX1 s_fp=%s %s@@@ \n", sfp1.c_str(), st_alias.c_str());
+  const long today = DIFF_JOUR();
+  fp_log.write(trf_classmt1 ? "Taking account of s_idx1 records \n"
+                            : "NOT taking account of s_idx1 \n");
+  fp_log.write(trf_classmt2 ? "Taking account of s_idx1_bis records \n"
+                            : "NOT taking account of s_idx1_bis \n");
+  if (!trf_classmt1 && !trf_classmt2) return false;
+  check_idx1_path(fp_log, sfp1, "SYNCHRO_IDX1");
+
+  write_history_file(
+      fp_log, fp, sfp1, st_alias, fpi, "SYNCHRO_IDX1", [&](const std::string& name_part) {
+        const Numbers own = numbers_of(fp_log, trf_classmt1, name_part, sfp1, today);
+        const Numbers other = numbers_of(fp_log, trf_classmt2, name_part, sfp1, today);
+        Numbers merged;
+        for (std::size_t i = 0; i < merged.size(); ++i) merged[i] = std::max(own[i], other[i]);
+        return Stat_lines{stat_line(merged[0], merged[1], merged[2], merged[3]),
+                          stat_line(merged[4], merged[5], merged[6], merged[7])};
+      });
+  return true;
+}
+
+void SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1,
+                       const std::string& s_idx1_bis) {
+  LineReader fp;
+  if (!fp.open(scpy_lesson)) {
+    fp_log.write("SYNCHRO_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
+    fail(32, "SYNCHRO_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
+  }
+  const std::string alias = EXTRACT_SHABANG(fp).value_or("");
+
+  Trf_classmt other;
+  if (!open_old_records(other, s_idx1_bis, fp_log)) {
+    trace("SYNCHRO_IDX1_FILE no file %s \n", s_idx1_bis.c_str());
+    return;
+  }
+  CLASS_OLD_WORDS(other);
+
+  const std::optional<std::string> backup = back_up_file(s_idx1);
+  if (!backup) return;
+  Trf_classmt own;
+  if (!open_old_records(own, *backup, fp_log)) {
+    fp_log.write("sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
+    fail(1, "sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
+  }
+  CLASS_OLD_WORDS(own);
+
+  AtomicFile fpi;
+  if (!fpi.open(s_idx1)) cannot_write(fp_log, s_idx1);
+  if (SYNCHRO_IDX1(fp_log, fp, s_idx1, alias, fpi, &own, &other) && !fpi.commit()) {
+    cannot_write(fp_log, s_idx1);
+  }
+  fp_log.write(" \n file = %s has been recomputed and synchronized \n", s_idx1.c_str());
+  fp_log.write("with file %s \n", s_idx1_bis.c_str());
+}
+
+std::string synchro_directory(const std::string& path_synchro) {
+  const std::size_t first = path_synchro.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  std::string dir = path_synchro.substr(first, path_synchro.find_last_not_of(' ') + 1 - first);
+  std::replace(dir.begin(), dir.end(), '\\', '/');
+  const bool rooted = dir[0] == '/' || (dir.size() > 1 && dir[0] == '.' && dir[1] == '/');
+  if (!rooted) dir = "./" + dir;
+  if (dir.back() != '/') dir += '/';
+  return dir;
+}
+
+void SYNCHRO_ALL_DBASE(const std::string& path_synchro, Trf_book& book) {
+  const std::string dir = synchro_directory(path_synchro);
+  if (dir.empty()) return;
+  LogFile& fp_log = log_of(book);
+  if (book.screen) {
+    book.screen->warn(
+        "Synchronize whole data base. \nLook at file pimlo_log for details.\n"
+        "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n");
+  }
+  const Trf_string& G_lesson = *book.G_kentel;
+  for (int k = 1; k <= book.nbt_lesson; ++k) {
+    const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
+    const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
+    const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
+    if (win_file(lesson, copy) < 0) {
+      fp_log.write("SYNCHRO_ALL_DBASE cannot copy lesson=%d %s to %s \n", k, lesson.c_str(),
+                   copy.c_str());
+    }
+    back_up_file(idx1);
+    SYNCHRO_IDX1_FILE(fp_log, copy, idx1, dir + FILENAME_FROM_PATH(idx1).value_or(""));
+  }
+}

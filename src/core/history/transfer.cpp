@@ -1,0 +1,109 @@
+// Transfer: history files of the old single-line form converted into the
+// current form, in "./IDX1_TRF/". The history files themselves are not
+// changed; the user moves the converted files into the history directory.
+//
+// An old record is a key line and one line of six 12-character fields:
+// interrogations n, wrong answers w and day d of the last interrogation,
+// first for Q->R, then for R->Q. Each sense becomes one statistics line:
+//   right answers n - w; wrong answers w;
+//   day of the last right answer d (0 when every answer was wrong);
+//   day of the last wrong answer d - 1 (0 when there was none, or below 0).
+// Lines of the converted file end with "\n" alone.
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+
+#include "base/stop.h"
+#include "base/trace.h"
+#include "catalogue/lesson_paths.h"
+#include "drill/day_number.h"
+#include "history/history_format.h"
+#include "history/maintenance.h"
+
+namespace {
+
+constexpr const char* kTransferDirectory = "./IDX1_TRF";
+
+LogFile& log_of(Trf_book& book) {
+  static LogFile no_log;
+  return book.fp_log ? *book.fp_log : no_log;
+}
+
+// The statistics line of one sense from its interrogations, wrong answers
+// and day.
+std::string converted_line(long asked, long wrong, long day) {
+  const long date_ok = asked == wrong ? 0 : day;
+  const long date_nok = wrong == 0 ? 0 : std::max(day - 1, 0L);
+  return stat_line(asked - wrong, wrong, date_ok, date_nok) + "\n";
+}
+
+[[noreturn]] void cannot_write(LogFile& fp_log, const std::string& s_trf) {
+  fp_log.write("TRF_IDX1_FILE cannot write %s stop \n", s_trf.c_str());
+  fail(1, "TRF_IDX1_FILE cannot write %s stop \n", s_trf.c_str());
+}
+
+}  // namespace
+
+bool TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1, const std::string& s_trf) {
+  const long today = DIFF_JOUR();
+  LineReader in;
+  if (!in.open(s_idx1)) {
+    fp_log.write("TRF_IDX1_FILE no history file %s: skipped \n", s_idx1.c_str());
+    return false;
+  }
+  AtomicFile out;
+  if (!out.open(s_trf)) cannot_write(fp_log, s_trf);
+
+  long nc = 0;
+  std::string line;
+  bool marker = false;
+  while (!marker && aln_getline(nc, line, in) >= 0) {
+    out.write(line + "\n");
+    marker = is_marker_line(line);
+  }
+  if (!marker) {
+    fp_log.write("Error no detection of ####### stop \n");
+    fp_log.write("n file : %s \n", s_idx1.c_str());
+    fail(1, "TRF_IDX1_FILE error 0 stop 1 \n");
+  }
+
+  while (aln_getline(nc, line, in) >= 0 && !is_end_line(line)) {
+    if (line.empty() || line[0] != '#') continue;
+    out.write(line + "\n");
+    if (is_reference_line(line)) continue;
+    std::string old_line;
+    if (aln_getline(nc, old_line, in) < 0) {
+      fp_log.write("Error no detection of values icont=%d stop \n", 0);
+      fp_log.write("in file : %s \n", s_idx1.c_str());
+      fail(2, "TRF_IDX1_FILE error 1 stop 2 \n");
+    }
+    std::array<long, 7> v{};
+    if (CHECK_EXTRACT_6LINT(today, old_line, v) != 0) {
+      fp_log.write("TRF_IDX1_FILE and CHECK_6LINTsome error in file : %s \n", s_idx1.c_str());
+    }
+    out.write(converted_line(v[1], v[2], v[3]));
+    out.write(converted_line(v[4], v[5], v[6]));
+  }
+
+  out.write("# END_OF_FILE * " + std::to_string(out.size()) + " \n");
+  if (!out.commit()) cannot_write(fp_log, s_trf);
+  fp_log.write("TRF_IDX1_FILE done\n");
+  return true;
+}
+
+void TRF_ALL_DBASE(Trf_book& book) {
+  if (DIR* d = ::opendir(kTransferDirectory)) {
+    ::closedir(d);
+  } else {
+    say("Create directory IDX1_TRF \n");
+    ::mkdir(kTransferDirectory, 0777);
+  }
+  for (int k = 1; k <= book.nbt_lesson; ++k) {
+    const std::string idx1 = S_IDX1_FROM_NUM(k, *book.G_kentel).value_or("");
+    const std::string trf =
+        std::string(kTransferDirectory) + "/" + FILENAME_FROM_PATH(idx1).value_or("");
+    TRF_IDX1_FILE(log_of(book), idx1, trf);
+  }
+}
