@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -60,7 +59,7 @@ void operator delete[](void* p, const std::nothrow_t&) noexcept {
   std::free(p);
 }
 
-TEST(MarkingSpeed, AVerdictOnAThousandEntriesTakesMicrosecondsAndAllocatesNothing) {
+TEST(MarkingCost, AVerdictOnAThousandEntriesAllocatesNothing) {
   const int n = 1000;
   std::mt19937 random(5);
   std::vector<long> errors(n);
@@ -70,18 +69,12 @@ TEST(MarkingSpeed, AVerdictOnAThousandEntriesTakesMicrosecondsAndAllocatesNothin
   for (int& e : asked) e = 1 + static_cast<int>(random() % n);
 
   const long allocations_before = allocations;
-  const auto start = std::chrono::steady_clock::now();
   for (std::size_t i = 0; i < asked.size(); ++i) {
     d.ask(asked[i]);  // a linear rank lookup, done by the question choice in the program
     MARK_ANSWER(i % 3 == 0 ? 3 : 1, d.marking, d.book);
   }
-  const auto elapsed = std::chrono::steady_clock::now() - start;
   const long allocated = allocations - allocations_before;
 
-  const double micros = std::chrono::duration<double, std::micro>(elapsed).count() /
-                        static_cast<double>(asked.size());
-  std::printf("mean time of a question and its verdict on %d entries: %.2f us\n", n, micros);
   EXPECT_EQ(allocated, 0);
-  EXPECT_LT(micros, 100.0);
   EXPECT_EQ(drill_table_fault(d.t), std::nullopt);
 }
