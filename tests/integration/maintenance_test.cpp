@@ -1,0 +1,209 @@
+// The maintenance commands on real files: check and correct, synchronise,
+// transfer of the old single-line form.
+#include <gtest/gtest.h>
+
+#include "history/maintenance.h"
+#include "history_fixture.h"
+#include "text/number_fields.h"
+
+namespace {
+
+const std::string kMarker = std::string(53, '#') + "\r\n";
+const std::string kHousesText =
+    "!# hou\n# la maison * building\nQ> la maison\nR> the house\n# Le Toit *\nQ> le toit\n";
+
+class Maintenance : public HistoryFixture {
+ protected:
+  void SetUp() override {
+    HistoryFixture::SetUp();
+    write_lesson(kAnimals, "!# ani\n# le chat *\nQ> le chat\nR> the cat\n");
+    write_lesson(kHouses, kHousesText);
+    start();
+  }
+
+  std::string houses_history(const std::string& maison, const std::string& toit) {
+    return "./IDX1/idx1_houses.txt hou \r\n" + kMarker + "#la maison *hou 8 * building \r\n" +
+           maison + "#Le Toit *hou 60 * \r\n" + toit + "# END_OF_FILE * 85  \r\n";
+  }
+};
+
+// A statistics line of the old single-line form.
+std::string old_line(long n1, long w1, long d1, long n2, long w2, long d2) {
+  std::string line;
+  for (long v : {n1, w1, d1, n2, w2, d2}) line += LNB_12CHAR(v) + ";";
+  return line + "\r\n";
+}
+
+}  // namespace
+
+TEST_F(Maintenance, CheckByAliasRewritesAFaultyLineAndKeepsTheFaultyVersionAsBackup) {
+  put_stats(kHousesIdx1, "#la maison ", stat_line(5, 2, 99999, 90), stat_line(1, 0, 30, 0));
+  const std::string faulty = read_file(kHousesIdx1);
+
+  CHECK_CORR_SNG_DBASE("hou", book);
+
+  EXPECT_EQ(read_file(kHousesIdx1), houses_history(stats2({0, 2, 0, 90}, {1, 0, 30, 0}), zero2()));
+  EXPECT_EQ(read_file("./IDX1/cpy_idx1_houses.txt"), faulty);
+  const std::string text = log();
+  EXPECT_NE(text.find("CHECK_CORR_SNG_DBASE num =2 s_lesson=lessons/houses.txt \n"
+                      "CHECK_CORR_SNG_DBASE num =2 s_cpy=./CPY/houses.txt \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("IDX1_DICO and CHECK_4LINTsome error in file : ./IDX1/idx1_houses.txt \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  \n CHECK_CORR_SNG_DBASE alias hou is OK\n"), std::string::npos);
+  EXPECT_EQ(screen.warnings,
+            std::vector<std::string>{"Check and correct single lesson data base. \n"
+                                     "Look at file pimlo_log for details.\n"
+                                     "Compare in directory IDX1 the present file\n"
+                                     "./IDX1/idx1_houses.txt\n to the previous cpy_idx1_file !\n"});
+}
+
+TEST_F(Maintenance, CheckByNumberCopiesTheLessonWhateverTheFileTimes) {
+  put_stats(kHousesIdx1, "#Le Toit ", stat_line(2, 0, 40, 0), blank_stat_line());
+  write_lesson(kHouses, "!# hou\n# Le Toit *\n");  // older than its working copy
+
+  CHECK_CORR_SNG_DBASE(" 2 ", book);
+
+  EXPECT_EQ(read_file(kHousesIdx1),
+            "./IDX1/idx1_houses.txt hou \r\n" + kMarker + "#Le Toit *hou 8 * \r\n" +
+                stats2({2, 0, 40, 0}, {0, 0, 0, 0}) + "# END_OF_FILE * 21  \r\n");
+  EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE num =2 s_idx1=./IDX1/idx1_houses.txt \n"
+                       "CHECK_CORR_SNG_DBASE num =2 s_lesson=lessons/houses.txt \n"),
+            std::string::npos);
+}
+
+TEST_F(Maintenance, CheckOfAnUnknownLessonChangesNothing) {
+  const std::string animals = read_file(kAnimalsIdx1);
+  const std::string houses = read_file(kHousesIdx1);
+
+  testing::internal::CaptureStdout();
+  CHECK_CORR_SNG_DBASE("zoo", book);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "alias zoo is unknown\n");
+  CHECK_CORR_SNG_DBASE("3", book);
+  CHECK_CORR_SNG_DBASE("0", book);
+  CHECK_CORR_SNG_DBASE("   ", book);
+
+  EXPECT_EQ(read_file(kAnimalsIdx1), animals);
+  EXPECT_EQ(read_file(kHousesIdx1), houses);
+  EXPECT_FALSE(file_exists("./IDX1/cpy_idx1_houses.txt"));
+  const std::string text = log();
+  EXPECT_NE(text.find("  \n CHECK_CORR_SNG_DBASE alias zoo is unknown\n"), std::string::npos);
+  EXPECT_NE(text.find("CHECK_CORR_SNG_DBASE not OK lesson  num=3 \n"), std::string::npos);
+  EXPECT_NE(text.find("CHECK_CORR_SNG_DBASE not OK lesson  num=0 \n"), std::string::npos);
+  EXPECT_NE(text.find("CHECK_CORR_SNG_DBASE ss is blanc line \n"), std::string::npos);
+  EXPECT_EQ(screen.warnings, std::vector<std::string>{"Check and correct single lesson data base. "
+                                                      "\nalias zoo is unknown.\n"
+                                                      "Look at file pimlo_log for details.\n"});
+}
+
+TEST_F(Maintenance, CheckOfTheWholeDataBaseWarnsThenRebuildsEveryLesson) {
+  CHECK_CORR_ALL_DBASE(book);
+
+  EXPECT_EQ(screen.warnings,
+            std::vector<std::string>{"Check and correct whole data base. \n"
+                                     "Look at file pimlo_log for details.\n"
+                                     "Compare in directory IDX1 the present \n"
+                                     "idx1_files to the previous cpy_idx1_files !\n"});
+  EXPECT_TRUE(file_exists("./IDX1/cpy_idx1_animals.txt"));
+  EXPECT_TRUE(file_exists("./IDX1/cpy_idx1_houses.txt"));
+  // Blank statistics come back as zeros once rebuilt.
+  EXPECT_EQ(read_file(kHousesIdx1), houses_history(zero2(), zero2()));
+}
+
+TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies) {
+  put_stats(kHousesIdx1, "#la maison ", stat_line(4, 1, 100, 90), stat_line(1, 0, 7, 0));
+  const std::string animals = read_file(kAnimalsIdx1);
+  // The other copy knows Le Toit (capital letters kept) and not la maison's
+  // R->Q answers.
+  write_file("usb/copy/idx1_houses.txt",
+             "./IDX1/idx1_houses.txt hou \r\n" + kMarker + "#la maison *hou 8 * building \r\n" +
+                 stats2({3, 2, 102, 95}, {0, 0, 0, 0}) + "#Le Toit *hou 60 * \r\n" +
+                 stats2({2, 0, 50, 0}, {0, 1, 0, 51}) + "# END_OF_FILE * 85  \r\n");
+
+  SYNCHRO_ALL_DBASE("  usb\\copy ", book);
+
+  EXPECT_EQ(read_file(kHousesIdx1), houses_history(stats2({4, 2, 102, 95}, {1, 0, 7, 0}),
+                                                   stats2({2, 0, 50, 0}, {0, 1, 0, 51})));
+  // No other copy of animals: its history stays as it was.
+  EXPECT_EQ(read_file(kAnimalsIdx1), animals);
+  EXPECT_TRUE(file_exists("./IDX1/cpy_idx1_animals.txt"));
+  const std::string text = log();
+  EXPECT_NE(text.find("entrance SYNCHRO_IDX1 s_fp=./IDX1/idx1_houses.txt hou@@@ \n"
+                      "Taking account of s_idx1 records \n"
+                      "Taking account of s_idx1_bis records \n"),
+            std::string::npos);
+  EXPECT_NE(text.find(" \n file = ./IDX1/idx1_houses.txt has been recomputed and synchronized \n"
+                      "with file ./usb/copy/idx1_houses.txt \n"),
+            std::string::npos);
+  EXPECT_EQ(screen.warnings,
+            std::vector<std::string>{"Synchronize whole data base. \n"
+                                     "Look at file pimlo_log for details.\n"
+                                     "Compare in directory IDX1 the present \n"
+                                     "idx1_files to the previous cpy_idx1_files !\n"});
+}
+
+TEST_F(Maintenance, SynchronisationWithACutRecordStopsAndLeavesTheHistory) {
+  write_file("usb/idx1_houses.txt",
+             "x hou \r\n" + kMarker + "#Le Toit *hou 60 * \r\n" + stat_line(2, 0, 50, 0) + "\r\n");
+  const std::string houses = read_file(kHousesIdx1);
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(stop_status([&] { SYNCHRO_ALL_DBASE("usb", book); }), 3);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "SYNCHRO_IDX1 error 2 in reading fp_class \n");
+  EXPECT_EQ(read_file(kHousesIdx1), houses);
+}
+
+TEST_F(Maintenance, SynchronisationDirectoryIsMadeRelativeAndEndsWithASlash) {
+  EXPECT_EQ(synchro_directory("  usb\\copy  "), "./usb/copy/");
+  EXPECT_EQ(synchro_directory("/media/usb"), "/media/usb/");
+  EXPECT_EQ(synchro_directory(".\\usb\\"), "./usb/");
+  EXPECT_EQ(synchro_directory("../other"), "./../other/");
+  EXPECT_EQ(synchro_directory("   "), "");
+}
+
+TEST_F(Maintenance, TransferConvertsTheOldFormAndSkipsLessonsWithoutHistory) {
+  const std::string old = "./IDX1/idx1_houses.txt hou \r\n" + kMarker +
+                          "#la maison *hou 8 * building \r\n" + old_line(5, 2, 200, 2, 2, 200) +
+                          "## le chat *ani \r\n" + "#Le Toit *hou 60 * \r\n" +
+                          old_line(0, 0, 0, 0, 0, 150) + "# END_OF_FILE * 85  \r\n";
+  write_file(kHousesIdx1, old);
+  std::filesystem::remove(kAnimalsIdx1);
+
+  testing::internal::CaptureStdout();
+  TRF_ALL_DBASE(book);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Create directory IDX1_TRF \n");
+
+  const std::string body = "./IDX1/idx1_houses.txt hou \n" + std::string(53, '#') + "\n" +
+                           "#la maison *hou 8 * building \n" + stat_line(3, 2, 200, 199) + "\n" +
+                           stat_line(0, 2, 0, 199) + "\n" + "## le chat *ani \n" +
+                           "#Le Toit *hou 60 * \n" + stat_line(0, 0, 0, 0) + "\n" +
+                           stat_line(0, 0, 0, 0) + "\n";
+  EXPECT_EQ(read_file("./IDX1_TRF/idx1_houses.txt"),
+            body + "# END_OF_FILE * " + std::to_string(body.size()) + " \n");
+  EXPECT_EQ(read_file(kHousesIdx1), old);
+  EXPECT_EQ(files_in("IDX1_TRF"), std::set<std::string>{"idx1_houses.txt"});
+  const std::string text = log();
+  EXPECT_NE(text.find("TRF_IDX1_FILE no history file ./IDX1/idx1_animals.txt: skipped \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("TRF_IDX1_FILE done\n"), std::string::npos);
+}
+
+TEST_F(Maintenance, TransferOfABrokenFileStopsWithoutLeavingAConvertedFile) {
+  struct Case {
+    std::string history;
+    int status;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"x hou \r\n#la maison *hou 8 * \r\n" + old_line(1, 0, 9, 0, 0, 0), 1,
+       "TRF_IDX1_FILE error 0 stop 1 \n"},
+      {"x hou \r\n" + kMarker + "#la maison *hou 8 * \r\n", 2, "TRF_IDX1_FILE error 1 stop 2 \n"},
+  };
+  for (const Case& c : cases) {
+    write_file(kHousesIdx1, c.history);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(stop_status([&] { TRF_IDX1_FILE(log_file, kHousesIdx1, "./trf_houses.txt"); }),
+              c.status);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.message);
+    EXPECT_FALSE(file_exists("./trf_houses.txt"));
+  }
+}
