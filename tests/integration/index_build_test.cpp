@@ -163,6 +163,21 @@ TEST_F(IndexBuild, KeyLinesWithoutStarFromEarlierVersionsAreMatchedByName) {
   }
 }
 
+TEST_F(IndexBuild, NameInUtf8KeepsItsHistoryWhenItsKeyLineReadsBackConverted) {
+  // The line cannot be converted as a whole (a Chinese character beyond the
+  // 101 characters the key keeps), so the key line is written in UTF-8 and
+  // read back in CP1252.
+  const std::string entry = "# caf\xC3\xA9 au lait * " + std::string(100, 'x') + " \xE4\xB8\xAD\n";
+  edit(kHouses, "!# hou\n" + entry);
+  start();
+  put_stats(kHousesIdx1, "#caf", stat_line(6, 0, 100, 0), blank_stat_line());
+  age();
+  edit(kHouses, "!# hou\n# la cave *\n" + entry);
+  start();
+
+  EXPECT_NE(read_file(kHousesIdx1).find(stats2({6, 0, 100, 0}, {0, 0, 0, 0})), std::string::npos);
+}
+
 TEST_F(IndexBuild, BrokenPreviousHistoryStopsAndLeavesTheHistoryFileUntouched) {
   struct Case {
     const char* what;

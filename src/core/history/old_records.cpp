@@ -1,8 +1,11 @@
 #include "history/old_records.h"
 
+#include <algorithm>
+
 #include "base/stop.h"
 #include "base/trace.h"
 #include "history/history_format.h"
+#include "text/encoding.h"
 
 namespace {
 
@@ -29,6 +32,20 @@ std::pair<std::string, bool> name_of_key_line(std::string_view line) {
   return {std::string(line.substr(1, star - 1)), true};
 }
 
+// The form under which a name is looked up. The line reader converts a
+// line from UTF-8 when the whole line can be converted, so one name may
+// come back in either form: written in UTF-8 from a lesson line that could
+// not be converted as a whole (a character beyond the 101 characters of the
+// key), then read back converted. Both sides are looked up converted.
+std::string lookup_form(const std::string& name) {
+  const bool plain = std::all_of(name.begin(), name.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (plain) return name;
+  const Utf8Marks marks = judge_utf8_marks(name);
+  if (!marks.utf || marks.iso) return name;
+  return utf8_to_cp1252(name).value_or(name);
+}
+
 void add_record(Trf_classmt& trf_classmt, long offset, const std::string& line) {
   auto [name, has_star] = name_of_key_line(line);
   const int j = ++trf_classmt.nb;
@@ -38,7 +55,7 @@ void add_record(Trf_classmt& trf_classmt, long offset, const std::string& line) 
                name.c_str(), trf_classmt.class_path.c_str());
   }
   auto& first = has_star ? trf_classmt.first_of_name : trf_classmt.first_of_starless_name;
-  first.emplace(name, j);
+  first.emplace(lookup_form(name), j);
   trf_classmt.value.push_back(offset);
   trf_classmt.names.push_back(std::move(name));
 }
@@ -83,12 +100,12 @@ void CLASS_OLD_WORDS(Trf_classmt& trf_classmt) {
 }
 
 int find_old_record(const Trf_classmt& trf_classmt, const std::string& name_part) {
-  if (auto found = trf_classmt.first_of_name.find(name_part);
-      found != trf_classmt.first_of_name.end()) {
+  const std::string name = lookup_form(name_part);
+  if (auto found = trf_classmt.first_of_name.find(name); found != trf_classmt.first_of_name.end()) {
     return found->second;
   }
   if (trf_classmt.first_of_starless_name.empty()) return 0;
-  auto found = trf_classmt.first_of_starless_name.find(without_trailing_blanks(name_part));
+  auto found = trf_classmt.first_of_starless_name.find(without_trailing_blanks(name));
   return found == trf_classmt.first_of_starless_name.end() ? 0 : found->second;
 }
 

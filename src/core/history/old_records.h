@@ -17,6 +17,10 @@
 // that the entry, now written with a "*", finds its history again (see
 // find_old_record()).
 //
+// Names are compared as the line reader delivers them converted from UTF-8:
+// a key line written in UTF-8 (its lesson line held a character CP1252
+// lacks, beyond the part copied into the key) reads back in CP1252.
+//
 // The old file is read once, sequentially; a record's lines are read again
 // later at the remembered offset of its key line.
 #pragma once
