@@ -1,0 +1,166 @@
+// The shared walk of the recording, the reset and the check of a drill: the
+// generated lesson file's pointer lines and the in-place rewriting of
+// history files.
+#include "history/drill_walk.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "app/book.h"
+#include "base/stop.h"
+#include "history/history_format.h"
+#include "text/number_fields.h"
+
+namespace {
+
+// Small: a rewrite forgets the window, and the next read fills it again.
+constexpr std::size_t kHistoryWindow = 8 * 1024;
+
+// Bytes of the line at `offset` before its line end, as they stand in the
+// file (the line reader may have expanded tabs or converted the text).
+std::size_t raw_length(LineReader& fp, long offset) {
+  std::size_t n = 0;
+  for (;;) {
+    const std::string_view bytes = fp.bytes_from(offset + static_cast<long>(n));
+    if (bytes.empty()) return n;
+    const std::size_t end = bytes.find_first_of("\r\n");
+    if (end != std::string_view::npos) return n + end;
+    n += bytes.size();
+  }
+}
+
+void read_stat_line(LineReader& fp, long& nc, Stat_at& line) {
+  line.offset = nc;
+  if (aln_getline(nc, line.text, fp) < 0) {
+    line.text.clear();
+    line.length = 0;
+    return;
+  }
+  line.length = raw_length(fp, line.offset);
+}
+
+}  // namespace
+
+History_handle::~History_handle() {
+  close();
+}
+
+bool History_handle::open(const std::string& path, bool for_writing) {
+  close();
+  if (!reader_.open(path, kHistoryWindow)) return false;
+  if (for_writing) {
+    fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ < 0) {
+      reader_.close();
+      return false;
+    }
+  }
+  path_ = path;
+  return true;
+}
+
+bool History_handle::close() {
+  bool ok = true;
+  if (fd_ >= 0) {
+    if (changed_ && ::fsync(fd_) != 0) ok = false;
+    if (::close(fd_) != 0) ok = false;
+  }
+  fd_ = -1;
+  reader_.close();
+  path_.clear();
+  changed_ = false;
+  return ok;
+}
+
+void History_handle::read_stat_lines(long nc1, Stat_at& qr, Stat_at& rq) {
+  long nc = nc1;
+  read_stat_line(reader_, nc, qr);
+  read_stat_line(reader_, nc, rq);
+}
+
+bool History_handle::write_at(long offset, std::string_view bytes) {
+  if (bytes.empty()) return true;
+  if (fd_ < 0 || offset < 0) return false;
+  changed_ = true;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
+                               static_cast<off_t>(offset + static_cast<long>(done)));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  reader_.invalidate();
+  return done == bytes.size();
+}
+
+void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFile& fp_log,
+                       const std::string& current_path, Slot_record& slot) {
+  std::string ss;
+  if (aln_getline(nc, ss, gene) < 0) {
+    fp_log.write("%s error 1 stop 2 \n", who);
+    fp_log.write("Error no detection of values icont=%d stop \n", k);
+    fp_log.write("in file : %s \n", current_path.c_str());
+    fail(2, "%s error 1 stop 2 \n", who);
+  }
+  // " path * nc1 ": the path is the first word, nc1 the number after the "*".
+  const std::size_t begin = ss.find_first_not_of(' ');
+  const std::size_t end = begin == std::string::npos ? ss.size() : ss.find(' ', begin);
+  slot.path = begin == std::string::npos ? "" : ss.substr(begin, end - begin);
+  const std::size_t star = ss.find('*', std::min(end, ss.size()));
+  std::vector<long> got;
+  if (star != std::string::npos) EXTR_N_LINT(1, std::string_view(ss).substr(star + 1), got);
+  if (got.empty() || got[0] < 1) {
+    fp_log.write("RECORD_FILE error cannot extract nc1 \n");
+    fp_log.write("ssd=%s@@@@ \n", ss.c_str());
+    fail(1, "RECORD_FILE error cannot extract nc1 \n");
+  }
+  slot.nc1 = got[1];
+}
+
+std::optional<Slot_record> read_slot(LineReader& gene, long posit, int k, const char* who,
+                                     LogFile& fp_log, const std::string& current_path) {
+  long nc = posit;
+  std::string ss;
+  if (aln_getline(nc, ss, gene) < 0) return std::nullopt;
+  if (is_end_line(ss) || ss.empty() || ss[0] != '#') return std::nullopt;
+  const std::optional<Key_ref> key = parse_key_line(ss);
+  if (!key) {
+    fp_log.write("%s no * in ssd=%s@@@ \n", who, ss.c_str());
+    return std::nullopt;
+  }
+  Slot_record slot;
+  slot.alias = key->alias;
+  read_pointer_line(gene, nc, k, who, fp_log, current_path, slot);
+  return slot;
+}
+
+LogFile& book_log(Trf_book& book) {
+  static LogFile no_log;
+  return book.fp_log ? *book.fp_log : no_log;
+}
+
+namespace {
+
+[[noreturn]] void history_failure(const char* what, const char* who, const std::string& path,
+                                  LogFile& fp_log) {
+  fp_log.write("%s cannot %s %s stop \n", who, what, path.c_str());
+  fail(1, "%s cannot %s %s stop \n", who, what, path.c_str());
+}
+
+}  // namespace
+
+void use_history(History_handle& history, const std::string& path, bool for_writing,
+                 const char* who, LogFile& fp_log) {
+  if (history.is_open() && history.path() == path) return;
+  finish_history(history, who, fp_log);
+  if (!history.open(path, for_writing)) history_failure("open", who, path, fp_log);
+}
+
+void finish_history(History_handle& history, const char* who, LogFile& fp_log) {
+  const std::string path = history.path();
+  if (!history.close()) history_failure("write", who, path, fp_log);
+}

@@ -1,0 +1,107 @@
+// Walking the drill table's records through a generated lesson file, for the
+// recording, the reset and the check of a drill (lesson_record.h).
+//
+// Each element of the table has, at offset posit[k] of the generated lesson
+// file ("./idx1_gene" or "./idx2_gene"), two lines:
+//
+//   "#" NAME "*" ALIAS " " POSITION " *" TAIL       the record's key line
+//   " " HISTORY_PATH " * " NC1 " "                   the pointer line
+//
+// where NC1 is the byte offset of the record's Q->R statistics line in the
+// history file HISTORY_PATH; the R->Q line is the line after it.
+//
+// A History_handle holds one history file while consecutive slots use it:
+// lines are read through a LineReader and rewritten in place, at their old
+// length, with pwrite on a descriptor of its own, so that every offset kept
+// in the generated lesson files stays valid.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/log_file.h"
+#include "text/line_reader.h"
+
+// Where one element's record lies.
+struct Slot_record {
+  std::string alias;  // lesson alias: the word right after the key line's first "*"
+  std::string path;   // history file holding the record
+  long nc1 = 0;       // offset of its Q->R statistics line there
+};
+
+// One statistics line as found in a history file.
+struct Stat_at {
+  long offset = 0;         // where the line begins
+  std::string text;        // as the line reader gives it ("" at end of file)
+  std::size_t length = 0;  // its bytes in the file before the line end (0 at end of file)
+};
+
+class History_handle {
+ public:
+  History_handle() = default;
+  ~History_handle();
+  History_handle(const History_handle&) = delete;
+  History_handle& operator=(const History_handle&) = delete;
+
+  // Opens `path` for reading, and with `for_writing` also for rewriting in
+  // place. False when it cannot be opened so; the handle is closed then.
+  bool open(const std::string& path, bool for_writing);
+
+  // Writes what was rewritten to disk (fsync) and closes. False when the
+  // sync or the close failed: the rewritten lines may not be on disk. A
+  // closed handle gives true.
+  bool close();
+
+  bool is_open() const { return reader_.is_open(); }
+  const std::string& path() const { return path_; }
+  bool changed() const { return changed_; }
+
+  // The two statistics lines from `nc1`: Q->R there, R->Q on the next line.
+  // A line beyond the end of the file is empty with length 0.
+  void read_stat_lines(long nc1, Stat_at& qr, Stat_at& rq);
+
+  // Overwrites bytes at `offset` with `bytes` (no line end). False when the
+  // write failed or was short; the file may then hold part of the bytes.
+  bool write_at(long offset, std::string_view bytes);
+
+ private:
+  LineReader reader_;
+  int fd_ = -1;  // read-write descriptor; -1 when opened for reading only
+  std::string path_;
+  bool changed_ = false;
+};
+
+// Reads the pointer line at `nc` (advancing `nc` past it) into `slot.path`
+// and `slot.nc1`. `who` names the caller in the messages; `k` is the slot and
+// `current_path` the history file in use, both for the messages. Fatal:
+//   no line there: "<who> error 1 stop 2 \n", then
+//     "Error no detection of values icont=%d stop \n" and "in file : %s \n"
+//     into the log, status 2;
+//   no number after the "*" behind the path: "RECORD_FILE error cannot
+//     extract nc1 \n" and "ssd=%s@@@@ \n" into the log, status 1.
+void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFile& fp_log,
+                       const std::string& current_path, Slot_record& slot);
+
+// The record of slot `k`, whose entry begins at `posit` in `gene`. Nothing
+// (the slot is passed over) when the file ends there, the line holds
+// "END_OF_FILE" or does not begin with "#"; also when it holds no "*", after
+// writing "<who> no * in ssd=%s@@@ \n" into the log. Fatal as
+// read_pointer_line.
+std::optional<Slot_record> read_slot(LineReader& gene, long posit, int k, const char* who,
+                                     LogFile& fp_log, const std::string& current_path);
+
+// Makes `history` hold `path` (for rewriting when `for_writing`), closing
+// the file it held when that was another one. Fatal (status 1), with
+// "<who> cannot open %s stop \n" or, when the file left could not be synced,
+// "<who> cannot write %s stop \n", on standard output and in the log.
+void use_history(History_handle& history, const std::string& path, bool for_writing,
+                 const char* who, LogFile& fp_log);
+
+// Closes `history`, its rewritten lines synced to disk. Fatal as use_history
+// when the sync fails.
+void finish_history(History_handle& history, const char* who, LogFile& fp_log);
+
+// The book's log, or a closed one (writing nothing) when the book has none.
+struct Trf_book;
+LogFile& book_log(Trf_book& book);

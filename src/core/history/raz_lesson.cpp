@@ -1,0 +1,76 @@
+// Forgetting the history of a lesson: blank statistics lines for every
+// record its generated lesson file points at.
+#include "app/book.h"
+#include "app/screen.h"
+#include "base/stop.h"
+#include "base/trace.h"
+#include "catalogue/lesson_paths.h"
+#include "catalogue/trf_string.h"
+#include "drill/day_number.h"
+#include "history/drill_walk.h"
+#include "history/history_format.h"
+#include "history/lesson_record.h"
+#include "text/number_fields.h"
+
+namespace {
+
+constexpr const char* kWho = "RECORD_LESSON";
+
+// The blank line at the length `line` has, so that its line end stays.
+void blank_in_place(History_handle& history, const Stat_at& line, LogFile& fp_log) {
+  std::string blank = blank_stat_line();
+  RESIZE_STRING(line.length, blank);
+  if (!history.write_at(line.offset, blank)) {
+    fp_log.write("RAZ_LESSON cannot write %s stop \n", history.path().c_str());
+    fail(1, "RAZ_LESSON cannot write %s stop \n", history.path().c_str());
+  }
+}
+
+// Lines before the first one beginning with "#" are passed over; from there
+// on the lines go by pairs: a key line, then its pointer line.
+void forget_history(Trf_book& book) {
+  LogFile& fp_log = book_log(book);
+  const char* gene_path = gene_file_of(book.ilesson);
+  LineReader gene;
+  if (!gene.open(gene_path)) {
+    fp_log.write("RAZ_LESSON cannot open %s stop \n", gene_path);
+    fail(1, "RAZ_LESSON cannot open %s stop \n", gene_path);
+  }
+  History_handle history;
+  bool started = false;
+  int k = 0;
+  long nc = 0;
+  std::string ss;
+  while (aln_getline(nc, ss, gene) >= 0 && !is_end_line(ss)) {
+    if (!started && (ss.empty() || ss[0] != '#')) continue;
+    started = true;
+    Slot_record slot;
+    read_pointer_line(gene, nc, ++k, kWho, fp_log, history.path(), slot);
+    use_history(history, slot.path, true, kWho, fp_log);
+    Stat_at qr, rq;
+    history.read_stat_lines(slot.nc1, qr, rq);
+    blank_in_place(history, qr, fp_log);
+    blank_in_place(history, rq, fp_log);
+  }
+  finish_history(history, kWho, fp_log);
+  trace("RAZ_LESSON lesson %d records=%d \n", book.ilesson, k);
+}
+
+}  // namespace
+
+void RAZ_LESSON(Trf_book& book) {
+  RAZ_LESSON(book, DIFF_JOUR());
+}
+
+void RAZ_LESSON(Trf_book& book, long today) {
+  if (book.ilesson < 1) return;
+  const std::string lesson = S_LESSON_FROM_NUM(book.ilesson, *book.G_kentel).value_or("");
+  const bool forget =
+      book.screen &&
+      book.screen->ask_yes_no("Really forget history of lesson : \n \n " + lesson + " ?");
+  if (forget) {
+    forget_history(book);
+  } else {
+    RECORD_LESSON(book, today);
+  }
+}

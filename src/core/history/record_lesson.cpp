@@ -1,0 +1,151 @@
+// Recording a drill: each element's two statistics lines rewritten in place
+// with what the drill added.
+#include <algorithm>
+#include <array>
+#include <set>
+#include <vector>
+
+#include "app/book.h"
+#include "app/screen.h"
+#include "base/stop.h"
+#include "base/trace.h"
+#include "drill/day_number.h"
+#include "drill/trf_posit.h"
+#include "history/drill_walk.h"
+#include "history/history_format.h"
+#include "history/lesson_record.h"
+#include "history/maintenance.h"
+#include "text/files.h"
+#include "text/number_fields.h"
+
+namespace {
+
+constexpr const char* kWho = "RECORD_LESSON";
+constexpr long kMaxCount = 10000;
+
+struct Recording {
+  Trf_book& book;
+  LogFile& fp_log;
+  long today;
+  History_handle history;
+  std::vector<std::string> faulty_lessons;  // aliases, in the order their faults were met
+  std::set<std::string> backed_up;          // history files backed up by this recording
+};
+
+[[noreturn]] void stop_with(Recording& r, int status, const char* text) {
+  r.fp_log.write("%s", text);
+  fail(status, "%s", text);
+}
+
+// Logs a faulty statistics line. Its history file is backed up the first
+// time only: a second backup would copy the lines already rewritten over
+// the faulty ones the user is asked to compare.
+void note_fault(Recording& r, const Slot_record& slot, const std::string& ssd) {
+  r.fp_log.write("RECORD_LESSON and CHECK_4LINTsome error in file : %s of lesson : %s \n",
+                 slot.path.c_str(), slot.alias.c_str());
+  say("RECORD_LESSON and CHECK_4LINTsome error in file : %s of lesson : %s \n", slot.path.c_str(),
+      slot.alias.c_str());
+  if (r.backed_up.insert(slot.path).second && !back_up_file(slot.path)) {
+    r.fp_log.write("RECORD_LESSON cannot back up %s \n", slot.path.c_str());
+    say("RECORD_LESSON cannot back up %s \n", slot.path.c_str());
+  }
+  r.fp_log.write("ssd=%s@@@@ \n", ssd.c_str());
+  if (std::find(r.faulty_lessons.begin(), r.faulty_lessons.end(), slot.alias) ==
+      r.faulty_lessons.end()) {
+    r.faulty_lessons.push_back(slot.alias);
+  }
+}
+
+// The line to write for element `k` in the sense of `s`, or nothing when
+// the drill added nothing there.
+std::optional<std::string> recorded_line(Recording& r, const Slot_record& slot, const Stat_at& line,
+                                         ConstSenseView s, int k) {
+  if (line.length != kStatLineLength) {
+    r.fp_log.write("RECORD_LESSON  file : %s  needs regeneration\n", slot.path.c_str());
+  }
+  std::array<long, 5> v{};
+  if (CHECK_EXTRACT_4LINT(r.today, line.text, v) != 0) note_fault(r, slot, line.text);
+  long nb = v[1], nok = v[2], date_ok = v[3], date_nok = v[4];
+
+  const long nb1 = s.cum_nb[k], nb1n = s.cum_nok[k], err = s.cum_err[k];
+  if (nb1 > kMaxCount || nb1n > kMaxCount) stop_with(r, 1, "RECORD_LESSON error 1 \n");
+  if (nb1n < nok || nb1 < nb) stop_with(r, 2, "RECORD_LESSON error 2 \n");
+  if (nb1n == nok && nb1 == nb) return std::nullopt;
+
+  if (nb1n == nok) {
+    date_ok = r.today;
+    if (err == 0 || nb1 - nb > 2) ++nb;
+  } else {
+    nok = nb1n;
+    date_nok = r.today;
+  }
+  std::string out = stat_line(nb, nok, date_ok, date_nok);
+  if (line.length != kStatLineLength) RESIZE_STRING(line.length, out);
+  return out;
+}
+
+void record_slot(Recording& r, const Slot_record& slot, int k) {
+  use_history(r.history, slot.path, true, kWho, r.fp_log);
+  Stat_at qr, rq;
+  r.history.read_stat_lines(slot.nc1, qr, rq);
+  const Trf_posit& t = *r.book.t_posit;
+  for (const auto& [line, sens_qr] : {std::pair{&qr, 1}, std::pair{&rq, 2}}) {
+    const std::optional<std::string> out = recorded_line(r, slot, *line, t.sense(sens_qr), k);
+    if (out && !r.history.write_at(line->offset, *out)) {
+      r.fp_log.write("RECORD_LESSON cannot write %s stop \n", slot.path.c_str());
+      fail(1, "RECORD_LESSON cannot write %s stop \n", slot.path.c_str());
+    }
+  }
+}
+
+void record_all(Recording& r) {
+  const Trf_posit& t = *r.book.t_posit;
+  const char* gene_path = gene_file_of(r.book.ilesson);
+  LineReader gene;
+  if (!gene.open(gene_path)) {
+    r.fp_log.write("RECORD_LESSON cannot open %s stop \n", gene_path);
+    fail(1, "RECORD_LESSON cannot open %s stop \n", gene_path);
+  }
+  for (int k = 1; k <= t.nb_posit; ++k) {
+    const std::optional<Slot_record> slot =
+        read_slot(gene, t.posit[k], k, kWho, r.fp_log, r.history.path());
+    if (slot) record_slot(r, *slot, k);
+  }
+  finish_history(r.history, kWho, r.fp_log);
+}
+
+// The message box, then every lesson met with faulty lines rebuilt from its
+// lesson file.
+void report_and_repair(Recording& r) {
+  if (r.book.screen) {
+    r.book.screen->warn(
+        "Errors found in data base. \nLook at file pimlo_log for details.\n"
+        "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n");
+  }
+  r.fp_log.write("    \n");
+  r.fp_log.write("Please compare corrected idx1 files \n");
+  r.fp_log.write("with the original (and faulty) cpy_idx1 files \n");
+  r.fp_log.write("    \n");
+  for (const std::string& alias : r.faulty_lessons) CHECK_CORR_SNG_DBASE(alias, r.book);
+  r.fp_log.write("CORRECTION of data base for lesson %d DONE \n", r.book.ilesson);
+}
+
+}  // namespace
+
+const char* gene_file_of(int ilesson) {
+  return ilesson == 0 ? "./idx2_gene" : "./idx1_gene";
+}
+
+void RECORD_LESSON(Trf_book& book) {
+  RECORD_LESSON(book, DIFF_JOUR());
+}
+
+void RECORD_LESSON(Trf_book& book, long today) {
+  trace("RECORD_LESSON ilesson=%d today=%ld \n", book.ilesson, today);
+  if (book.ilesson < 0) return;
+  Recording r{book, book_log(book), today, {}, {}, {}};
+  if (book.t_posit->nb_posit > 0) record_all(r);
+  r.fp_log.write("RECORD_LESSON %d DONE  nb_errors=%d\n", book.ilesson,
+                 static_cast<int>(r.faulty_lessons.size()));
+  if (!r.faulty_lessons.empty()) report_and_repair(r);
+}

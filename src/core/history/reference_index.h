@@ -1,0 +1,52 @@
+// The history files of other lessons, as the loading of a lesson looks up
+// the entries its reference lines name.
+//
+// A reference line "##" NAME "*" ALIAS names the record of lesson ALIAS
+// whose key line holds "#" NAME "*": the first line of that lesson's
+// history file, before any line holding "END_OF_FILE", whose first
+// character after leading blanks is "#", whose next character is not "#",
+// and which contains that key. Each history file is read once per load, in
+// one sequential pass, however many references point into it; the lookups
+// then run in memory.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// What a lookup finds.
+struct Referenced_record {
+  std::string key_line;                 // the record's key line, as read
+  long stats_offset = 0;                // offset of the line after it (Q->R statistics)
+  std::optional<std::string> stats_qr;  // that line; nothing at end of file
+  std::optional<std::string> stats_rq;  // the line after it; nothing at end of file
+};
+
+class Reference_index {
+ public:
+  // The record whose key line contains `key` (which begins with "#" and
+  // ends with its only "*") in the history file `path`. Nothing when no
+  // line matches. Cannot fail; see readable() for a file that cannot be
+  // opened, which matches nothing.
+  std::optional<Referenced_record> find(const std::string& path, const std::string& key);
+
+  // False when `path` cannot be opened for reading.
+  bool readable(const std::string& path);
+
+ private:
+  struct File_lines {
+    bool opened = false;
+    std::vector<std::string> lines;  // every line of the file, as read
+    std::vector<long> next;          // next[j]: offset of the line after line j
+    std::size_t searched = 0;        // lines before the first "END_OF_FILE" line
+    std::unordered_map<std::string, std::size_t> first_of_head;  // see reference_index.cpp
+    std::vector<std::size_t> inner_hashes;  // candidates holding "#" after their first one
+  };
+
+  File_lines& lines_of(const std::string& path);
+
+  std::map<std::string, File_lines> files_;
+};
