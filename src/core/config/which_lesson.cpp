@@ -13,7 +13,7 @@ namespace {
 // looked up.
 bool reaches_end_marker(const std::string& s, std::size_t i) {
   for (;;) {
-    while (i < s.size() && s[i] == ' ') ++i;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
     const std::size_t end = list_token_end(s, i);
     if (end == i) return false;
     if (is_end_token(std::string_view(s).substr(i, end - i))) return true;
@@ -41,7 +41,7 @@ void EXTRACT_WHICH_LESSONS(ConfSource& fp, std::string& s, Trf_string& G_dico) {
 
 void EXTRACT1_INPUT(std::size_t i, const std::string& s, Trf_string& G_dico, bool& code_fin) {
   for (;;) {
-    while (i < s.size() && s[i] == ' ') ++i;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
     if (i >= s.size()) return;
     const std::size_t end = list_token_end(s, i);
     if (end == i) {

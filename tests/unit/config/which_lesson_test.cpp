@@ -98,8 +98,14 @@ TEST_F(ConfTest, WhichLessonStopsAtACharacterThatNoFileNameOfTheListMayHold) {
   EXPECT_TRUE(printed_last(
       "EXTRACT_WHICH_LESSONS bad character (code 44) at column 6 in line s=a.txt, b.txt stop \n"))
       << out;
-  EXPECT_EQ(read_conf(which("\ta.txt")), 1);
   EXPECT_EQ(read_conf(which("le\xe7on.txt")), 1);
+}
+
+TEST_F(ConfTest, WhichLessonTakesTabsAsBlanksBetweenNames) {
+  write_file("a.txt", "x");
+  write_file("b.txt", "x");
+  ASSERT_EQ(read_conf(which("\ta.txt\t b.txt\t")), -1);
+  EXPECT_EQ(catalogue.st_lesson, "./a.txt ./b.txt ");
 }
 
 TEST_F(ConfTest, WhichLessonFaultsStopWithTheirStatus) {
