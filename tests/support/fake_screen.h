@@ -76,12 +76,17 @@ class FakeScreen final : public Screen {
     log("add_text_button");
     text_buttons.push_back({label, tag});
   }
+  void add_known_text_button(const std::string& label, int tag) override {
+    log("add_known_text_button");
+    text_buttons.push_back({label, tag, true});
+  }
 
   void run_pending_events() override { ++pending_event_runs; }
 
   struct TextButton {
     std::string label;
     int tag = 0;
+    bool known = false;  // shown in the style of a button with a sound
   };
 
   // What was shown.

@@ -40,6 +40,12 @@ class Screen {
   // Adds a button labelled `label` at the end of the text; pressing it calls
   // back with `tag` (an index the caller chose).
   virtual void add_text_button(const std::string& label, int tag) = 0;
+  // The same for a known button, one whose label has a sound to play: it
+  // takes the widget name "buttonyellow" (its style in pimlo.rc). A window
+  // without styles may show it as a plain button.
+  virtual void add_known_text_button(const std::string& label, int tag) {
+    add_text_button(label, tag);
+  }
 
   // Lets pending window events run during long work.
   virtual void run_pending_events() = 0;
