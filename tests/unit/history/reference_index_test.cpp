@@ -1,0 +1,68 @@
+// Looking up referenced records: the first line in file order that contains
+// the key, whether at its start or after another "#", before the end line.
+#include "history/reference_index.h"
+
+#include <gtest/gtest.h>
+
+#include "sandbox.h"
+
+namespace {
+
+using ReferenceIndex = Sandbox;
+
+const std::string kFile =
+    "./IDX1/idx1_a.txt ani \r\n"
+    "#####################################################\r\n"
+    "##le chat *hou \r\n"  // a reference line is never a match
+    "#le chien *ani 30 * \r\n"
+    "Q1\r\n"
+    "R1\r\n"
+    "  #le chat *ani 50 * pet \r\n"  // leading blanks: a match
+    "Q2\r\n"
+    "R2\r\n"
+    "#la vache *ani 70 * \r\n"
+    "Q3\r\n"
+    "R3\r\n"
+    "#le #loup *ani 90 * \r\n"  // "#loup *" inside the line
+    "Q4\r\n"
+    "# END_OF_FILE * 99  \r\n"
+    "#le toit *ani 110 * \r\n";
+
+}  // namespace
+
+TEST_F(ReferenceIndex, FindsTheFirstLineHoldingTheKeyWithTheLinesAfterIt) {
+  write_file("h.txt", kFile);
+  Reference_index index;
+  ASSERT_TRUE(index.readable("h.txt"));
+
+  const auto chat = index.find("h.txt", "#le chat *");
+  ASSERT_TRUE(chat);
+  EXPECT_EQ(chat->key_line, "  #le chat *ani 50 * pet ");
+  EXPECT_EQ(chat->stats_offset, static_cast<long>(kFile.find("Q2")));
+  EXPECT_EQ(chat->stats_qr, "Q2");
+  EXPECT_EQ(chat->stats_rq, "R2");
+
+  // Found inside a line, and there before a later line that begins with it.
+  write_file("i.txt", "#x #la vache *\r\nA\r\nB\r\n#la vache *ani 3 *\r\nC\r\nD\r\n");
+  EXPECT_EQ(index.find("i.txt", "#la vache *")->stats_qr, "A");
+  const auto loup = index.find("h.txt", "#loup *");
+  ASSERT_TRUE(loup);
+  EXPECT_EQ(loup->stats_qr, "Q4");
+  EXPECT_EQ(loup->stats_rq, "# END_OF_FILE * 99  ");  // read as a line, as the loader does
+}
+
+TEST_F(ReferenceIndex, NothingAfterTheEndLineNorInAFileThatCannotBeOpened) {
+  write_file("h.txt", kFile);
+  Reference_index index;
+  EXPECT_FALSE(index.find("h.txt", "#le toit *"));
+  EXPECT_FALSE(index.find("h.txt", "#le cheval *"));
+  EXPECT_FALSE(index.readable("none.txt"));
+  EXPECT_FALSE(index.find("none.txt", "#le chat *"));
+
+  // A record at the end of the file lacks its statistics lines.
+  write_file("j.txt", "#le chat *ani 1 *\r\nQ\r\n");
+  const auto cut = index.find("j.txt", "#le chat *");
+  ASSERT_TRUE(cut);
+  EXPECT_EQ(cut->stats_qr, "Q");
+  EXPECT_FALSE(cut->stats_rq);
+}
