@@ -67,18 +67,22 @@ class FakeScreen final : public Screen {
     log("clear_text");
     text.clear();
     text_buttons.clear();
+    text_view.clear();
   }
   void append_text(const std::string& more) override {
     log("append_text");
     text += more;
+    text_view += more;
   }
   void add_text_button(const std::string& label, int tag) override {
     log("add_text_button");
     text_buttons.push_back({label, tag});
+    text_view += "[" + label + "]";
   }
   void add_known_text_button(const std::string& label, int tag) override {
     log("add_known_text_button");
     text_buttons.push_back({label, tag, true});
+    text_view += "{" + label + "}";
   }
 
   void run_pending_events() override { ++pending_event_runs; }
@@ -99,6 +103,9 @@ class FakeScreen final : public Screen {
   std::vector<std::string> questions;
   std::vector<std::string> warnings;
   std::string text;
+  // The text with each button in its place: "[label]", or "{label}" for a
+  // known button.
+  std::string text_view;
   std::vector<TextButton> text_buttons;
   int pending_event_runs = 0;
   std::vector<std::string> calls;
