@@ -1,0 +1,90 @@
+#include "session/lesson_phases.h"
+
+#include "app/book.h"
+#include "app/screen.h"
+#include "catalogue/trf_string.h"
+#include "drill/trf_posit.h"
+#include "history/lesson_load.h"
+#include "history/lesson_name.h"
+#include "session/article.h"
+#include "session/display_line.h"
+#include "session/pane_text.h"
+#include "session/session.h"
+
+namespace {
+
+// The confirmation's lines up to the blank line after the lesson's name.
+void show_confirmation(Trf_book& book, int& lblanc) {
+  DISPLAY_LINE("", book.nb_line, lblanc, book);
+  DISPLAY_LINE(formatted("Confirm learning vocabulary of lesson %d  ", book.ilesson), book.nb_line,
+               lblanc, book);
+  if (book.ilesson > 0) {
+    book.lessons = LESSON_FROM_ORDER(log_of(book), *book.G_kentel, book.ilesson);
+    DISPLAY_LINE(std::string(book.lessons), book.nb_line, lblanc, book);
+  }
+  DISPLAY_LINE("", book.nb_line, lblanc, book);
+}
+
+void clear_pane_and_redraw(Trf_book& book) {
+  if (book.nb_line <= 0) return;
+  CLEAR_DRILL_PANE(book);
+  if (book.screen != nullptr) book.screen->run_pending_events();
+}
+
+void start_drill(Session& session, Trf_book& book) {
+  INIT_LESSON(book.ilesson, book);
+  clear_pane_and_redraw(book);
+  if (book.t_posit->nb_posit < 1) {
+    const int empty = book.ilesson;
+    book.start_lesson = 0;
+    book.ilesson = next_lesson(book);
+    int lblanc = 0;
+    DISPLAY_LINE("", book.nb_line, lblanc, book);
+    DISPLAY_LINE(formatted("No word in lesson %d  ", empty), book.nb_line, lblanc, book);
+    DISPLAY_LINE(formatted("Trying next lesson %d  ", book.ilesson), book.nb_line, lblanc, book);
+    screen_or_stop(book, "CONFIRM_LESSON level 2 v_page= NULL error \n");
+    return;
+  }
+  book.state = 1;
+  session.drill.step = 1;
+  DISPLAY_ARTICLE(session, book);
+  book.start_lesson = 3;
+}
+
+}  // namespace
+
+int next_lesson(const Trf_book& book) {
+  const int next = book.ilesson + 1;
+  return next > book.nbt_lesson ? 1 : next;
+}
+
+void CONFIRM_LESSON(int button, Session& session, Trf_book& book) {
+  int lblanc = 0;
+  switch (book.start_lesson) {
+    case 0: {
+      Screen& screen = screen_or_stop(book, "CONFIRM_LESSON v_page= NULL error \n");
+      show_confirmation(book, lblanc);
+      DISPLAY_LINE(kRuleLine, book.nb_line, lblanc, book);
+      screen.set_sense_label(sense_label(book.sens_qr));
+      book.start_lesson = 1;
+      return;
+    }
+    case 1:
+      screen_or_stop(book, "CONFIRM_LESSON level 1 v_page= NULL error \n");
+      show_confirmation(book, lblanc);
+      book.start_lesson = 2;
+      return;
+    case 2:
+      if (button == 1) {
+        start_drill(session, book);
+        return;
+      }
+      book.start_lesson = 0;
+      book.ilesson = next_lesson(book);
+      clear_pane_and_redraw(book);
+      CONFIRM_LESSON(button, session, book);
+      return;
+    default:
+      return;
+  }
+}
