@@ -8,6 +8,7 @@
 #include "base/log_file.h"
 #include "catalogue/trf_string.h"
 #include "config/settings.h"
+#include "drill/trf_posit.h"
 
 struct Program {
   Program();
@@ -17,6 +18,7 @@ struct Program {
   Prenestro caract_win;
   Start_State start_state;
   Trf_string G_kentel;
+  Trf_posit t_posit;
   Trf_err t_err;
   LogFile log;
   std::string ss_font_lesson = "helvetica 18";

@@ -1,10 +1,16 @@
 #include "app/startup.h"
 
+#include <cstdio>
+
 #include "app/program.h"
+#include "app/screen.h"
 #include "app/work_dir.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "config/conf_reader.h"
+#include "history/index_build.h"
+#include "session/announce.h"
+#include "session/last_state.h"
 
 namespace {
 
@@ -24,18 +30,64 @@ void read_settings(Program& program) {
     fail(1, "cannot create the log file pimlo_log in the working directory stop \n");
 }
 
-void start(const char* argv0) {
-  WORK_DIR(argv0);
+void start(int argc, char** argv, Window_shell& shell) {
+  WORK_DIR(argc > 0 && argv[0] != nullptr ? argv[0] : "");
   Program program;
   read_settings(program);
+
+  CALC_INDEX(program.log, program.G_kentel, program.t_posit);
+  trace("After CALC_INDEX \n");
+
+  if (!shell.init_toolkit(argc, argv))
+    fail(1, "cannot open the display, the window cannot be shown stop \n");
+
+  START_PAGE_NUMBER(program.start_state, program.book);
+  trace("After START_PAGE_NUMBER \n");
+
+  Screen& screen =
+      shell.build_window(program, first_window_size(program.start_state, program.caract_win));
+  program.book.screen = &screen;
+  settle_book(program.book, program.start_state);
+  shell.build_button_rows(program);
+
+  CONFIRM0_LESSON(program.book);
+  shell.show(program.start_state.root_x, program.start_state.root_y);
+  shell.run_main_loop();
+  std::fflush(stdout);
 }
 
 }  // namespace
 
-int run_pimlo(int argc, char** argv) {
+Window_size first_window_size(const Start_State& S_state, const Prenestro& caract_win) {
+  if (S_state.root_width > 0 && S_state.root_height > 0)
+    return {S_state.root_width, S_state.root_height, S_state.width_book};
+  return {caract_win.book_pix_size[0], caract_win.book_pix_size[1], caract_win.book_pix_size[2]};
+}
+
+void settle_book(Trf_book& book, const Start_State& S_state) {
+  book.nb_line = 0;
+  book.state = 1;
+  book.sens_qr = 1;
+  book.toggle_sens_qr = 0;
+  book.ilesson = 1;
+  if (S_state.sens_qr != 0) book.sens_qr = S_state.sens_qr;
+  if (S_state.num_lesson != 0) book.ilesson = S_state.num_lesson;
+  if (book.ilesson < 1 || book.ilesson > book.nbt_lesson) {
+    trace("remembered lesson %d is not in the catalogue, lesson 1 \n", book.ilesson);
+    book.ilesson = 1;
+  }
+  book.start_lesson = 0;
+  book.interro_sound = 1;
+
+  if (book.sound != 1) book.sound = 0;
+  if (book.sens_qr != 2) book.sens_qr = 1;
+}
+
+int run_pimlo(int argc, char** argv, Window_shell& shell) {
   try {
-    start(argc > 0 ? argv[0] : "");
+    start(argc, argv, shell);
   } catch (const ProgramStop& stopped) {
+    std::fflush(stdout);
     return stopped.status;
   }
   return 0;

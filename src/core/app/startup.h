@@ -1,7 +1,42 @@
 // The start-up sequence of pimlo.x, from the check of its own name to the
-// moment the window would be built.
+// main loop of its window, in this order:
+//
+//   1  WORK_DIR: settle the working directory (the one holding pimlo.conf)
+//   2  the records (Program)
+//   3  FURCH_SET: read pimlo.conf
+//   4  sound on
+//   5  open the log "pimlo_log"
+//   6  CALC_INDEX: bring every working copy and history file up to date
+//   7  read "pimlo.rc", then initialise the window system
+//   8  START_PAGE_NUMBER: read and delete the last-state file
+//   9  build the window, of the remembered size or the configured one
+//  10  the book's initial values, the remembered lesson and sense
+//  11  the two button rows (sound and sense normalised first)
+//  12  CONFIRM0_LESSON: announce the current lesson
+//  13  show the window, at the remembered position if there is one
+//  14  the main loop, until Quit
 #pragma once
 
-// Runs the start-up for the executable path `argv0`; returns the exit status.
-// A fatal case prints its message and returns its status; nothing escapes.
-int run_pimlo(int argc, char** argv);
+#include "app/window_shell.h"
+
+struct Prenestro;
+struct Start_State;
+struct Trf_book;
+
+// Runs the program with the window system `shell`; returns the exit status.
+// A fatal case before the main loop prints its message and returns its
+// status; so does a window system that cannot start ("cannot open the
+// display, the window cannot be shown stop \n", status 1). Nothing escapes.
+int run_pimlo(int argc, char** argv, Window_shell& shell);
+
+// The window's first size: the remembered width, height and divider when
+// the remembered width and height are both above 0, otherwise the
+// configured ones (book_pix_size). Cannot fail.
+Window_size first_window_size(const Start_State& S_state, const Prenestro& caract_win);
+
+// Gives the book its values for the first announcement (steps 10 and 11):
+// lesson 1 in sense Q->R unless the last state names others, nothing
+// announced, a question awaited, sound 1 or 0, sense 1 or 2. A remembered
+// lesson outside the catalogue (a lesson file removed since, a hand-edited
+// file) starts at lesson 1 instead. Cannot fail.
+void settle_book(Trf_book& book, const Start_State& S_state);

@@ -1,0 +1,31 @@
+#include "gtk_shell.h"
+
+#include "handlers.h"
+#include "test_geometry.h"
+
+// The resource file is parsed before GTK is initialised, so that its
+// styles are in place before the first widget exists. GTK says nothing of a
+// missing file: the window then has GTK's own look.
+bool Gtk_shell::init_toolkit(int& argc, char**& argv) {
+  gtk_rc_parse("pimlo.rc");
+  return gtk_init_check(&argc, &argv) != FALSE;
+}
+
+Screen& Gtk_shell::build_window(Program& program, const Window_size& size) {
+  window_ = std::make_unique<Main_window>(program, size);
+  return *window_;
+}
+
+void Gtk_shell::build_button_rows(Program&) {
+  window_->build_button_rows();
+  connect_handlers(*window_);
+  watch_window_geometry(*window_);
+}
+
+void Gtk_shell::show(int x, int y) {
+  window_->show(x, y);
+}
+
+void Gtk_shell::run_main_loop() {
+  gtk_main();
+}

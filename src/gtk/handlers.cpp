@@ -1,0 +1,168 @@
+#include "handlers.h"
+
+#include "app/program.h"
+#include "app/quit.h"
+#include "guard.h"
+#include "main_window.h"
+#include "session/drill_press.h"
+#include "session/lesson_text.h"
+#include "session/navigation.h"
+#include "session/session.h"
+#include "session/sound_buttons.h"
+#include "session/toggles.h"
+
+namespace {
+
+// The handlers carry the names of the operations they call; they live in a
+// namespace of their own so that the two never mix.
+namespace handler {
+
+Main_window& window_of(gpointer data) {
+  return *static_cast<Main_window*>(data);
+}
+Trf_book& book_of(gpointer data) {
+  return window_of(data).program.book;
+}
+
+// ---- the drill button and its pause
+
+guint pause_source = 0;
+
+gboolean end_of_pause(gpointer data) {
+  pause_source = 0;
+  window_of(data).set_drill_sensitive(true);
+  return FALSE;
+}
+
+// The drill button stays insensitive (drill_press left it so) for
+// kDrillPauseMs, without holding the processor: presses made meanwhile
+// reach an insensitive button and are not acted on.
+void start_pause(Main_window& window) {
+  if (pause_source != 0) g_source_remove(pause_source);
+  pause_source = g_timeout_add(kDrillPauseMs, end_of_pause, &window);
+}
+
+// Only single presses count: the second and third press of a double or
+// triple click are extra events of presses already handled.
+gboolean callback_ok_nok(GtkWidget*, GdkEventButton* event, gpointer data) {
+  if (event->type != GDK_BUTTON_PRESS) return TRUE;
+  guarded([&] {
+    if (drill_press(static_cast<int>(event->button), book_of(data)) == Press_result::done)
+      start_pause(window_of(data));
+  });
+  return TRUE;
+}
+
+// ---- the other buttons of the left row
+
+gboolean callback_togsound(GtkWidget*, GdkEventButton* event, gpointer data) {
+  if (event->type == GDK_BUTTON_PRESS) guarded([&] { ::callback_togsound(book_of(data)); });
+  return FALSE;
+}
+
+gboolean callback_togqr(GtkWidget*, GdkEventButton* event, gpointer data) {
+  if (event->type == GDK_BUTTON_PRESS) guarded([&] { ::callback_togqr(book_of(data)); });
+  return FALSE;
+}
+
+void cback_prev_less(GtkWidget*, gpointer data) {
+  guarded([&] { ::cback_prev_less(book_of(data)); });
+}
+
+void cback_next_less(GtkWidget*, gpointer data) {
+  guarded([&] { ::cback_next_less(book_of(data)); });
+}
+
+// ---- quitting
+
+bool quitting = false;
+
+Window_geometry geometry_of(Main_window& window) {
+  Window_geometry g;
+  gtk_window_get_position(GTK_WINDOW(window.pWindow), &g.x, &g.y);
+  gtk_window_get_size(GTK_WINDOW(window.pWindow), &g.width, &g.height);
+  g.divider = gtk_paned_get_position(GTK_PANED(window.hpaned));
+  return g;
+}
+
+// Quit, and the window closed by the window manager, leave the same way:
+// the record question for a running drill, the last-state file, the end of
+// the main loop. A second request while the question is open is ignored.
+void quit(Main_window& window) {
+  if (quitting) return;
+  quitting = true;
+  guarded([&] { ::ON_QUIT(window.program.book, [&] { return geometry_of(window); }); });
+  gtk_main_quit();
+}
+
+void ON_QUIT(GtkWidget*, gpointer data) {
+  quit(window_of(data));
+}
+
+gboolean on_delete(GtkWidget*, GdkEvent*, gpointer data) {
+  quit(window_of(data));
+  return TRUE;
+}
+
+void on_destroy(GtkWidget*, gpointer) {
+  if (!quitting) gtk_main_quit();
+  quitting = true;
+}
+
+// ---- the lesson text view
+
+void cback_clr_butt(GtkWidget*, gpointer data) {
+  guarded([&] { ::cback_clr_butt(session().text, book_of(data)); });
+}
+
+void cback_redr_butt(GtkWidget*, gpointer data) {
+  guarded([&] { ::cback_redr_butt(session().text, book_of(data)); });
+}
+
+void cback_button(GtkWidget* button, gpointer data) {
+  const int tag = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "pimlo-tag"));
+  guarded([&] { ::cback_button(tag, session().text, book_of(data)); });
+}
+
+// ---- the command entry
+
+// A press in the entry removes the text selected (the previous command,
+// which GTK selects when the entry takes the focus), so that a new one can
+// be typed; the press goes on to place the cursor.
+gboolean clean_entry_book(GtkWidget* entry, GdkEventButton*, gpointer) {
+  gint start = 0;
+  gint end = 0;
+  gtk_editable_get_selection_bounds(GTK_EDITABLE(entry), &start, &end);
+  if (end > 0) gtk_editable_delete_selection(GTK_EDITABLE(entry));
+  return FALSE;
+}
+
+void callback_entry_book(GtkWidget*, gpointer) {}
+
+template <typename Handler>
+void on(GtkWidget* widget, const char* signal, Handler handler, Main_window& window) {
+  g_signal_connect(G_OBJECT(widget), signal, G_CALLBACK(handler), &window);
+}
+
+}  // namespace handler
+}  // namespace
+
+void connect_handlers(Main_window& w) {
+  handler::on(w.pWindow, "delete-event", handler::on_delete, w);
+  handler::on(w.pWindow, "destroy", handler::on_destroy, w);
+  handler::on(w.entry_book, "activate", handler::callback_entry_book, w);
+  handler::on(w.entry_book, "button-press-event", handler::clean_entry_book, w);
+  handler::on(w.button_quit, "clicked", handler::ON_QUIT, w);
+  handler::on(w.button_prev, "clicked", handler::cback_prev_less, w);
+  handler::on(w.button_next, "clicked", handler::cback_next_less, w);
+  handler::on(w.button_sound, "button-press-event", handler::callback_togsound, w);
+  handler::on(w.button_qr, "button-press-event", handler::callback_togqr, w);
+  handler::on(w.Button1, "button-press-event", handler::callback_ok_nok, w);
+  handler::on(w.button_clr, "clicked", handler::cback_clr_butt, w);
+  handler::on(w.button_redr, "clicked", handler::cback_redr_butt, w);
+}
+
+void connect_text_button(Main_window& w, GtkWidget* button, int tag) {
+  g_object_set_data(G_OBJECT(button), "pimlo-tag", GINT_TO_POINTER(tag));
+  handler::on(button, "clicked", handler::cback_button, w);
+}

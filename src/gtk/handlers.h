@@ -1,0 +1,18 @@
+// The window's signal handlers: each passes its signal on to the program,
+// with the book, inside guarded() (guard.h).
+#pragma once
+
+#include <gtk/gtk.h>
+
+class Main_window;
+
+// The drill button's pause after a press, in milliseconds: presses made
+// during it are not acted on (the button is insensitive meanwhile).
+inline constexpr guint kDrillPauseMs = 333;
+
+// Connects every signal of the window, its entry and its two button rows.
+void connect_handlers(Main_window& window);
+
+// Connects a button of the lesson text view: a click plays the parts of the
+// button with tag `tag`.
+void connect_text_button(Main_window& window, GtkWidget* button, int tag);

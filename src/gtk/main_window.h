@@ -1,0 +1,90 @@
+// The one window of pimlo.x: the drill on the left (command entry, drill
+// pane, button row), the lesson text view on the right (with Clr and ReDr).
+//
+// It implements Screen, so the program talks to it only through that
+// interface; the handlers (handlers.h) pass every signal on to the program.
+// Every text the program gives is CP1252 and is converted here for GTK.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <string>
+#include <vector>
+
+#include "app/screen.h"
+#include "app/window_shell.h"
+
+struct Program;
+
+class Main_window final : public Screen {
+ public:
+  // Builds the window, its halves, the entry, the panes and the text view
+  // with the fonts of `program` (nothing shown yet). Cannot fail.
+  Main_window(Program& program, const Window_size& size);
+  Main_window(const Main_window&) = delete;
+  Main_window& operator=(const Main_window&) = delete;
+
+  // Both button rows, labelled from the book (sound 0/1, sense 1/2).
+  void build_button_rows();
+
+  // Shows everything, then moves the window to (x, y) when both are 0 or more.
+  void show(int x, int y);
+
+  // Screen.
+  void append_line(const std::string& text) override;
+  void clear_lines() override;
+  void set_drill_button(const std::string& label, const std::string& style_name) override;
+  void set_drill_sensitive(bool sensitive) override;
+  void set_sense_label(const std::string& label) override;
+  void set_sound_label(const std::string& label) override;
+  RecordAnswer ask_record(const std::string& text) override;
+  bool ask_yes_no(const std::string& text) override;
+  void warn(const std::string& text) override;
+  void clear_text() override;
+  void append_text(const std::string& text) override;
+  void add_text_button(const std::string& label, int tag) override;
+  void add_known_text_button(const std::string& label, int tag) override;
+  void run_pending_events() override;
+
+  Program& program;
+
+  GtkWidget* pWindow = nullptr;
+  GtkWidget* hpaned = nullptr;
+  GtkWidget* frame1 = nullptr;
+  GtkWidget* frame2 = nullptr;
+  GtkWidget* vBox1 = nullptr;
+  GtkWidget* vBox2 = nullptr;
+  GtkWidget* entry_book = nullptr;
+  GtkWidget* scroll_page = nullptr;
+  GtkWidget* scroll2_page = nullptr;
+  GtkWidget* v_page = nullptr;
+  GtkWidget* v2_page = nullptr;
+  GtkWidget* text_view = nullptr;
+  GtkWidget* button_quit = nullptr;
+  GtkWidget* button_prev = nullptr;
+  GtkWidget* button_next = nullptr;
+  GtkWidget* button_sound = nullptr;
+  GtkWidget* button_qr = nullptr;
+  GtkWidget* Button1 = nullptr;
+  GtkWidget* button_clr = nullptr;
+  GtkWidget* button_redr = nullptr;
+
+  // The buttons now in the lesson text view, with their labels (CP1252).
+  struct Text_button {
+    GtkWidget* widget;
+    std::string label;
+  };
+  std::vector<Text_button> text_buttons;
+
+ private:
+  void build_left_half(const Window_size& size);
+  void build_right_half();
+  void add_text_button(const std::string& label, int tag, bool known);
+
+  PangoFontDescription* font_vocab_ = nullptr;   // entry and drill-pane lines
+  PangoFontDescription* font_lesson_ = nullptr;  // lesson text view
+  std::vector<GtkWidget*> lbox2_;                // the boxes of the drill-pane lines
+};
+
+// The text `cp1252` as GTK wants it (UTF-8).
+std::string for_gtk(const std::string& cp1252);

@@ -1,0 +1,27 @@
+// Where the widgets are, for the tests that drive the real window.
+//
+// When the environment variable PIMLO_TEST_GEOMETRY names a file, the
+// window writes there, once it is shown and again whenever the lesson text
+// view gains buttons or a dialog opens, one line per widget:
+//
+//   NAME X Y WIDTH HEIGHT
+//
+// with X and Y the widget's upper left corner on the screen. NAME is one of
+// window, entry, quit, prev, next, sound, sense, drill, clr, redr, "text:"
+// followed by a text button's label, and, while a dialog is open,
+// "dialog:yes", "dialog:no", "dialog:raz", "dialog:ok". The file is replaced
+// whole each time. Without the variable nothing is written.
+#pragma once
+
+#include <gtk/gtk.h>
+
+class Main_window;
+
+// Writes the file once the window is shown and its layout done.
+void watch_window_geometry(Main_window& window);
+
+// Writes the file again at the next idle moment.
+void schedule_geometry_dump(Main_window& window);
+
+// Adds the buttons of `dialog` to the file once it is shown.
+void watch_dialog_geometry(GtkWidget* dialog);
