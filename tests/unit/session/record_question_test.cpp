@@ -1,0 +1,92 @@
+// Leaving a running drill with Next or Prev: the record question and what
+// each answer does to the history file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "drill/day_number.h"
+#include "drill_session_fixture.h"
+#include "history/history_format.h"
+#include "session/navigation.h"
+
+namespace {
+
+constexpr const char* kHistory = "./IDX1/idx1_animals.txt";
+
+class Record_question_test : public Drill_session_test {
+ protected:
+  void SetUp() override {
+    Drill_session_test::SetUp();
+    make_catalogue(
+        {{"animals.txt", numbered_lesson("ani", 3)}, {"colours.txt", numbered_lesson("col", 2)}});
+  }
+
+  // The two statistics lines after the key line of entry "word<k>".
+  static std::string stats_of(int k) {
+    const std::string bytes = read_file(kHistory);
+    const std::string key = "\r\n#word" + std::to_string(k) + " *ani ";
+    const std::size_t at = bytes.find(key);
+    if (at == std::string::npos) return "no record";
+    const std::size_t stats = bytes.find("\r\n", at + 2) + 2;
+    return bytes.substr(stats, 2 * (kStatLineLength + 2));
+  }
+
+  static std::string lines(const std::string& qr, const std::string& rq) {
+    return qr + "\r\n" + rq + "\r\n";
+  }
+};
+
+TEST_F(Record_question_test, NextBeforeTheDrillStartedAsksNothing) {
+  announce(1);
+  press(1);  // drill confirmation shown, phase 2
+  cback_next_less(book);
+  EXPECT_TRUE(screen.questions.empty());
+  EXPECT_EQ(book.ilesson, 2);
+}
+
+TEST_F(Record_question_test, YesRecordsTheAnswersOfTheDrill) {
+  start_drill(1);
+  const int wrong = answer(3);
+  screen.record_answers = {Screen::RecordAnswer::Yes};
+  cback_next_less(book);
+  ASSERT_EQ(screen.questions.size(), 1u);
+  EXPECT_EQ(screen.questions[0], "Voulez-vous enregistrer la le\xE7on 1 ?");
+  EXPECT_EQ(stats_of(wrong), lines(stat_line(0, 1, 0, DIFF_JOUR()), blank_stat_line()));
+  EXPECT_EQ(book.ilesson, 2);
+  EXPECT_EQ(book.start_lesson, 1);
+  EXPECT_EQ(screen.lines[1], "Confirm display of lesson 2");
+}
+
+TEST_F(Record_question_test, NoLeavesTheHistoryAsItWas) {
+  const std::string before = read_file(kHistory);
+  start_drill(1);
+  answer(3);
+  answer(1);
+  screen.record_answers = {Screen::RecordAnswer::No};
+  cback_prev_less(book);
+  EXPECT_EQ(screen.questions.size(), 1u);
+  EXPECT_EQ(read_file(kHistory), before);
+  EXPECT_EQ(book.ilesson, 2);  // Prev from lesson 1 goes to the last lesson
+}
+
+TEST_F(Record_question_test, RazForgetsTheHistoryOfTheLesson) {
+  start_drill(1);
+  const int first = answer(3);
+  screen.record_answers = {Screen::RecordAnswer::Yes};
+  cback_next_less(book);
+  ASSERT_NE(stats_of(first), lines(blank_stat_line(), blank_stat_line()));
+
+  cback_prev_less(book);  // back to lesson 1, nothing to record
+  press(3);
+  press(1);
+  answer(1);
+  screen.record_answers = {Screen::RecordAnswer::Reset};
+  screen.yes_no_answers = {true};  // RAZ_LESSON makes sure
+  cback_next_less(book);
+  EXPECT_EQ(screen.questions.size(), 3u);
+  for (int k = 1; k <= 3; ++k) {
+    EXPECT_EQ(stats_of(k), lines(blank_stat_line(), blank_stat_line())) << k;
+  }
+}
+
+}  // namespace
