@@ -35,7 +35,6 @@ std::string number(int n) {
 }  // namespace
 
 void START_PAGE_NUMBER(Start_State& S_state, Trf_book& book) {
-  S_state = Start_State{};
   S_state.num_lesson = 1;
   S_state.sens_qr = 0;
   S_state.root_x = S_state.root_y = S_state.root_width = S_state.root_height = -1;
