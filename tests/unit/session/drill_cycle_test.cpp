@@ -1,6 +1,7 @@
 // The drill button driven as the window drives it, on a real catalogue.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -233,6 +234,18 @@ TEST_F(Drill_cycle_test, TheSoundSettingIsSaidWhenItChanges) {
   EXPECT_TRUE(pane_has("Sound is OFF now"));
   press(1);
   EXPECT_FALSE(pane_has("Sound is OFF now"));
+}
+
+TEST_F(Drill_cycle_test, AQuestionWhoseEntryCannotBeFoundStopsTheProgram) {
+  start_drill(1);
+  std::remove("idx1_gene");
+  press(1);
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(stop_status([&] { press(1); }), 2);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "WHAT_QR unable to open file fpg \n fp = NULL Lesson not found stop ! \n");
+  EXPECT_NE(read_file("pimlo_log").find(" DISPLAY_ARTICLE fp = NULL Lesson not found stop ! \n"),
+            std::string::npos);
 }
 
 }  // namespace
