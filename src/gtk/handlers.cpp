@@ -10,6 +10,7 @@
 #include "session/session.h"
 #include "session/sound_buttons.h"
 #include "session/toggles.h"
+#include "test_geometry.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ guint pause_source = 0;
 
 gboolean end_of_pause(gpointer data) {
   pause_source = 0;
+  ++window_of(data).drill_freed;
   window_of(data).set_drill_sensitive(true);
   return FALSE;
 }
@@ -47,8 +49,17 @@ void start_pause(Main_window& window) {
 gboolean callback_ok_nok(GtkWidget*, GdkEventButton* event, gpointer data) {
   if (event->type != GDK_BUTTON_PRESS) return TRUE;
   guarded([&] {
-    if (drill_press(static_cast<int>(event->button), book_of(data)) == Press_result::done)
-      start_pause(window_of(data));
+    switch (drill_press(static_cast<int>(event->button), book_of(data))) {
+      case Press_result::done:
+        start_pause(window_of(data));
+        break;
+      case Press_result::undone:
+        ++window_of(data).drill_freed;
+        schedule_geometry_dump(window_of(data));
+        break;
+      case Press_result::dropped:
+        break;
+    }
   });
   return TRUE;
 }

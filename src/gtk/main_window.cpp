@@ -4,6 +4,7 @@
 #include "session/display_line.h"
 #include "session/drill_press.h"
 #include "session/toggles.h"
+#include "test_geometry.h"
 #include "text/encoding.h"
 
 namespace {
@@ -152,6 +153,7 @@ void Main_window::set_drill_button(const std::string& label, const std::string& 
 
 void Main_window::set_drill_sensitive(bool sensitive) {
   gtk_widget_set_sensitive(Button1, sensitive ? TRUE : FALSE);
+  schedule_geometry_dump(*this);
 }
 
 void Main_window::set_sense_label(const std::string& label) {

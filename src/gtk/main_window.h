@@ -76,6 +76,10 @@ class Main_window final : public Screen {
   };
   std::vector<Text_button> text_buttons;
 
+  // How many presses of the drill button have been acted on and followed by
+  // their pause, the button taking presses again (tests wait on it).
+  int drill_freed = 0;
+
  private:
   void build_left_half(const Window_size& size);
   void build_right_half();

@@ -22,6 +22,7 @@ struct Named {
 Main_window* watched = nullptr;
 std::vector<Named> dialog_buttons;
 guint pending_dump = 0;
+int serial = 0;
 
 // The widget's rectangle on the screen; false while it is not on screen.
 bool screen_rectangle(GtkWidget* widget, int& x, int& y, int& width, int& height) {
@@ -60,10 +61,13 @@ void dump() {
   const std::string temporary = std::string(path) + ".tmp";
   std::FILE* fp = std::fopen(temporary.c_str(), "w");
   if (fp == nullptr) return;
+  std::fprintf(fp, "serial %d\n", ++serial);
+  std::fprintf(fp, "freed %d\n", watched->drill_freed);
   for (const Named& n : all) {
     int x = 0, y = 0, width = 0, height = 0;
     if (n.widget != nullptr && screen_rectangle(n.widget, x, y, width, height))
-      std::fprintf(fp, "%s %d %d %d %d\n", n.name.c_str(), x, y, width, height);
+      std::fprintf(fp, "%s %d %d %d %d %d\n", n.name.c_str(), x, y, width, height,
+                   gtk_widget_is_sensitive(n.widget) ? 1 : 0);
   }
   std::fclose(fp);
   std::rename(temporary.c_str(), path);

@@ -1,12 +1,16 @@
 // Where the widgets are, for the tests that drive the real window.
 //
 // When the environment variable PIMLO_TEST_GEOMETRY names a file, the
-// window writes there, once it is shown and again whenever the lesson text
-// view gains buttons or a dialog opens, one line per widget:
+// window writes there, once it is shown and again whenever the drill
+// button's sensitivity is set, the lesson text view gains buttons or a
+// dialog opens or closes:
 //
-//   NAME X Y WIDTH HEIGHT
+//   serial N                      N counts the writings, from 1
+//   freed N                       Main_window::drill_freed
+//   NAME X Y WIDTH HEIGHT SENSITIVE
 //
-// with X and Y the widget's upper left corner on the screen. NAME is one of
+// one line per widget on screen, with X and Y its upper left corner on the
+// screen and SENSITIVE 1 when it takes presses, else 0. NAME is one of
 // window, entry, quit, prev, next, sound, sense, drill, clr, redr, "text:"
 // followed by a text button's label, and, while a dialog is open,
 // "dialog:yes", "dialog:no", "dialog:raz", "dialog:ok". The file is replaced

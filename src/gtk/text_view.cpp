@@ -22,6 +22,7 @@ void Main_window::clear_text() {
   gtk_text_buffer_get_bounds(buffer, &start, &end);
   gtk_text_buffer_delete(buffer, &start, &end);
   text_buttons.clear();
+  schedule_geometry_dump(*this);
 }
 
 void Main_window::append_text(const std::string& text) {

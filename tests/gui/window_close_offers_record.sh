@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Closing the window with the window manager during a drill asks whether to
+# record it, as Quit does, and leaves the same way: the answer given is
+# recorded and the last-state file is written. The next start takes the
+# remembered lesson and window, deletes the file, and writes it again at Quit.
+set -u
+here=$(dirname "$0")
+source "$here/../program/lib.sh"
+source "$here/../support/gui_session.sh"
+gui_setup "$@"
+
+work=$(gui_workdir)
+history="$work/IDX1/idx1_francais.txt"
+today=$(today_day_number)
+
+gui_start "$work"
+gui_click next 1
+gui_click next 1     # lesson 3, "fr"
+gui_press_drill 2    # the drill confirmation, without the text
+gui_press_drill 1    # confirmed: the first question
+gui_press_drill 1    # its answer
+gui_press_drill 3    # not known; the second question is shown
+gui_wm_close
+gui_wait_for dialog:yes || bad "closing the window during a drill asked nothing"
+gui_screenshot window_close_offers_record
+gui_click dialog:yes 1
+gui_wait_exit
+expect_gui_status 0
+
+got=$(history_stats "$history")
+[ "$(echo "$got" | grep -c "|0 1 0 $today|- - - -$")" = 1 ] || bad "one wrong answer expected:
+$got"
+[ "$(echo "$got" | grep -c '|- - - -|- - - -$')" = 2 ] || bad "two entries not asked expected:
+$got"
+sed -n 1p "$work/Pimlo_last_state" | grep -qx '  3    Last lesson' || bad "last state not lesson 3"
+
+# Start again at a remembered place and size.
+sed -i -e '3s/.*/  30  40   Position of main window left upper corner/' \
+  -e '4s/.*/  900  700   Size of main window width height/' \
+  -e '5s/.*/  350   Width of book window /' "$work/Pimlo_last_state"
+gui_start "$work"
+[ "$(awk '$1 == "window" { print $2, $3, $4, $5 }' "$gui_geometry")" = "30 40 900 700" ] ||
+  bad "window not at the remembered place: $(grep '^window' "$gui_geometry")"
+expect_no_file "$work/Pimlo_last_state"
+gui_click quit 1 # nothing drilled: no question
+gui_wait_exit
+expect_gui_status 0
+[ "$(sed -n '1p;3p;4p;5p' "$work/Pimlo_last_state" | awk '{ print $1, $2 }' | tr '\n' ' ')" = \
+  "3 Last 30 40 900 700 350 Width " ] || bad "last state after the second run: $(cat "$work/Pimlo_last_state")"
+finish
