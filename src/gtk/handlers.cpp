@@ -1,7 +1,10 @@
 #include "handlers.h"
 
+#include <string>
+
 #include "app/program.h"
 #include "app/quit.h"
+#include "commands/command_entry.h"
 #include "guard.h"
 #include "main_window.h"
 #include "session/drill_press.h"
@@ -148,7 +151,10 @@ gboolean clean_entry_book(GtkWidget* entry, GdkEventButton*, gpointer) {
   return FALSE;
 }
 
-void callback_entry_book(GtkWidget*, gpointer) {}
+void callback_entry_book(GtkWidget* entry, gpointer data) {
+  const std::string text = gtk_entry_get_text(GTK_ENTRY(entry));
+  guarded([&] { ::callback_entry_book(text, book_of(data)); });
+}
 
 template <typename Handler>
 void on(GtkWidget* widget, const char* signal, Handler handler, Main_window& window) {

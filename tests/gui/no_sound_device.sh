@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Without a sound device the drill of the listening lesson goes on: the
-# questions are not heard, so their text is shown, and the answers are
-# recorded at Quit.
+# device is reported on standard error, the questions follow one another
+# and the answers are recorded at Quit.
 set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
