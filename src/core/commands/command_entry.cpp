@@ -1,0 +1,220 @@
+#include "commands/command_entry.h"
+
+#include <optional>
+
+#include "app/book.h"
+#include "app/screen.h"
+#include "base/log_file.h"
+#include "base/trace.h"
+#include "commands/entry_command.h"
+#include "commands/generators.h"
+#include "commands/help_display.h"
+#include "commands/lesson_number.h"
+#include "commands/listings.h"
+#include "drill/trf_posit.h"
+#include "history/maintenance.h"
+#include "session/announce.h"
+#include "session/navigation.h"
+#include "session/pane_text.h"
+#include "session/toggles.h"
+#include "text/encoding.h"
+
+namespace {
+
+// Announcement codes of CONFIRM0_NEW_LESSON.
+constexpr int kNoWord = 1;
+constexpr int kBaseDone = 2;
+constexpr int kDictionaryDone = 3;
+constexpr int kUnknown = 4;
+
+// Warnings for a listing whose file could not be written (the cause is in
+// the log).
+constexpr const char* kTagFileFailed =
+    "The tag list could not be written to file ./pimlo_ltag.\nLook at file pimlo_log for "
+    "details.\n";
+constexpr const char* kDictionaryFailed =
+    "The dictionary could not be written to file ./pimlo_dico.\nLook at file pimlo_log for "
+    "details.\n";
+
+void warn(Trf_book& book, const char* text) {
+  if (book.screen != nullptr) book.screen->warn(text);
+}
+
+// The lesson to go back to after a command that does not open one: the
+// lesson left, or lesson 1 instead of the generated lesson.
+int lesson_to_go_back(int ilesson_left) {
+  return ilesson_left == 0 ? 1 : ilesson_left;
+}
+
+void set_sound(Sound_request request, Trf_book& book) {
+  const bool on =
+      request == Sound_request::on || (request == Sound_request::toggle && book.sound != 1);
+  book.sound = on ? 1 : 0;
+  if (book.screen != nullptr) book.screen->set_sound_label(on ? kSoundOnLabel : kSoundOffLabel);
+}
+
+// A direction argument changes the drill's direction before the generator
+// runs, and it stays changed whatever the generator finds.
+void set_direction(int sens_qr, Trf_book& book) {
+  if (sens_qr == 0 || sens_qr == book.sens_qr) return;
+  book.sens_qr = sens_qr;
+  if (book.screen != nullptr) book.screen->set_sense_label(sense_label(sens_qr));
+}
+
+// A generator has filled the drill table: its words become lesson 0, or,
+// when it found none, the lesson left is announced again.
+void after_generator(int ilesson_left, Trf_book& book) {
+  release_lesson_files(book);
+  book.start_lesson = 0;
+  if (book.t_posit == nullptr || book.t_posit->nb_posit < 1) {
+    book.ilesson = lesson_to_go_back(ilesson_left);
+    CONFIRM0_NEW_LESSON(kNoWord, book);
+  } else {
+    book.ilesson = 0;
+    CONFIRM0_LESSON(book);
+  }
+}
+
+// After a command that reports its result: the result, then the lesson left.
+void after_maintenance(int code, int ilesson_left, Trf_book& book) {
+  book.start_lesson = 0;
+  book.ilesson = lesson_to_go_back(ilesson_left);
+  CONFIRM0_NEW_LESSON(code, book);
+}
+
+// After a listing: the drill pane keeps it; the lesson left, the generated
+// one included, is announced at the next press of the drill button.
+void after_listing(int ilesson_left, Trf_book& book) {
+  book.ilesson = ilesson_left;
+  book.start_lesson = 0;
+  release_lesson_files(book);
+}
+
+// Announces lesson `num` afresh.
+void select_lesson_number(int num, Trf_book& book) {
+  release_lesson_files(book);
+  book.start_lesson = 0;
+  book.ilesson = num;
+  CONFIRM0_LESSON(book);
+}
+
+// The lesson `ss` names; nothing (no text) names none.
+void select_lesson(const std::optional<std::string>& ss, int ilesson_left, Trf_book& book) {
+  const int num = ss ? EXTRACT_NB_FIRST_FIELD(*ss, book) : -1;
+  if (num > book.nbt_lesson) {
+    select_lesson_number(1, book);
+  } else if (num >= 1) {
+    select_lesson_number(num, book);
+  } else {
+    release_lesson_files(book);
+    book.start_lesson = 0;
+    book.ilesson = lesson_to_go_back(ilesson_left);
+    CONFIRM0_NEW_LESSON(kUnknown, book);
+  }
+}
+
+void run_generator(const Entry_command& c, Trf_book& book) {
+  set_direction(c.sens_qr, book);
+  switch (c.action) {
+    case Entry_action::new_words:
+      NEW_WORDS_LESSON(book);
+      break;
+    case Entry_action::balance:
+      BALANCE_WORDS(book);
+      break;
+    case Entry_action::worst_words:
+      WORST_WORDS_LESSON(c.code_worst, book);
+      break;
+    case Entry_action::new_tag:
+      NEW_TAG_LESSON(c.ss_tag, book);
+      break;
+    case Entry_action::worst_tag:
+      WORST_TAG_LESSON(c.ss_tag, book);
+      break;
+    default:
+      break;
+  }
+}
+
+void check_base(const Entry_command& c, Trf_book& book) {
+  if (c.words.empty()) {
+    CHECK_CORR_ALL_DBASE(book);
+    return;
+  }
+  for (const std::string& word : c.words) CHECK_CORR_SNG_DBASE(word, book);
+}
+
+void run_command(const Entry_command& c, const std::string& ss, int ilesson_left, Trf_book& book) {
+  switch (c.action) {
+    case Entry_action::new_words:
+    case Entry_action::balance:
+    case Entry_action::worst_words:
+    case Entry_action::new_tag:
+    case Entry_action::worst_tag:
+      run_generator(c, book);
+      after_generator(ilesson_left, book);
+      break;
+    case Entry_action::tag_census:
+      if (!DICO_TAGS(book)) warn(book, kTagFileFailed);
+      after_listing(ilesson_left, book);
+      break;
+    case Entry_action::help:
+      DISPLAY_HELP(book);
+      after_listing(ilesson_left, book);
+      break;
+    case Entry_action::dictionary:
+      if (PIMLO_DICO(book)) {
+        release_lesson_files(book);
+        after_maintenance(kDictionaryDone, ilesson_left, book);
+      } else {
+        // Not "DONE": the failure is told and the lesson left announced.
+        warn(book, kDictionaryFailed);
+        select_lesson_number(lesson_to_go_back(ilesson_left), book);
+      }
+      break;
+    case Entry_action::check_base:
+      check_base(c, book);
+      after_maintenance(kBaseDone, ilesson_left, book);
+      break;
+    case Entry_action::transfer_base:
+      TRF_ALL_DBASE(book);
+      after_maintenance(kBaseDone, ilesson_left, book);
+      break;
+    case Entry_action::synchro_base:
+      if (!c.words.empty()) SYNCHRO_ALL_DBASE(c.words.front(), book);
+      after_maintenance(kBaseDone, ilesson_left, book);
+      break;
+    case Entry_action::lesson:
+      select_lesson(ss, ilesson_left, book);
+      break;
+  }
+}
+
+}  // namespace
+
+void callback_entry_book(const std::string& utf8_text, Trf_book& book) {
+  trace("enter callback_entry_book level 1 \n");
+  const int ilesson_left = book.ilesson;
+  const int start_lesson_left = book.start_lesson;
+
+  const std::optional<std::string> ss = utf8_to_cp1252(utf8_text);
+  if (!ss) {
+    log_of(book).write("callback_entry_book text cannot be converted to CP1252 \n");
+  } else if (const Sound_request sound = sound_command(*ss); sound != Sound_request::none) {
+    // The sound switch leaves the lesson and its drill alone.
+    set_sound(sound, book);
+    return;
+  }
+
+  release_lesson_files(book);
+  if (ilesson_left >= 0 && ilesson_left <= book.nbt_lesson && start_lesson_left >= 3) {
+    OFFER_RECORD_LESSON(ilesson_left, book);
+  }
+  trace("callback_entry_book level 2 \n");
+
+  if (!ss) {
+    select_lesson(std::nullopt, ilesson_left, book);
+    return;
+  }
+  run_command(parse_entry_command(*ss), *ss, ilesson_left, book);
+}
