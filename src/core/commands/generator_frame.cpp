@@ -1,0 +1,174 @@
+#include "commands/generator_frame.h"
+
+#include <array>
+#include <optional>
+
+#include "app/book.h"
+#include "base/log_file.h"
+#include "base/stop.h"
+#include "base/trace.h"
+#include "catalogue/aliases.h"
+#include "catalogue/lesson_paths.h"
+#include "config/settings.h"
+#include "drill/error_score.h"
+#include "drill/mergesort.h"
+#include "drill/sort_classment.h"
+#include "drill/table_fill.h"
+#include "drill/trf_posit.h"
+#include "history/drill_walk.h"
+#include "history/history_format.h"
+#include "text/line_reader.h"
+
+namespace {
+
+// Capacity mark of a freshly emptied table (30 slots).
+constexpr int kFirstCapacity = 25;
+
+// Passes the header over: the offset of the line after the marker line.
+// Fatal (status 1) when the file has none.
+long skip_header(const Generator& g, const char* who, LineReader& fp, const std::string& path) {
+  long nc = 0;
+  std::string ss;
+  while (aln_getline(nc, ss, fp) >= 0) {
+    if (is_marker_line(ss)) return nc;
+  }
+  g.fp_log.write("Error no detection of ####### stop \n");
+  g.fp_log.write("in file : %s \n", path.c_str());
+  fail(1, "%s error 0 stop 1 \n", who);
+}
+
+// Reads the statistics line of sense `sens_qr` at `nc`. Fatal (status 2 for
+// Q->R, 3 for R->Q) at the end of the file.
+Sense_history read_stats(const Generator& g, const char* who, LineReader& fp, long& nc, int sens_qr,
+                         int icont, const std::string& path) {
+  std::string ss;
+  if (aln_getline(nc, ss, fp) < 0) {
+    g.fp_log.write("Error no detection of values icont=%d stop \n", icont);
+    g.fp_log.write("in file : %s \n", path.c_str());
+    if (sens_qr == 1) fail(2, "%s error 1 stop 2 \n", who);
+    fail(3, "%s error 2 stop 3 \n", who);
+  }
+  std::array<long, 5> v{};
+  if (CHECK_EXTRACT_4LINT(g.today, ss, v) != 0) {
+    g.fp_log.write("%s and CHECK_4LINTsome error in file : %s \n", who, path.c_str());
+  }
+  return Sense_history{v[1], v[2], v[3], v[4]};
+}
+
+}  // namespace
+
+Generator::Generator(const char* who_, Trf_book& book_, long today_)
+    : who(who_),
+      book(book_),
+      t(*book_.t_posit),
+      fp_log(book_log(book_)),
+      today(today_),
+      d(book_.sens_qr) {
+  trace("%s sens_qr=%d today=%ld \n", who, d, today);
+}
+
+void start_table(Generator& g) {
+  g.t.reset(kFirstCapacity);
+}
+
+bool lesson_is_read(int i, const Trf_book& book) {
+  const std::optional<std::string> alias = S_ALIAS_FROM_NUM(i, *book.G_kentel);
+  return alias && NUM_FROM_ALIAS(*alias, *book.G_kentel) == i;
+}
+
+bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& filter,
+                 const Record_handler& handler) {
+  const std::string path = S_IDX1_FROM_NUM(i, *g.book.G_kentel).value_or("");
+  LineReader fp;
+  if (path.empty() || !fp.open(path)) {
+    g.fp_log.write("%s cannot open history file %s of lesson %d \n", scan_who, path.c_str(), i);
+    say("%s cannot open history file %s of lesson %d \n", scan_who, path.c_str(), i);
+    return false;
+  }
+  trace("%s reads lesson %d file %s \n", scan_who, i, path.c_str());
+  long nc = skip_header(g, scan_who, fp, path);
+  int taken = 0;  // records taken from this file
+  std::string ss;
+  while (aln_getline(nc, ss, fp) >= 0 && !is_end_line(ss)) {
+    if (!is_key_line(ss)) continue;
+    if (filter && !filter(ss)) continue;
+    Record_read record;
+    record.key_line = std::move(ss);
+    record.path = &path;
+    record.nc1 = nc;
+    record.qr = read_stats(g, scan_who, fp, nc, 1, taken + 1, path);
+    record.rq = read_stats(g, scan_who, fp, nc, 2, taken + 1, path);
+    const Scan_next next = handler(record);
+    if (next != Scan_next::passed) ++taken;
+    if (next == Scan_next::last) break;
+  }
+  return true;
+}
+
+void store_record(Trf_posit& t, int slot, const Record_read& record) {
+  t.make_room_for(slot);
+  for (int sens_qr : {1, 2}) {
+    const Sense_history& h = record.sense(sens_qr);
+    store_loaded_history(t, slot, sens_qr, h.nb, h.nok, h.date_ok, h.date_nok);
+  }
+}
+
+long slot_error(const Generator& g, int slot, int sens_qr) {
+  const ConstSenseView s = static_cast<const Trf_posit&>(g.t).sense(sens_qr);
+  if (s.cum_nb[slot] < 1 && s.cum_nok[slot] < 1) return -1;
+  return FCT_ERROR(*g.book.t_err, s.cum_nb[slot], s.cum_nok[slot], g.today, s.date_ok[slot],
+                   s.date_nok[slot]);
+}
+
+Pass_result gather_words(Generator& g, Gene_file& gene, const Key_filter& filter,
+                         const std::function<bool(const Record_read&)>& rule, bool stop_at_limit) {
+  Pass_result pass;
+  for (int i = 1; i <= g.book.nbt_lesson && pass.taken < kLessonWords; ++i) {
+    pass.last_lesson = i;
+    if (!lesson_is_read(i, g.book)) continue;
+    scan_lesson(g, g.who, i, filter, [&](Record_read& record) {
+      const int s = pass.taken + 1;
+      g.t.make_room_for(s);
+      if (!rule(record)) return Scan_next::passed;
+      store_record(g.t, s, record);
+      g.t.posit[s] = gene.add_entry(record.key_line, *record.path, record.nc1);
+      pass.taken = s;
+      trace("%s word %d QR %ld %ld RQ %ld %ld \n", g.who, s, record.qr.nb, record.qr.nok,
+            record.rq.nb, record.rq.nok);
+      const bool full = stop_at_limit && pass.taken >= kLessonWords;
+      return full ? Scan_next::last : Scan_next::taken;
+    });
+  }
+  return pass;
+}
+
+void finish_found_order(Generator& g, Gene_file& gene, int n) {
+  g.t.nb_posit = n;
+  compute_errors(g.t, *g.book.t_err, g.today);
+  const SenseView other = g.t.sense(g.d == 1 ? 2 : 1);
+  MERGESORT(1, n, other.ord_posit, other.cum_err);
+  SORT_CLASSMENT(g.t, *g.book.t_err, g.today);
+  gene.finish();
+  g.fp_log.write("%s done\n", g.who);
+}
+
+void cut_to_lesson_words(Generator& g) {
+  Trf_posit& t = g.t;
+  const int n = t.nb_posit;
+  if (n <= kLessonWords) return;
+  std::vector<int>& ord = t.sense(g.d).ord_posit;
+  int j = kLessonWords;  // the last rank above 20 whose slot was taken over
+  for (int i = 1; i <= kLessonWords; ++i) {
+    if (ord[i] <= kLessonWords) continue;
+    do {
+      ++j;
+    } while (j <= n && ord[j] > kLessonWords);
+    if (j > n) {
+      g.fp_log.write(" %s error i=%d j=%d \n", g.who, i, j);
+      fail(11, " %s error i=%d j=%d \n", g.who, i, j);
+    }
+    t.copy_element(ord[i], ord[j]);
+    ord[i] = ord[j];
+  }
+  t.nb_posit = kLessonWords;
+}
