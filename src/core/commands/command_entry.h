@@ -14,6 +14,9 @@
 //   "!ccdb", "!trf", "!synchro" the one left (1 for 0)   "Check and correct
 //                                                        data base : DONE,"
 //   "!dico"                     the one left (1 for 0)   "Dictionary file ..."
+//                                                        (a warning box and
+//                                                        the announcement
+//                                                        when not written)
 //   "!help", "help", "!ltag"    the one left             the help / tag list
 //   a lesson number or alias    that lesson              its announcement
 //   a number above the count    1                        its announcement
