@@ -1,0 +1,42 @@
+#include "commands/survey.h"
+
+#include "app/book.h"
+#include "catalogue/aliases.h"
+#include "catalogue/lesson_paths.h"
+#include "catalogue/trf_string.h"
+#include "history/history_format.h"
+#include "text/atomic_file.h"
+
+std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {
+  std::vector<Surveyed_lesson> lessons;
+  if (book.G_kentel == nullptr) return lessons;
+  const Trf_string& catalogue = *book.G_kentel;
+  for (int k = 1; k <= book.nbt_lesson; ++k) {
+    const std::optional<std::string> alias = S_ALIAS_FROM_NUM(k, catalogue);
+    if (!alias || NUM_FROM_ALIAS(*alias, catalogue) != k) continue;
+    std::optional<std::string> path = S_IDX1_FROM_NUM(k, catalogue);
+    if (path) lessons.push_back({k, std::move(*path)});
+  }
+  return lessons;
+}
+
+std::optional<long> after_marker(LineReader& fp) {
+  long nc = 0;
+  std::string line;
+  while (aln_getline(nc, line, fp) >= 0) {
+    if (is_marker_line(line)) return nc;
+  }
+  return std::nullopt;
+}
+
+bool write_listing(const std::string& path, std::string_view bytes, const char* who,
+                   LogFile& fp_log) {
+  AtomicFile file;
+  if (file.open(path)) {
+    file.write(bytes);
+    if (file.commit()) return true;
+  }
+  fp_log.write("%s cannot write %s \n", who, path.c_str());
+  say("%s cannot write %s \n", who, path.c_str());
+  return false;
+}

@@ -1,0 +1,178 @@
+#include "commands/tag_tally.h"
+
+#include <array>
+#include <optional>
+
+#include "base/stop.h"
+#include "base/trace.h"
+#include "commands/key_merge_sort.h"
+#include "commands/survey.h"
+#include "drill/day_number.h"
+#include "history/history_format.h"
+#include "text/accents.h"
+
+namespace {
+
+LogFile& log_of(Tag_classmt& classmt) {
+  static LogFile no_log;
+  return classmt.fp_log ? *classmt.fp_log : no_log;
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::size_t skip_spaces(std::string_view text, std::size_t pos) {
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+  return pos;
+}
+
+std::size_t word_end(std::string_view text, std::size_t pos) {
+  while (pos < text.size() && text[pos] != ' ') ++pos;
+  return pos;
+}
+
+// "Q" or "R" followed by a digit, at `pos`.
+bool is_count_token(std::string_view text, std::size_t pos) {
+  return pos + 1 < text.size() && (text[pos] == 'Q' || text[pos] == 'R') && is_digit(text[pos + 1]);
+}
+
+// The tail of a key line: its text after the second "*"; nothing when the
+// line holds fewer than two.
+std::optional<std::string_view> tail_of(std::string_view key_line) {
+  const std::size_t first = key_line.find('*');
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::size_t second = key_line.find('*', first + 1);
+  if (second == std::string_view::npos) return std::nullopt;
+  return key_line.substr(second + 1);
+}
+
+// Reads the statistics line of one sense after a key line; whether the
+// entry has been answered in that sense. Fatal when the record is cut off.
+bool read_asked(Tag_classmt& classmt, long& nc, long today) {
+  LogFile& fp_log = log_of(classmt);
+  std::string line;
+  if (aln_getline(nc, line, classmt.fp_class) < 0 || is_end_line(line)) {
+    fp_log.write("TAGS_EXTRACT error 1 \n");
+    fp_log.write("n file : %s \n", classmt.class_path.c_str());
+    fail(1, "TAGS_EXTRACT error 1 \n");
+  }
+  std::array<long, 5> v{};
+  if (CHECK_EXTRACT_4LINT(today, line, v) != 0) {
+    fp_log.write("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
+    say("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
+  }
+  return v[1] >= 1 || v[2] >= 1;
+}
+
+// Counts the tags of the record whose key line `key_line` has just been
+// read; `nc` is the offset after it.
+void count_record(Tag_classmt& classmt, const std::string& key_line, long& nc, long today) {
+  const bool asked_qr = read_asked(classmt, nc, today);
+  const bool asked_rq = read_asked(classmt, nc, today);
+  const std::optional<std::string_view> tail = tail_of(key_line);
+  if (!tail) {
+    LogFile& fp_log = log_of(classmt);
+    fp_log.write("Error no detection of #     *  stop \n");
+    fp_log.write("ssd=%s@@@ \n", key_line.c_str());
+    fp_log.write("n file : %s \n", classmt.class_path.c_str());
+    fail(1, "TAGS_EXTRACT error 1 stop 1 \n");
+  }
+  std::size_t pos = first_tag_position(*tail);
+  std::string tag;
+  while (TAGGED_WORD_LINE(pos, *tail, tag) == 1) count_tag(classmt, tag, asked_qr, asked_rq);
+  count_tag(classmt, tag, asked_qr, asked_rq);
+}
+
+}  // namespace
+
+int TAGGED_WORD_LINE(std::size_t& pos, std::string_view line, std::string& tag) {
+  pos = skip_spaces(line, pos);
+  if (pos >= line.size()) {
+    tag = kEmptyTag;
+    return 0;
+  }
+  const std::size_t end = word_end(line, pos);
+  tag = "* ";
+  for (std::size_t i = pos; i < end; ++i) tag += line[i] == '*' ? ' ' : line[i];
+  tag += " *";
+  pos = skip_spaces(line, end);
+  return pos < line.size() ? 1 : 0;
+}
+
+std::size_t first_tag_position(std::string_view tail) {
+  std::size_t pos = skip_spaces(tail, 0);
+  for (int token = 0; token < 2 && is_count_token(tail, pos); ++token) {
+    pos = skip_spaces(tail, word_end(tail, pos));
+  }
+  return pos;
+}
+
+void count_tag(Tag_classmt& classmt, const std::string& tag, bool asked_qr, bool asked_rq) {
+  if (classmt.ss_words.empty()) {
+    // Slot 0 of the arrays is not a tag.
+    classmt.value.assign(1, 0);
+    classmt.nk_QR.assign(1, 0);
+    classmt.nk_RQ.assign(1, 0);
+    classmt.ss_words.assign(1, std::string());
+    classmt.order.assign(1, 0);
+  }
+  auto [found, added] = classmt.index_of.try_emplace(tag, classmt.nb + 1);
+  const int k = found->second;
+  if (added) {
+    ++classmt.nb;
+    classmt.value.push_back(0);
+    classmt.nk_QR.push_back(0);
+    classmt.nk_RQ.push_back(0);
+    classmt.ss_words.push_back(tag);
+    classmt.order.push_back(k);
+  }
+  ++classmt.value[k];
+  if (asked_qr) ++classmt.nk_QR[k];
+  if (asked_rq) ++classmt.nk_RQ[k];
+}
+
+void TAGS_EXTRACT(Tag_classmt& classmt) {
+  TAGS_EXTRACT(classmt, DIFF_JOUR());
+}
+
+void TAGS_EXTRACT(Tag_classmt& classmt, long today) {
+  trace("TAGS_EXTRACT file=%s today=%ld \n", classmt.class_path.c_str(), today);
+  const std::optional<long> records = after_marker(classmt.fp_class);
+  if (!records) {
+    LogFile& fp_log = log_of(classmt);
+    fp_log.write("Error no detection of ####### stop \n");
+    fp_log.write("n file : %s \n", classmt.class_path.c_str());
+    fail(1, "TAGS_EXTRACT error 0 stop 1 \n");
+  }
+  long nc = *records;
+  std::string line;
+  while (aln_getline(nc, line, classmt.fp_class) >= 0 && !is_end_line(line)) {
+    if (is_key_line(line)) count_record(classmt, line, nc, today);
+  }
+  trace("TAGS_EXTRACT nb=%d \n", classmt.nb);
+}
+
+void MERGESORT_STG_CLASS(int lo, int hi, std::vector<int>& order,
+                         const std::vector<std::string>& ss_words) {
+  // Keys of every tag, computed once; a blank key is the empty tag's.
+  std::vector<std::string> keys(ss_words.size());
+  std::vector<char> blank(ss_words.size(), 0);
+  for (std::size_t k = 1; k < ss_words.size(); ++k) {
+    const std::string& word = ss_words[k];
+    keys[k] = word.size() >= 3 ? word.substr(2, word.size() - 3) : std::string();
+    RM_ACCENTS(keys[k]);
+    blank[k] = keys[k].find_first_not_of(' ') == std::string::npos;
+  }
+  listing_sort::merge_sort(order, lo, hi, [&](int left, int right) {
+    if (blank[left]) return true;
+    if (blank[right]) return false;
+    return keys[left] <= keys[right];
+  });
+}
+
+std::string tag_display_line(const Tag_classmt& classmt, int k) {
+  return " " + classmt.ss_words[k] + " nb=" + std::to_string(classmt.value[k]) +
+         "  QR=" + std::to_string(classmt.nk_QR[k]) + "  RQ=" + std::to_string(classmt.nk_RQ[k]) +
+         " ";
+}
