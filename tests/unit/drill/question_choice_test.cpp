@@ -158,26 +158,6 @@ TEST(QuestionChoice, WithdrawnVerdictsKeepTheQuestionCountAndTheChoiceInTheTable
   }
 }
 
-TEST(QuestionChoice, TheChoiceFollowsTheOrderOfTheSenseAsked) {
-  Choice_run r({-1, 20, 10});
-  fill_table(r.t, {30, 20, -1}, {-1, 20, 10});
-  START_QUESTION_RUN(r.run, r.t);
-  const Question_Choice rq = r.ask(2);
-  EXPECT_EQ(rq.jcont, 1);
-  EXPECT_EQ(rq.mx, -1);
-  r.run = Question_Run{};
-  START_QUESTION_RUN(r.run, r.t);
-  r.t.clear_marks();
-  const Question_Choice qr = r.ask(1);
-  EXPECT_EQ(qr.jcont, 3);
-}
-
-TEST(QuestionChoice, TheSameSeedGivesTheSameDrill) {
-  Choice_run a(known_errors(20), 42);
-  Choice_run b(known_errors(20), 42);
-  for (int q = 0; q < 60; ++q) ASSERT_EQ(a.ask_and_mark().jcont, b.ask_and_mark().jcont);
-}
-
 TEST(QuestionChoice, AnEmptyTableChoosesNothing) {
   Trf_posit t;
   t.reset(5);
