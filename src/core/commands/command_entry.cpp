@@ -210,6 +210,10 @@ void callback_entry_book(const std::string& utf8_text, Trf_book& book) {
   if (ilesson_left >= 0 && ilesson_left <= book.nbt_lesson && start_lesson_left >= 3) {
     OFFER_RECORD_LESSON(ilesson_left, book);
   }
+  // The drill is left, maybe at an answer: the drill button takes its
+  // question label back (an announcement after a command result, and a
+  // listing, leave the button alone).
+  if (book.screen != nullptr) book.screen->set_drill_button(kQuestionLabel, kYellowStyle);
   trace("callback_entry_book level 2 \n");
 
   if (!ss) {

@@ -92,6 +92,17 @@ TEST_F(Entry_dispatch_test, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
   }
 }
 
+TEST_F(Entry_dispatch_test, LeavingAtAnAnswerGivesTheDrillButtonItsQuestionLabelBack) {
+  for (const char* text : {"!ccdb 2", "!help", "nothing"}) {
+    start_drill(1);
+    press(1);  // the answer: the button turns orange
+    ASSERT_EQ(screen.drill_style, "buttonorange");
+    enter(text);
+    EXPECT_EQ(screen.drill_style, "buttonyellow") << text;
+    EXPECT_EQ(screen.drill_label, "  Question / Response ") << text;
+  }
+}
+
 TEST_F(Entry_dispatch_test, NothingIsAskedWhenNoDrillRuns) {
   announce(1);
   press(1);  // the drill confirmation: not yet drilling
