@@ -14,14 +14,14 @@ GtkWidget* message_dialog(GtkWidget* parent, GtkMessageType type, GtkButtonsType
       "%s", for_gtk(text).c_str());
 }
 
-gint run_and_destroy(GtkWidget* dialog) {
+}  // namespace
+
+int Main_window::run_dialog(GtkWidget* dialog) {
   watch_dialog_geometry(dialog);
   const gint response = gtk_dialog_run(GTK_DIALOG(dialog));
   gtk_widget_destroy(dialog);
   return response;
 }
-
-}  // namespace
 
 // Yes is the default answer (Enter): recording is the answer that loses
 // nothing.
@@ -29,7 +29,7 @@ Screen::RecordAnswer Main_window::ask_record(const std::string& text) {
   GtkWidget* dialog = message_dialog(pWindow, GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO, text);
   gtk_dialog_add_button(GTK_DIALOG(dialog), "RAZ ?", GTK_RESPONSE_OK);
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_YES);
-  switch (run_and_destroy(dialog)) {
+  switch (run_dialog(dialog)) {
     case GTK_RESPONSE_YES:
       return RecordAnswer::Yes;
     case GTK_RESPONSE_OK:
@@ -44,9 +44,9 @@ Screen::RecordAnswer Main_window::ask_record(const std::string& text) {
 bool Main_window::ask_yes_no(const std::string& text) {
   GtkWidget* dialog = message_dialog(pWindow, GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO, text);
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_NO);
-  return run_and_destroy(dialog) == GTK_RESPONSE_YES;
+  return run_dialog(dialog) == GTK_RESPONSE_YES;
 }
 
 void Main_window::warn(const std::string& text) {
-  run_and_destroy(message_dialog(pWindow, GTK_MESSAGE_WARNING, GTK_BUTTONS_OK, text));
+  run_dialog(message_dialog(pWindow, GTK_MESSAGE_WARNING, GTK_BUTTONS_OK, text));
 }

@@ -113,6 +113,8 @@ void ON_QUIT(GtkWidget*, gpointer data) {
   quit(window_of(data));
 }
 
+// GTK passes no close on while a modal dialog holds the input (the record
+// question of Next, say), so the handler that opened it is never cut short.
 gboolean on_delete(GtkWidget*, GdkEvent*, gpointer data) {
   quit(window_of(data));
   return TRUE;

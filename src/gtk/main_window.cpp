@@ -72,6 +72,11 @@ Main_window::Main_window(Program& program_, const Window_size& size) : program(p
   build_right_half();
 }
 
+Main_window::~Main_window() {
+  pango_font_description_free(font_vocab_);
+  pango_font_description_free(font_lesson_);
+}
+
 void Main_window::build_left_half(const Window_size&) {
   GtkWidget* command_row = gtk_hbox_new(FALSE, 0);
   GtkWidget* command_label = gtk_label_new("Cmd : ");

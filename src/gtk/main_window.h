@@ -21,6 +21,7 @@ class Main_window final : public Screen {
   // Builds the window, its halves, the entry, the panes and the text view
   // with the fonts of `program` (nothing shown yet). Cannot fail.
   Main_window(Program& program, const Window_size& size);
+  ~Main_window() override;
   Main_window(const Main_window&) = delete;
   Main_window& operator=(const Main_window&) = delete;
 
@@ -84,6 +85,7 @@ class Main_window final : public Screen {
   void build_left_half(const Window_size& size);
   void build_right_half();
   void add_text_button(const std::string& label, int tag, bool known);
+  int run_dialog(GtkWidget* dialog);
 
   PangoFontDescription* font_vocab_ = nullptr;   // entry and drill-pane lines
   PangoFontDescription* font_lesson_ = nullptr;  // lesson text view

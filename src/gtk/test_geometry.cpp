@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "main_window.h"
+#include "x_window.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ void dump() {
   if (fp == nullptr) return;
   std::fprintf(fp, "serial %d\n", ++serial);
   std::fprintf(fp, "freed %d\n", watched->drill_freed);
+  std::fprintf(fp, "xid %lu\n", x_window_of(watched->pWindow));
   for (const Named& n : all) {
     int x = 0, y = 0, width = 0, height = 0;
     if (n.widget != nullptr && screen_rectangle(n.widget, x, y, width, height))

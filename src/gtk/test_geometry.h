@@ -7,6 +7,7 @@
 //
 //   serial N                      N counts the writings, from 1
 //   freed N                       Main_window::drill_freed
+//   xid N                         the X window of the main window
 //   NAME X Y WIDTH HEIGHT SENSITIVE
 //
 // one line per widget on screen, with X and Y its upper left corner on the

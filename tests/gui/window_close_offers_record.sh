@@ -1,25 +1,40 @@
 #!/usr/bin/env bash
 # Closing the window with the window manager during a drill asks whether to
 # record it, as Quit does, and leaves the same way: the answer given is
-# recorded and the last-state file is written. The next start takes the
-# remembered lesson and window, deletes the file, and writes it again at Quit.
+# recorded and the last-state file is written. A close while another
+# question is open (Next's) is ignored. The next start takes the remembered
+# lesson and window, deletes the file, and writes it again at Quit.
 set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
+source "$here/../support/alsa_file_output.sh"
 gui_setup "$@"
 
 work=$(gui_workdir)
-history="$work/IDX1/idx1_francais.txt"
+use_alsa_file_output "$work"
 today=$(today_day_number)
 
 gui_start "$work"
 gui_click next 1
-gui_click next 1     # lesson 3, "fr"
-gui_press_drill 2    # the drill confirmation, without the text
-gui_press_drill 1    # confirmed: the first question
-gui_press_drill 1    # its answer
-gui_press_drill 3    # not known; the second question is shown
+gui_click next 1  # lesson 3, "fr"
+gui_press_drill 2 # the drill confirmation, without the text
+gui_press_drill 1 # confirmed: the first question
+gui_press_drill 1 # its answer
+gui_press_drill 3 # not known
+
+# Next asks about the drill; a close meanwhile changes nothing.
+gui_click next 1
+gui_wait_for dialog:no || bad "Next during a drill asked nothing"
+gui_wm_close
+sleep 0.5
+kill -0 "$gui_pid" 2>/dev/null || bad "the close during Next's question ended the program"
+gui_click dialog:no 1 # not recorded; lesson 4, "ecoute", is announced
+
+gui_press_drill 3 # its drill confirmation
+gui_press_drill 1 # confirmed: the first question
+gui_press_drill 1
+gui_press_drill 3 # not known
 gui_wm_close
 gui_wait_for dialog:yes || bad "closing the window during a drill asked nothing"
 gui_screenshot window_close_offers_record
@@ -27,12 +42,13 @@ gui_click dialog:yes 1
 gui_wait_exit
 expect_gui_status 0
 
-got=$(history_stats "$history")
-[ "$(echo "$got" | grep -c "|0 1 0 $today|- - - -$")" = 1 ] || bad "one wrong answer expected:
-$got"
-[ "$(echo "$got" | grep -c '|- - - -|- - - -$')" = 2 ] || bad "two entries not asked expected:
-$got"
-sed -n 1p "$work/Pimlo_last_state" | grep -qx '  3    Last lesson' || bad "last state not lesson 3"
+fr=$(history_stats "$work/IDX1/idx1_francais.txt")
+[ "$(echo "$fr" | grep -c '|- - - -|- - - -$')" = 3 ] || bad "No recorded lesson 3:
+$fr"
+ecoute=$(history_stats "$work/IDX1/idx1_ecoute.txt")
+[ "$(echo "$ecoute" | grep -c "|0 1 0 $today|- - - -$")" = 1 ] || bad "one wrong answer expected:
+$ecoute"
+sed -n 1p "$work/Pimlo_last_state" | grep -qx '  4    Last lesson' || bad "last state not lesson 4"
 
 # Start again at a remembered place and size.
 sed -i -e '3s/.*/  30  40   Position of main window left upper corner/' \
@@ -46,5 +62,5 @@ gui_click quit 1 # nothing drilled: no question
 gui_wait_exit
 expect_gui_status 0
 [ "$(sed -n '1p;3p;4p;5p' "$work/Pimlo_last_state" | awk '{ print $1, $2 }' | tr '\n' ' ')" = \
-  "3 Last 30 40 900 700 350 Width " ] || bad "last state after the second run: $(cat "$work/Pimlo_last_state")"
+  "4 Last 30 40 900 700 350 Width " ] || bad "last state after the second run: $(cat "$work/Pimlo_last_state")"
 finish

@@ -143,8 +143,8 @@ gui_wait_exit() {
 
 expect_gui_status() { [ "$gui_status" = "$1" ] || bad "pimlo.x ended with $gui_status, expected $1"; }
 
-# The program's top-level window (the one on screen).
-gui_window_id() { xdotool search --onlyvisible --pid "$gui_pid" 2>/dev/null | head -1; }
+# The X window of the program's main window.
+gui_window_id() { awk '$1 == "xid" { print $2 }' "$gui_geometry"; }
 
 # Closes the window as a window manager's close button does.
 gui_wm_close() { python3 "$_gui_support_dir/wm_close.py" "$(gui_window_id)"; }
