@@ -18,15 +18,19 @@
 #include "history/index_build.h"
 #include "history/old_records.h"
 
+#define check(ok)                                                         \
+  if (!(ok)) {                                                            \
+    std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #ok); \
+    std::abort();                                                         \
+  }
+
 namespace {
 
-const char* const kScratch = "/tmp/pimlo_fuzz_index_build";
+// Each run works in a directory of its own, removed at exit, so that runs
+// side by side do not share files.
+std::string scratch;
 const char* const kCopy = "lesson.txt";
 const char* const kHistory = "IDX1/idx1_lesson.txt";
-
-void check(bool ok) {
-  if (!ok) std::abort();
-}
 
 void put(const std::string& path, const std::string& bytes) {
   std::FILE* out = std::fopen(path.c_str(), "wb");
@@ -75,8 +79,15 @@ int records_of(const std::string& history) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool ready = [] {
-    ::mkdir(kScratch, 0777);
-    return ::chdir(kScratch) == 0 && (::mkdir("IDX1", 0777) == 0 || errno == EEXIST);
+    char pattern[] = "/tmp/pimlo_fuzz_index_build_XXXXXX";
+    if (!::mkdtemp(pattern)) return false;
+    scratch = pattern;
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::current_path("/", ignored);
+      std::filesystem::remove_all(scratch, ignored);
+    });
+    return ::chdir(pattern) == 0 && ::mkdir("IDX1", 0777) == 0;
   }();
   if (!ready) return 0;
 
