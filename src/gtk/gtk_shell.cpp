@@ -1,14 +1,21 @@
 #include "gtk_shell.h"
 
+#include <clocale>
+
 #include "handlers.h"
 #include "test_geometry.h"
 
 // The resource file is parsed before GTK is initialised, so that its
 // styles are in place before the first widget exists. GTK says nothing of a
 // missing file: the window then has GTK's own look.
+//
+// GTK takes the user's locale; numbers keep the "C" form ("0.5", not "0,5")
+// in everything the program reads and writes after this point.
 bool Gtk_shell::init_toolkit(int& argc, char**& argv) {
   gtk_rc_parse("pimlo.rc");
-  return gtk_init_check(&argc, &argv) != FALSE;
+  if (!gtk_init_check(&argc, &argv)) return false;
+  std::setlocale(LC_NUMERIC, "C");
+  return true;
 }
 
 Screen& Gtk_shell::build_window(Program& program, const Window_size& size) {
