@@ -32,8 +32,10 @@ class Listings_test : public Sandbox {
   void make_catalogue(const std::vector<std::pair<std::string, std::string>>& lessons) {
     G_kentel.st_lesson.clear();
     for (const auto& [name, text] : lessons) {
-      write_file("lessons/" + name, text);
-      G_kentel.st_lesson += (G_kentel.st_lesson.empty() ? "" : " ") + ("lessons/" + name);
+      const std::string path = "lessons/" + name;
+      write_file(path, text);
+      if (!G_kentel.st_lesson.empty()) G_kentel.st_lesson += ' ';
+      G_kentel.st_lesson += path;
     }
     G_kentel.nb_lesson = static_cast<int>(lessons.size());
     book.nbt_lesson = G_kentel.nb_lesson;
