@@ -58,7 +58,7 @@ int alsa_play_total(const std::string& sndfile_name) {
   std::optional<Alsa_playback> playback = open_playback(sndfile_name);
   if (!playback) return 0;
   stream_blocks(*playback, float_scale(playback->file), nullptr);
-  return 0;
+  return 1;
 }
 
 int alsa_range_play(const std::string& sndfile_name, long rg_start, long rg_stop) {
@@ -77,5 +77,5 @@ int alsa_range_play(const std::string& sndfile_name, long rg_start, long rg_stop
   if (!seek_frame(playback.file, rg_start, sndfile_name)) return 0;
   Range_cursor cursor(rg_start, rg_stop, playback.file.channels());
   stream_blocks(playback, scale, &cursor);
-  return 0;
+  return 1;
 }

@@ -74,7 +74,7 @@ int linux_play_total(const std::string& sndfile_name) {
   const Dsp_device dsp(linux_open_dsp_device(file->channels(), file->samplerate()));
   if (dsp.fd() < 0) return 0;
   stream_blocks(*file, dsp, float_scale_of(*file), nullptr);
-  return 0;
+  return 1;
 }
 
 int linux_range_play(const std::string& sndfile_name, long rg_start, long rg_stop) {
@@ -88,5 +88,5 @@ int linux_range_play(const std::string& sndfile_name, long rg_start, long rg_sto
   if (!seek_frame(*file, rg_start, sndfile_name)) return 0;
   Range_cursor cursor(rg_start, rg_stop, file->channels());
   stream_blocks(*file, dsp, scale, &cursor);
-  return 0;
+  return 1;
 }

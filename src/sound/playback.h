@@ -4,16 +4,19 @@
 // mono and stereo files are played. Output goes through ALSA when the machine
 // has it (see sound_output_is_alsa), otherwise through the OSS device.
 // Playback is synchronous: both functions return once the sound has been
-// played, and they always return 0. Failures show only as messages: those of
-// the sound device layer on standard error, the others on standard output.
+// played. They return 1 when the sound went to a device and 0 when nothing
+// was played, so that a caller can show in text what could not be heard.
+// Failures show as messages: those of the sound device layer on standard
+// error, the others on standard output.
 // Neither function ever ends the program: without any sound device they say
 // so (once per run) and play nothing.
 #pragma once
 
 #include <string>
 
-// Plays the whole file. Always returns 0; a file that cannot be opened, has
-// more than two channels, or finds no device is reported and not played.
+// Plays the whole file. Returns 1 once played; a file that cannot be opened,
+// has more than two channels, or finds no device is reported, not played, and
+// gives 0.
 int play_total(const std::string& sndfile_name);
 
 // Plays the frames from rg_start up to rg_stop (stop frame excluded), padded
@@ -21,7 +24,7 @@ int play_total(const std::string& sndfile_name);
 // one block of 2048 samples). With rg_start 0 and rg_stop 0 or less the whole
 // file is played. A stop below the start plays nothing; a stop beyond the
 // end plays to the end; a start beyond the end (or negative) is reported and
-// plays nothing. Always returns 0.
+// plays nothing. Returns 1 when something was played, else 0.
 int play_range(const std::string& sndfile_name, long rg_start, long rg_stop);
 
 // True when playback goes through ALSA: "/proc/asound/cards" can be read, or

@@ -103,8 +103,8 @@ class Side {
     }
     const std::optional<std::string> path = look_up(name);
     if (!path) return false;
-    play_range(*path, range[1], range[2]);
-    return true;
+    // Without a device nothing was heard: the question must then be shown.
+    return play_range(*path, range[1], range[2]) != 0;
   }
 
   bool play_whole_cue(const std::string& ss) {
@@ -112,8 +112,7 @@ class Side {
     const std::string name = cue_name(ss, "< ()", after);
     const std::optional<std::string> path = look_up(name);
     if (!path) return false;
-    play_total(*path);
-    return true;
+    return play_total(*path) != 0;
   }
 
   Session& session_;

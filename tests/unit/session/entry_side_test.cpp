@@ -197,6 +197,17 @@ TEST_F(Entry_side_test, ASoundFileFoundNowhereLeavesTheQuestionShown) {
   EXPECT_EQ(answer_side(), (Lines{"the other", "  "}));
 }
 
+TEST_F(Entry_side_test, ACueThatNoDeviceCanPlayLeavesTheQuestionShown) {
+  write_file("alsa.conf", "pcm.!default { type hw card 99 }\n");
+  snd_config_update_free_global();
+  testing::internal::CaptureStderr();
+  start_drill(1);
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(question_side(), (Lines{"beep.wav", "le chat", "  "}));
+  press(1);
+  EXPECT_EQ(answer_side(), (Lines{"the cat", "  "}));
+}
+
 TEST_F(Entry_side_test, AnEntryPositionOffItsEntryLineShowsAStrayLineAndIsLogged) {
   // The working copy changed under the history: the position now falls on
   // another line.
