@@ -65,7 +65,7 @@ void BALANCE_WORDS(Trf_book& book, long today);
 // lesson files go (session/announce.h). Checks the table against the
 // history files on the way (VERIF_LESSON, which stops the program on a
 // disagreement). A code outside 1 to 5 is said and logged, and leaves an
-// empty table.
+// empty table and nothing else changed.
 void WORST_WORDS_LESSON(int code_worst, Trf_book& book);
 void WORST_WORDS_LESSON(int code_worst, Trf_book& book, long today);
 

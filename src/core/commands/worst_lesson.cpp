@@ -115,7 +115,6 @@ void WORST_WORDS_LESSON(int code_worst, Trf_book& book) {
 }
 
 void WORST_WORDS_LESSON(int code_worst, Trf_book& book, long today) {
-  start_worst_lesson(book);
   Generator g(kWho, book, today);
   if (code_worst < 1 || code_worst > 5) {
     g.fp_log.write("WORST_WORDS_LESSON unknown code_worst=%d \n", code_worst);
@@ -123,6 +122,7 @@ void WORST_WORDS_LESSON(int code_worst, Trf_book& book, long today) {
     start_table(g);
     return;
   }
+  start_worst_lesson(book);
   Gene_file gene(kWho, g.fp_log);
   start_table(g);
   const int d = g.d;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 
 #include "commands/generators.h"
 #include "generator_fixture.h"
@@ -129,8 +131,11 @@ TEST_F(WorstWords, TheCompletionPassLetsInOnlyWordsThatRankBeforeTheLast) {
 TEST_F(WorstWords, ACodeOutsideOneToFiveIsRefused) {
   catalogue(1);
   write_history(1, {aged("w", 30)});
+  book.ilesson = 1;
   ASSERT_EQ(run(6), -1);
   EXPECT_EQ(t_posit.nb_posit, 0);
+  EXPECT_EQ(book.ilesson, 1);
+  EXPECT_FALSE(file_exists("idx2_gene"));
   EXPECT_EQ(said, "WORST_WORDS_LESSON unknown code_worst=6 \n");
   EXPECT_EQ(log(), said);
 }
@@ -217,6 +222,33 @@ TEST_F(WorstCodes, CodeOneEndsInThreeKeyOrderWhereTheOthersEndInErrorOrder) {
   // Age first, then error; then the error order keeps equal errors so.
   EXPECT_EQ(ranked(1),
             list({"e_err17", "b_nok0_age16", "d_nok1_age13", "c_nok2_age10", "a_nok1_age10"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WorstWords, ALargeCatalogueIsReadOnceAndItsBestWordsFoundWherever) {
+  constexpr int kLessons = 100;
+  constexpr int kWords = 300;
+  catalogue(kLessons);
+  for (int k = 1; k <= kLessons; ++k) {
+    std::vector<Word> lesson;
+    for (int i = 1; i <= kWords; ++i) {
+      lesson.push_back(aged("l" + std::to_string(k) + "_" + std::to_string(i), 20 + (i * k) % 97));
+    }
+    if (k == kLessons) lesson.back() = aged("best", 500);
+    write_history(k, lesson);
+  }
+
+  const auto begin = std::chrono::steady_clock::now();
+  ASSERT_EQ(run(1), -1);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  std::printf("worst words over %d records: %.3f s (this build)\n", kLessons * kWords, seconds);
+  ASSERT_EQ(t_posit.nb_posit, 20);
+  EXPECT_EQ(ranked(1).front(), "best");
+  EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
 }
 
 }  // namespace
