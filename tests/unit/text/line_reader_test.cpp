@@ -38,52 +38,38 @@ std::vector<Line> read_file_lines(const std::string& bytes, std::size_t window) 
 
 class LineReaderTest : public Sandbox {};
 
-TEST_F(LineReaderTest, OffsetsFollowEveryKindOfLineEnd) {
-  // LF, CR LF, CR alone, CR CR LF, CR CR alone, and a last line without end.
-  std::string bytes = "a\nbb\r\ncc\rdd\r\r\nee\r\rf";
-  std::vector<Line> expected = {{"a", 2}, {"bb", 6}, {"cc", 9}, {"dd", 14}, {"ee", 18}, {"f", 19}};
-  for (std::size_t window : {std::size_t{1}, std::size_t{3}, LineReader::kWindowSize}) {
-    EXPECT_EQ(read_file_lines(bytes, window), expected) << "window " << window;
-  }
+TEST_F(LineReaderTest, OffsetsFollowEveryKindOfLineEndWhateverTheWindow) {
+  const struct {
+    std::string bytes;
+    std::vector<Line> lines;
+  } rows[] = {
+      // LF, CR LF, CR alone, CR CR LF, CR CR alone, and a last line without end.
+      {"a\nbb\r\ncc\rdd\r\r\nee\r\rf",
+       {{"a", 2}, {"bb", 6}, {"cc", 9}, {"dd", 14}, {"ee", 18}, {"f", 19}}},
+      // Empty lines: a run of CRs with one LF is one line, the next LF another.
+      {"\n\r\n\r\r\r\n\nx", {{"", 1}, {"", 3}, {"", 7}, {"", 8}, {"x", 9}}},
+      // Tabs become eight spaces, NUL bytes vanish, CP1252 comes as read.
+      {std::string("a\tb\0c\n\xE9\n", 8), {{"a        bc", 6}, {"\xE9", 8}}},
+  };
+  for (const auto& r : rows)
+    for (std::size_t window : {std::size_t{1}, std::size_t{3}, LineReader::kWindowSize})
+      EXPECT_EQ(read_file_lines(r.bytes, window), r.lines) << "window " << window;
 }
 
-TEST_F(LineReaderTest, EmptyLinesKeepTheirOwnOffsets) {
-  // LF alone; CR LF alone; a run of CRs with one LF is one empty line; the
-  // second LF after it is another empty line.
-  std::string bytes = "\n\r\n\r\r\r\n\nx";
-  std::vector<Line> expected = {{"", 1}, {"", 3}, {"", 7}, {"", 8}, {"x", 9}};
-  EXPECT_EQ(read_file_lines(bytes, 2), expected);
-  EXPECT_EQ(read_file_lines(bytes, LineReader::kWindowSize), expected);
-}
-
-TEST_F(LineReaderTest, BadPositionsAreReportedWithoutMovingTheOffset) {
+TEST_F(LineReaderTest, BadPositionsAndUnopenableFilesAreReportedWithoutMovingTheOffset) {
   write_file("f.txt", "abc\n");
-  LineReader reader("f.txt");
+  LineReader reader("f.txt"), closed;
+  EXPECT_FALSE(closed.open("absent.txt") || closed.open(".") || closed.is_open());
   std::string ss = "old";
-  long nc = -5;
-  EXPECT_EQ(aln_getline(nc, ss, reader), -1);
-  EXPECT_EQ(nc, -5);
-  EXPECT_EQ(ss, "");
-  nc = 100;  // past the end reads as the end of the file
-  EXPECT_EQ(aln_getline(nc, ss, reader), -2);
-  EXPECT_EQ(nc, 100);
-  LineReader closed;
-  nc = 0;
+  for (auto [nc, result] : {std::pair{-5L, -1L}, {100L, -2L}}) {  // past the end reads as the end
+    const long start = nc;
+    EXPECT_EQ(aln_getline(nc, ss, reader), result);
+    EXPECT_EQ(nc, start);
+    EXPECT_EQ(ss, "");
+  }
+  long nc = 0;
   EXPECT_EQ(aln_getline(nc, ss, closed), -1);
   EXPECT_EQ(nc, 0);
-}
-
-TEST_F(LineReaderTest, MissingFilesAndDirectoriesDoNotOpen) {
-  LineReader reader;
-  EXPECT_FALSE(reader.open("absent.txt"));
-  EXPECT_FALSE(reader.open("."));
-  EXPECT_FALSE(reader.is_open());
-}
-
-TEST_F(LineReaderTest, TabsBecomeEightSpacesAndNulBytesVanish) {
-  std::string bytes("a\tb\0c\n", 6);
-  std::vector<Line> expected = {{"a        bc", 6}};
-  EXPECT_EQ(read_file_lines(bytes, LineReader::kWindowSize), expected);
 }
 
 TEST_F(LineReaderTest, RemembersOffsetsAcrossOtherReads) {
@@ -123,10 +109,10 @@ TEST_F(LineReaderTest, LinesLongerThanTheWindowComeWhole) {
   }
 }
 
-TEST_F(LineReaderTest, SeesLinesRewrittenInPlaceAfterInvalidate) {
-  write_file("f.txt", "first\nsecond\nthird\n");
+TEST_F(LineReaderTest, SeesBytesRewrittenAfterInvalidateAndBytesAppendedAtTheEnd) {
+  write_file("f.txt", "first\nsecond\n");
   LineReader reader("f.txt");
-  std::vector<Line> before = read_all(reader);
+  ASSERT_EQ(read_all(reader).size(), 2u);
   {
     std::fstream other("f.txt", std::ios::in | std::ios::out | std::ios::binary);
     other.seekp(6);
@@ -137,44 +123,15 @@ TEST_F(LineReaderTest, SeesLinesRewrittenInPlaceAfterInvalidate) {
   std::string ss;
   EXPECT_EQ(aln_getline(nc, ss, reader), 6);
   EXPECT_EQ(ss, "SECOND");
-  EXPECT_EQ(nc, before[1].next);
-}
-
-TEST_F(LineReaderTest, SeesBytesAppendedAfterItReachedTheEnd) {
-  write_file("f.txt", "a\n");
-  LineReader reader("f.txt");
-  long nc = 0;
-  std::string ss;
-  ASSERT_EQ(aln_getline(nc, ss, reader), 1);
   ASSERT_EQ(aln_getline(nc, ss, reader), -2);
-  {
-    std::ofstream more("f.txt", std::ios::app | std::ios::binary);
-    more << "b\n";
-  }
+  std::ofstream("f.txt", std::ios::app | std::ios::binary) << "b\n";
   EXPECT_EQ(aln_getline(nc, ss, reader), 1);
   EXPECT_EQ(ss, "b");
 }
 
-// Encodings, line by line.
-
-TEST_F(LineReaderTest, Cp1252LineIsDeliveredAsRead) {
-  std::vector<Line> expected = {{"caf\xE9", 5}};
-  EXPECT_EQ(read_file_lines("caf\xE9\n", LineReader::kWindowSize), expected);
-}
-
-TEST_F(LineReaderTest, Utf8LineBecomesCp1252) {
-  // e acute, the euro sign (3 bytes) and a tab that widens the line first.
-  std::string bytes = "caf\xC3\xA9\t\xE2\x82\xAC\n";
-  for (std::size_t window : {std::size_t{1}, std::size_t{5}, LineReader::kWindowSize}) {
-    std::vector<Line> lines = read_file_lines(bytes, window);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].text, "caf\xE9        \x80");
-    EXPECT_EQ(lines[0].next, static_cast<long>(bytes.size()));
-  }
-}
-
 TEST_F(LineReaderTest, MixedLinesInOneFileAreEachSettledAlone) {
   std::string bytes =
+      "caf\xC3\xA9\t\xE2\x82\xAC\n"      // UTF-8, a tab widening the line first
       "\xC3\xA9t\xC3\xA9\r\n"            // UTF-8
       "\xE9t\xE9\r\n"                    // CP1252
       "\xE9t\xC3\xA9\n"                  // both in one line: left as read
@@ -185,12 +142,23 @@ TEST_F(LineReaderTest, MixedLinesInOneFileAreEachSettledAlone) {
       "\xF8\xC3\xA9\n"                   // 0xF8 is never UTF-8
       "\xC3\xA9\xC3(\n"                  // a complete sequence, then a broken one
       + std::string("\xC3\0\xA9\n", 4);  // a NUL breaks the sequence, then vanishes
-  std::vector<std::string> expected = {"\xE9t\xE9",    "\xE9t\xE9",     "\xE9t\xC3\xA9", "\xC5\x91",
-                                       "\xC3",         "\xC3",          "\xA9",          "\xE2\x82",
-                                       "\xF8\xC3\xA9", "\xC3\xA9\xC3(", "\xC3\xA9"};
-  std::vector<Line> lines = read_file_lines(bytes, 3);
-  ASSERT_EQ(lines.size(), expected.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].text, expected[i]) << i;
+  std::vector<std::string> expected = {"caf\xE9        \x80",
+                                       "\xE9t\xE9",
+                                       "\xE9t\xE9",
+                                       "\xE9t\xC3\xA9",
+                                       "\xC5\x91",
+                                       "\xC3",
+                                       "\xC3",
+                                       "\xA9",
+                                       "\xE2\x82",
+                                       "\xF8\xC3\xA9",
+                                       "\xC3\xA9\xC3(",
+                                       "\xC3\xA9"};
+  for (std::size_t window : {std::size_t{1}, std::size_t{3}, LineReader::kWindowSize}) {
+    std::vector<Line> lines = read_file_lines(bytes, window);
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].text, expected[i]) << i;
+  }
 }
 
 }  // namespace

@@ -6,108 +6,75 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-TEST(ExtrNLint, ReadsSignedNumbersAndStopsAtTheEnd) {
-  std::vector<long> v;
-  EXPECT_EQ(EXTR_N_LINT(4, "  12 -3 7", v), 9);
-  EXPECT_EQ(v, (std::vector<long>{3, 12, -3, 7, 0}));
-  EXPECT_EQ(EXTR_N_LINT(2, "1  2   3", v), 7);  // stops after the spaces behind the last
-  EXPECT_EQ(v, (std::vector<long>{2, 1, 2}));
+TEST(NumberFields, ExtrNLintReadsSignedTokensAndCountsWhatItPassed) {
+  const struct {
+    int n;
+    std::string s;
+    int passed;
+    std::vector<long> v;
+  } rows[] = {
+      {4, "  12 -3 7", 9, {3, 12, -3, 7, 0}},
+      {2, "1  2   3", 7, {2, 1, 2}},  // stops after the spaces behind the last
+      {2, "x 1", 0, {0, 0, 0}},       // a first token that cannot be a number
+      {2, "   ", 3, {0, 0, 0}},
+      {0, "  5", 2, {0}},
+      {3, "+4 abc 5x", 9, {3, 4, 0, 5}},  // no leading number counts as zero
+      {2, std::string(150, '0') + "42 7", 154, {2, 42, 7}},
+  };
+  for (const auto& r : rows) {
+    std::vector<long> v = {9, 9, 9};
+    EXPECT_EQ(EXTR_N_LINT(r.n, r.s, v), r.passed) << r.s;
+    EXPECT_EQ(v, r.v) << r.s;
+  }
 }
 
-TEST(ExtrNLint, ReadsNothingWhenTheFirstTokenCannotBeANumber) {
-  std::vector<long> v = {9, 9, 9};
-  EXPECT_EQ(EXTR_N_LINT(2, "x 1", v), 0);
-  EXPECT_EQ(v, (std::vector<long>{0, 0, 0}));
-  EXPECT_EQ(EXTR_N_LINT(2, "   ", v), 3);
-  EXPECT_EQ(v[0], 0);
-  EXPECT_EQ(EXTR_N_LINT(0, "  5", v), 2);
-  EXPECT_EQ(v, (std::vector<long>{0}));
-}
-
-TEST(ExtrNLint, TokensWithoutALeadingNumberCountAsZero) {
-  std::vector<long> v;
-  EXPECT_EQ(EXTR_N_LINT(3, "+4 abc 5x", v), 9);
-  EXPECT_EQ(v, (std::vector<long>{3, 4, 0, 5}));
-}
-
-TEST(ExtrNLint, ReadsTokensLongerThanAHundredCharacters) {
-  std::vector<long> v;
-  std::string s = std::string(150, '0') + "42 7";
-  EXPECT_EQ(EXTR_N_LINT(2, s, v), static_cast<int>(s.size()));
-  EXPECT_EQ(v, (std::vector<long>{2, 42, 7}));
-}
-
-TEST(ExtrNInt, StopsForGoodAtACharacterThatIsNotADigitOrSpace) {
+TEST(NumberFields, ExtrNIntReadsDigitRunsAndStopsAtAnyOtherCharacter) {
+  const struct {
+    int n;
+    std::string s;
+    int passed;
+    std::vector<int> v;
+  } rows[] = {
+      {3, "12,5 7", 2, {3, 12, 0, 0}},
+      {5, " 3 14  15", 9, {3, 3, 14, 15, 0, 0}},
+      {2, "-5 6", 0, {2, 0, 0}},  // a sign passes the first test but reads zero
+      {2, "x5", 0, {0, 0, 0}},
+  };
+  for (const auto& r : rows) {
+    std::vector<int> v;
+    EXPECT_EQ(EXTR_N_INT(r.n, r.s, v), r.passed) << r.s;
+    EXPECT_EQ(v, r.v) << r.s;
+  }
   std::vector<int> v;
-  EXPECT_EQ(EXTR_N_INT(3, "12,5 7", v), 2);
-  EXPECT_EQ(v, (std::vector<int>{3, 12, 0, 0}));
-}
-
-TEST(ExtrNInt, ReadsDigitRunsSeparatedBySpaces) {
-  std::vector<int> v;
-  EXPECT_EQ(EXTR_N_INT(5, " 3 14  15", v), 9);
-  EXPECT_EQ(v, (std::vector<int>{3, 3, 14, 15, 0, 0}));
   EXTR_N_INT(1, "99999999999999999999999", v);
   EXPECT_EQ(v[1], INT_MAX);
 }
 
-TEST(ExtrNInt, SignsAndDotsPassTheFirstTestButReadZero) {
-  std::vector<int> v;
-  EXPECT_EQ(EXTR_N_INT(2, "-5 6", v), 0);
-  EXPECT_EQ(v, (std::vector<int>{2, 0, 0}));
-  EXPECT_EQ(EXTR_N_INT(2, "x5", v), 0);
-  EXPECT_EQ(v, (std::vector<int>{0, 0, 0}));
-}
-
-TEST(Lnb12Char, CentresTheNumberInTwelveCharacters) {
+TEST(NumberFields, Lnb12CharCentresInTwelveCharactersAndCutsLongerNumbers) {
   EXPECT_EQ(LNB_12CHAR(7), "     7      ");
   EXPECT_EQ(LNB_12CHAR(-1234), "   -1234    ");
-  EXPECT_EQ(LNB_12CHAR(9120), "    9120    ");
-  EXPECT_EQ(LNB_12CHAR(0), "     0      ");
   EXPECT_EQ(LNB_12CHAR(123456789012L), "123456789012");
-}
-
-TEST(Lnb12Char, CutsLongerNumbersToTheirFirstTwelveCharacters) {
   EXPECT_EQ(LNB_12CHAR(1234567890123L), "123456789012");
   EXPECT_EQ(LNB_12CHAR(LONG_MIN), "-92233720368");
 }
 
-TEST(ResizeString, DropsRepeatedSpacesFromTheLeftBeforeCutting) {
-  std::string s = "a   b  c";
-  RESIZE_STRING(5, s);
-  EXPECT_EQ(s, "a b c");
-  s = "a   b  c";
-  RESIZE_STRING(6, s);  // only the first run shrinks
-  EXPECT_EQ(s, "a b  c");
-  s = "  x  ";
-  RESIZE_STRING(3, s);
-  EXPECT_EQ(s, " x ");
+TEST(NumberFields, BlankHelpersShrinkSpacesFromTheLeftThenCutOrPad) {
+  const struct {
+    void (*edit)(std::string&);
+    std::string in, out;
+  } rows[] = {
+      {[](std::string& s) { RESIZE_STRING(5, s); }, "a   b  c", "a b c"},
+      {[](std::string& s) { RESIZE_STRING(6, s); }, "a   b  c", "a b  c"},
+      {[](std::string& s) { RESIZE_STRING(3, s); }, "  x  ", " x "},
+      {[](std::string& s) { RESIZE_STRING(3, s); }, "a  bcd", "a b"},
+      {[](std::string& s) { RESIZE_STRING(5, s); }, "ab", "ab   "},
+      {[](std::string& s) { RM_EXTRA_BLANCS(s); }, "  a   b ", " a b "},
+      {[](std::string& s) { RM_ALL_BLANCS(s); }, "abc def", "abc"},
+      {[](std::string& s) { RM_ALL_BLANCS(s); }, " abc", ""},
+  };
+  for (const auto& r : rows) {
+    std::string s = r.in;
+    r.edit(s);
+    EXPECT_EQ(s, r.out) << r.in;
+  }
 }
-
-TEST(ResizeString, PadsShortStringsAndCutsWhenTheSpacesAreNotEnough) {
-  std::string s = "abcd";
-  RESIZE_STRING(3, s);
-  EXPECT_EQ(s, "abc");
-  s = "a  bcd";
-  RESIZE_STRING(3, s);
-  EXPECT_EQ(s, "a b");
-  s = "ab";
-  RESIZE_STRING(5, s);
-  EXPECT_EQ(s, "ab   ");
-}
-
-TEST(Blanks, RunsOfSpacesBecomeOneAndTheFirstSpaceEndsAWord) {
-  std::string s = "  a   b ";
-  RM_EXTRA_BLANCS(s);
-  EXPECT_EQ(s, " a b ");
-  s = "abc def";
-  RM_ALL_BLANCS(s);
-  EXPECT_EQ(s, "abc");
-  s = " abc";
-  RM_ALL_BLANCS(s);
-  EXPECT_EQ(s, "");
-}
-
-}  // namespace

