@@ -79,39 +79,44 @@ inline constexpr int kLessonWords = 20;
 
 // F-steps shared by the generators -------------------------------------------
 
-// The drill table emptied for a generator: capacity 25 (30 slots).
+// The drill table emptied for a generator: capacity 25 (30 slots). Cannot
+// fail.
 void start_table(Generator& g);
 
 // Lesson `i` is read by the generators when it is the first lesson of its
 // alias (several lessons may bear one alias; only the first is read).
+// False for a number that names no lesson. Cannot fail.
 bool lesson_is_read(int i, const Trf_book& book);
 
 // Reads the history file of lesson `i` as described above, with
 // `scan_who` naming the reader in the messages, and hands every key line to
 // `filter` (when set), then every record it lets through to `handler`.
 // Returns false, said and logged, when the history file cannot be opened.
-// Fatal (the file left as it is): no marker line, status 1 (log "Error no
-// detection of ####### stop \n" and "in file : %s \n"); a key line without
-// its Q->R line, status 2, without its R->Q line, status 3 (log "Error no
-// detection of values icont=%d stop \n", the count of records taken from
-// the file so far plus 1, and "in file : %s \n").
+// Fatal (the file left as it is): no marker line, status 1 ("<who> error 0
+// stop 1 \n"; log "Error no detection of ####### stop \n" and "in file :
+// %s \n"); a key line without its Q->R line, status 2 ("<who> error 1 stop
+// 2 \n"), without its R->Q line, status 3 ("<who> error 2 stop 3 \n"), both
+// logging "Error no detection of values icont=%d stop \n" (the count of
+// records taken from the file so far plus 1) and "in file : %s \n".
 bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& filter,
                  const Record_handler& handler);
 
 // Makes sure that `slot` lies within the table (growing it by 20 at a time)
 // and stores the record's counts and days there, both senses, with the slot
 // at its own rank in both orders. Does not touch posit[] nor the errors.
+// Cannot fail.
 void store_record(Trf_posit& t, int slot, const Record_read& record);
 
 // The error of `slot` in sense `sens_qr` for today: -1 when never asked
-// there, else FCT_ERROR.
+// there, else FCT_ERROR. Cannot fail.
 long slot_error(const Generator& g, int slot, int sens_qr);
 
 // The first pass of a generator: lessons 1 to nbt_lesson in order, each
 // begun only while fewer than 20 words are taken; every record that passes
 // `filter` and `rule` goes into the next slot and its entry into `gene`.
 // With `stop_at_limit` a lesson is left as soon as the 20th word is taken;
-// otherwise every qualifying word of a lesson begun is taken.
+// otherwise every qualifying word of a lesson begun is taken. Fatal as
+// scan_lesson and Gene_file::add_entry.
 struct Pass_result {
   int taken = 0;        // words taken: slots 1 to taken
   int last_lesson = 0;  // the last lesson the pass came to
@@ -122,7 +127,7 @@ Pass_result gather_words(Generator& g, Gene_file& gene, const Key_filter& filter
 // The end of the lessons whose drilled order is the order found (new
 // words): nb_posit = `n`, errors of every slot in both senses, the other
 // sense's order sorted by error, the table's listing (traces), the end
-// line, and "<who> done\n" in the log.
+// line, and "<who> done\n" in the log. Fatal as Gene_file::finish.
 void finish_found_order(Generator& g, Gene_file& gene, int n);
 
 // Keeps the words at ranks 1 to 20 of the drilled order, in that order, in
