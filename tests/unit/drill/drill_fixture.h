@@ -1,5 +1,4 @@
-// A drill table and a book around it, built from the errors of each element,
-// for the tests of sorting, re-ordering and marking.
+// A drill table and a book around it, built from the errors of each element.
 #pragma once
 
 #include <vector>
@@ -10,24 +9,18 @@
 #include "drill/mergesort.h"
 #include "drill/trf_posit.h"
 
-// A table of errors.size() elements whose errors in both senses are
-// `errors` (element i has errors[i - 1]), each order sorted by MERGESORT
-// from rank i = element i, marks cleared. An element of negative error has
-// counts 0; the others were answered once right and once wrong at the load.
-inline void fill_table(Trf_posit& t, const std::vector<long>& qr_errors,
-                       const std::vector<long>& rq_errors) {
-  const int n = static_cast<int>(qr_errors.size());
+// Element i has errors[i - 1] in each sense, each order sorted from rank
+// i = element i. A negative error has counts 0; the others were answered
+// once right and once wrong at the load.
+inline void fill_table(Trf_posit& t, const std::vector<long>& qr, const std::vector<long>& rq) {
+  const int n = static_cast<int>(qr.size());
   t.reset(n);
   t.nb_posit = n;
   for (int sense : {1, 2}) {
-    const std::vector<long>& errors = sense == 1 ? qr_errors : rq_errors;
     SenseView s = t.sense(sense);
     for (int e = 1; e <= n; ++e) {
-      const long err = errors[e - 1];
-      const long count = err < 0 ? 0 : 1;
-      s.cum_err[e] = err;
-      s.cum_nb[e] = s.cum_nb0[e] = count;
-      s.cum_nok[e] = s.cum_nok0[e] = count;
+      s.cum_err[e] = (sense == 1 ? qr : rq)[e - 1];
+      s.cum_nb[e] = s.cum_nb0[e] = s.cum_nok[e] = s.cum_nok0[e] = s.cum_err[e] < 0 ? 0 : 1;
       s.ord_posit[e] = e;
     }
     MERGESORT(1, n, s.ord_posit, s.cum_err);
@@ -41,16 +34,15 @@ inline std::vector<int> order_of(const Trf_posit& t, int sense) {
   return std::vector<int>(s.ord_posit.begin() + 1, s.ord_posit.begin() + t.nb_posit + 1);
 }
 
-// A running drill: table, coefficients (the defaults), book and marking state.
+// A running drill: table, default coefficients, book and marking state.
 struct Drill {
   Trf_posit t;
   Trf_err coefficients;
   Trf_book book;
   Marking_State marking;
 
-  explicit Drill(const std::vector<long>& qr_errors, std::vector<long> rq_errors = {}) {
-    if (rq_errors.empty()) rq_errors = qr_errors;
-    fill_table(t, qr_errors, rq_errors);
+  explicit Drill(const std::vector<long>& qr, std::vector<long> rq = {}) {
+    fill_table(t, qr, rq.empty() ? qr : rq);
     book.t_posit = &t;
     book.t_err = &coefficients;
   }
@@ -62,16 +54,10 @@ struct Drill {
     book.sens_qrm = sense;
     book.QR_order = rank_of_element(t, sense, e);
   }
-
-  // Asks `e` and gives the verdict of mouse button `button`.
   Verdict_Outcome answer(int e, int button, int sense = 1) {
     ask(e, sense);
     return MARK_ANSWER(button, marking, book);
   }
-
   Undo undo() { return UNDO_ANSWER(marking, book); }
-
   long err(int e, int sense = 1) const { return t.sense(sense).cum_err[e]; }
-  long nb(int e, int sense = 1) const { return t.sense(sense).cum_nb[e]; }
-  long nok(int e, int sense = 1) const { return t.sense(sense).cum_nok[e]; }
 };
