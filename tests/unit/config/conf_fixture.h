@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/book.h"
 #include "catalogue/trf_string.h"
@@ -25,6 +26,10 @@ class ConfTest : public Sandbox {
         stop_status([&] { FURCH_SET(window, book, catalogue, font_lesson, font_vocab); });
     out = testing::internal::GetCapturedStdout();
     return status;
+  }
+
+  std::vector<double> coefs() const {
+    return {err.cof1_err, err.cof2_err, err.cof3_err, err.cof4_err, err.cof5_err};
   }
 
   // True when the last thing printed is `message`.
