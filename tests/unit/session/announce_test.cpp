@@ -3,82 +3,56 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "app/book.h"
-#include "catalogue/trf_string.h"
-#include "drill/trf_posit.h"
-#include "fake_screen.h"
-#include "sandbox.h"
 #include "session/navigation.h"
-#include "session/session.h"
 #include "session/toggles.h"
+#include "session_fixture.h"
 
 namespace {
 
 // Three lessons whose aliases are known; no file is needed to announce.
-class Announce_test : public ::testing::Test {
+class Announce_test : public Session_test {
  protected:
   void SetUp() override {
-    reset_session();
+    Session_test::SetUp();
     G_kentel.st_alias = " verbs colours ani ";
-    G_kentel.nb_lesson = 3;
-    book.G_kentel = &G_kentel;
-    book.nbt_lesson = 3;
-    book.t_posit = &t_posit;
-    book.screen = &screen;
+    G_kentel.nb_lesson = book.nbt_lesson = 3;
     t_posit.reset(5);
     t_posit.nb_posit = 5;
   }
-
-  Trf_string G_kentel;
-  Trf_posit t_posit;
-  FakeScreen screen;
-  Trf_book book;
 };
 
-const std::vector<std::string> kAnnounceLesson3 = {"  ", "Confirm display of lesson 3", "ani", "  ",
-                                                   "=============================="};
+const Lines kAnnounceLesson3 = {"  ", "Confirm display of lesson 3", "ani", "  ",
+                                "=============================="};
 
 TEST_F(Announce_test, TheAnnouncementShowsTheLessonNumberAndAliasAndArmsTheButton) {
-  book.ilesson = 3;
-  book.active = 0;
   book.sens_qr = 2;
   screen.lines = {"old"};
   screen.text = "old text";
   book.nb_line = 1;
-  CONFIRM0_LESSON(book);
+  announce(3);
   EXPECT_EQ(screen.lines, kAnnounceLesson3);
   EXPECT_EQ(book.nb_line, 5);
   EXPECT_EQ(book.start_lesson, 1);
-  EXPECT_EQ(book.active, 1);
   EXPECT_TRUE(screen.drill_sensitive);
   EXPECT_EQ(screen.drill_label, "  Question / Response ");
   EXPECT_EQ(screen.drill_style, "buttonyellow");
   EXPECT_EQ(screen.sense_label, "R->Q");
   EXPECT_EQ(screen.text, "");
   EXPECT_EQ(t_posit.nb_posit, 0);
-}
 
-TEST_F(Announce_test, TheGeneratedLessonKeepsItsTableAndShowsNoAlias) {
-  book.ilesson = 0;
-  CONFIRM0_LESSON(book);
-  EXPECT_EQ(screen.lines, (std::vector<std::string>{"  ", "Confirm display of lesson 0", "  ",
-                                                    "=============================="}));
-  EXPECT_EQ(t_posit.nb_posit, 5);
+  announce(0);  // the generated lesson keeps its table and has no alias
+  EXPECT_EQ(screen.lines,
+            (Lines{"  ", "Confirm display of lesson 0", "  ", "=============================="}));
 }
 
 TEST_F(Announce_test, AnAnnouncementAfterTheFirstOnlyLetsTheFilesGo) {
   book.ilesson = 3;
   book.start_lesson = 2;
-  book.active = 0;
   book.exfp = 1;
   book.fp = std::tmpfile();
   CONFIRM0_LESSON(book);
   EXPECT_TRUE(screen.lines.empty());
   EXPECT_EQ(book.start_lesson, 2);
-  EXPECT_EQ(book.active, 1);
   EXPECT_EQ(book.fp, nullptr);
   EXPECT_EQ(book.exfp, 0);
 }
@@ -86,11 +60,9 @@ TEST_F(Announce_test, AnAnnouncementAfterTheFirstOnlyLetsTheFilesGo) {
 TEST_F(Announce_test, AfterACommandTheAnnouncementSaysItsResultInCp1252) {
   book.ilesson = 3;
   CONFIRM0_NEW_LESSON(1, book);
-  std::vector<std::string> expected = {"  ", "Aucun mot dans la le\xE7on,",
-                                       "retour ancienne le\xE7on :"};
+  Lines expected = {"  ", "Aucun mot dans la le\xE7on,", "retour ancienne le\xE7on :"};
   expected.insert(expected.end(), kAnnounceLesson3.begin(), kAnnounceLesson3.end());
   EXPECT_EQ(screen.lines, expected);
-  EXPECT_EQ(book.start_lesson, 1);
   EXPECT_TRUE(screen.drill_label.empty());  // the drill button is left alone
 
   for (auto [code, text] :
@@ -105,64 +77,57 @@ TEST_F(Announce_test, AfterACommandTheAnnouncementSaysItsResultInCp1252) {
 
 TEST_F(Announce_test, WithoutAWindowTheAnnouncementStopsTheProgram) {
   book.screen = nullptr;
-  book.ilesson = 1;
   testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { CONFIRM0_LESSON(book); }), 1);
+  EXPECT_EQ(stop_status([&] { announce(1); }), 1);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "CONFIRM0_LESSON v_page= NULL error \n");
 }
 
 TEST_F(Announce_test, NextAndPrevWrapAroundTheCatalogue) {
-  struct Move {
+  const struct {
     int from;
     bool next;
     int to;
-  };
-  for (const Move& m : {Move{3, true, 1}, Move{1, true, 2}, Move{0, true, 1}, Move{1, false, 3},
-                        Move{0, false, 3}, Move{2, false, 1}}) {
+  } moves[] = {{3, true, 1},  {1, true, 2},  {0, true, 1},
+               {1, false, 3}, {0, false, 3}, {2, false, 1}};
+  for (const auto& m : moves) {
     book.ilesson = m.from;
     book.start_lesson = 1;
     m.next ? cback_next_less(book) : cback_prev_less(book);
     EXPECT_EQ(book.ilesson, m.to) << m.from << (m.next ? " next" : " prev");
-    EXPECT_EQ(book.start_lesson, 1);
     EXPECT_EQ(screen.lines[1], "Confirm display of lesson " + std::to_string(m.to));
   }
   EXPECT_TRUE(screen.questions.empty());  // no drill ran: nothing to record
 }
 
 TEST_F(Announce_test, TheSoundButtonTogglesWithItsLabel) {
-  book.active = 0;
   callback_togsound(book);
   EXPECT_EQ(book.sound, 0);
   EXPECT_EQ(screen.sound_label, "< XX");
-  EXPECT_EQ(book.active, 1);
   callback_togsound(book);
   EXPECT_EQ(book.sound, 1);
   EXPECT_EQ(screen.sound_label, "<)))");
 }
 
 TEST_F(Announce_test, TheSenseChangesAtOnceUnlessAQuestionIsShown) {
-  book.start_lesson = 2;  // no drill yet
-  callback_togqr(book);
-  EXPECT_EQ(book.sens_qr, 2);
-  EXPECT_EQ(screen.sense_label, "R->Q");
-
-  book.start_lesson = 3;  // a question is shown: the change waits
-  book.state = 1;
-  callback_togqr(book);
-  EXPECT_EQ(book.sens_qr, 2);
-  EXPECT_EQ(book.toggle_sens_qr, 1);
-  EXPECT_EQ(screen.sense_label, "Q->R");
-  callback_togqr(book);  // withdrawn
-  EXPECT_EQ(book.sens_qr, 2);
-  EXPECT_EQ(book.toggle_sens_qr, 0);
-  EXPECT_EQ(screen.sense_label, "R->Q");
-
-  book.state = 2;  // an answer is shown: at once
-  book.toggle_sens_qr = 1;
-  callback_togqr(book);
-  EXPECT_EQ(book.sens_qr, 1);
-  EXPECT_EQ(book.toggle_sens_qr, 0);
-  EXPECT_EQ(screen.sense_label, "Q->R");
+  const struct {
+    int start_lesson, state, toggle_before, sens_after, toggle_after;
+    const char* label;
+  } cases[] = {
+      {2, 0, 0, 2, 0, "R->Q"},  // no drill yet
+      {3, 1, 0, 1, 1, "R->Q"},  // a question is shown: the change waits
+      {3, 1, 1, 1, 0, "Q->R"},  // and is withdrawn
+      {3, 2, 1, 2, 0, "R->Q"},  // an answer is shown: at once
+  };
+  for (const auto& c : cases) {
+    book.sens_qr = 1;
+    book.start_lesson = c.start_lesson;
+    book.state = c.state;
+    book.toggle_sens_qr = c.toggle_before;
+    callback_togqr(book);
+    EXPECT_EQ(book.sens_qr, c.sens_after) << c.state << c.toggle_before;
+    EXPECT_EQ(book.toggle_sens_qr, c.toggle_after) << c.state << c.toggle_before;
+    EXPECT_EQ(screen.sense_label, c.label) << c.state << c.toggle_before;
+  }
 }
 
 }  // namespace

@@ -3,44 +3,25 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstdio>
 
-#include "app/book.h"
-#include "base/log_file.h"
-#include "catalogue/trf_string.h"
-#include "drill/trf_posit.h"
-#include "fake_screen.h"
-#include "sandbox.h"
-#include "session/session.h"
+#include "session_fixture.h"
 
 namespace {
 
-class Entry_lookup_test : public Sandbox {
+class Entry_lookup_test : public Session_test {
  protected:
   void SetUp() override {
-    Sandbox::SetUp();
-    reset_session();
-    G_kentel.st_lesson = "lessons/ani.txt /abs/dir/hou.txt";
+    Session_test::SetUp();
+    set_catalogue({"lessons/ani.txt", "/abs/dir/hou.txt"});
     G_kentel.st_alias = " ani hou ";
-    G_kentel.nb_lesson = 2;
-    ASSERT_TRUE(log_file.open("pimlo_log"));
-    book.G_kentel = &G_kentel;
-    book.nbt_lesson = 2;
-    book.fp_log = &log_file;
-    book.t_posit = &t_posit;
-    book.screen = &screen;
     book.ilesson = 1;
     write_file("CPY/ani.txt", "!# ani\r\n# le chat *\r\nQ> le chat\r\nR> the cat\r\n");
     write_file("CPY/hou.txt", "!# hou\r\n# la maison *\r\nQ> la maison\r\nR> the house\r\n");
   }
 
-  void TearDown() override {
-    reset_session();
-    Sandbox::TearDown();
-  }
-
   // Writes the generated lesson file `path` with one element per key line.
-  void gene(const std::vector<std::string>& keys, const std::string& path = "idx1_gene") {
+  void gene(const Lines& keys, const std::string& path = "idx1_gene") {
     std::string bytes;
     t_posit.reset(static_cast<int>(keys.size()) + 1);
     t_posit.nb_posit = static_cast<int>(keys.size());
@@ -51,25 +32,20 @@ class Entry_lookup_test : public Sandbox {
     write_file(path, bytes);
   }
 
-  // WHAT_QR with its standard output.
-  std::optional<Entry_place> lookup(int jcont, std::string& said) {
+  // WHAT_QR, keeping what it said on standard output.
+  std::optional<Entry_place> lookup(int jcont) {
     testing::internal::CaptureStdout();
     std::optional<Entry_place> place = WHAT_QR(jcont, session(), book);
     said = testing::internal::GetCapturedStdout();
     return place;
   }
-
-  Trf_string G_kentel;
-  Trf_posit t_posit;
-  LogFile log_file;
-  FakeScreen screen;
-  Trf_book book;
+  std::string said;
 };
 
 TEST_F(Entry_lookup_test, AKeyLineGivesTheAliasAndPositionAndOpensThatLessonsCopy) {
-  gene({"#le chat *ani 8 * animal ", "#la maison *hou 8 * building "});
-  std::string said;
-  std::optional<Entry_place> place = lookup(2, said);
+  gene({"#le chat *ani 8 * animal ", "#la maison *hou 8 * building ",
+        "#" + std::string(300, 'x') + " *ani 9 * " + std::string(200, 't') + " "});
+  std::optional<Entry_place> place = lookup(2);
   ASSERT_TRUE(place);
   EXPECT_EQ(place->s_alias, "hou");
   EXPECT_EQ(place->add, 8);
@@ -77,54 +53,38 @@ TEST_F(Entry_lookup_test, AKeyLineGivesTheAliasAndPositionAndOpensThatLessonsCop
   EXPECT_EQ(book.exfp, 1);
   EXPECT_EQ(book.path_of_lesson, "/abs/dir/");
 
-  place = lookup(1, said);
+  place = lookup(3);  // key lines of any length
   ASSERT_TRUE(place);
+  EXPECT_EQ(place->add, 9);
   EXPECT_EQ(session().copy.path(), "./CPY/ani.txt");
   EXPECT_EQ(book.path_of_lesson, "lessons/");
   EXPECT_EQ(said, "");
-}
 
-TEST_F(Entry_lookup_test, KeyLinesOfAnyLengthAreRead) {
-  const std::string name(300, 'x');
-  gene({"#" + name + " *ani 8 * " + std::string(200, 't') + " "});
-  std::string said;
-  const std::optional<Entry_place> place = lookup(1, said);
-  ASSERT_TRUE(place);
-  EXPECT_EQ(place->s_alias, "ani");
-  EXPECT_EQ(place->add, 8);
-}
-
-TEST_F(Entry_lookup_test, TheGeneratedLessonIsReadFromIdx2Gene) {
-  book.ilesson = 0;
+  book.ilesson = 0;  // the generated lesson is read from idx2_gene
   gene({"#la maison *hou 8 * building "}, "idx2_gene");
-  std::string said;
-  ASSERT_TRUE(lookup(1, said));
+  ASSERT_TRUE(lookup(1));
   EXPECT_EQ(session().copy.path(), "./CPY/hou.txt");
 }
 
-TEST_F(Entry_lookup_test, BrokenKeyLinesAreSaidAndLoggedAndGiveNothing) {
-  gene({"#no star here ", "#le chat *ani * animal "});
-  std::string said;
-  EXPECT_FALSE(lookup(1, said));
+TEST_F(Entry_lookup_test, BrokenKeyLinesAndMissingFilesAreSaidAndGiveNothing) {
+  t_posit.reset(2);
+  t_posit.nb_posit = 1;
+  EXPECT_FALSE(lookup(1));
+  EXPECT_EQ(said, "WHAT_QR unable to open file fpg \n");
+
+  gene({"#no star here ", "#le chat *ani * animal ", "#le chat *ani 8 * "});
+  EXPECT_FALSE(lookup(1));
   EXPECT_EQ(said, "WHAT_QR no * in ss=#no star here @@@ \n");
-  EXPECT_FALSE(lookup(2, said));
+  EXPECT_FALSE(lookup(2));
   EXPECT_EQ(said,
             "WHAT_QR  ss=#le chat *ani * animal @@@ \n"
             "WHAT_QR no i_extracted in stp= * animal @@@ \n");
-  EXPECT_EQ(read_file("pimlo_log"), "WHAT_QR no * in ss=#no star here @@@ \n" + said);
+  EXPECT_EQ(read_file("pimlo_log"),
+            "WHAT_QR unable to open file fpg \nWHAT_QR no * in ss=#no star here @@@ \n" + said);
   EXPECT_FALSE(session().copy.is_open());
-}
 
-TEST_F(Entry_lookup_test, MissingFilesAreSaidAndGiveNothing) {
-  std::string said;
-  t_posit.reset(2);
-  t_posit.nb_posit = 1;
-  EXPECT_FALSE(lookup(1, said));
-  EXPECT_EQ(said, "WHAT_QR unable to open file fpg \n");
-
-  gene({"#le chat *ani 8 * "});
   std::remove("CPY/ani.txt");
-  EXPECT_FALSE(lookup(1, said));
+  EXPECT_FALSE(lookup(3));
   EXPECT_EQ(said, "WHAT_QR cannot open file=./CPY/ani.txt \n");
   EXPECT_EQ(book.exfp, 0);
 }
