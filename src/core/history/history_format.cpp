@@ -212,10 +212,6 @@ bool is_marker_line(std::string_view line) {
   return !line.empty() && line[0] == '#' && line.find(kMarkerText) != std::string_view::npos;
 }
 
-bool is_end_line(std::string_view line) {
-  return line.find(kEndOfFileText) != std::string_view::npos;
-}
-
 bool is_reference_line(std::string_view line) {
   return line.size() >= 2 && line[0] == '#' && line[1] == '#';
 }

@@ -69,6 +69,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/lesson_lines.h"  // is_end_line: the same test in lessons and histories
+
 inline constexpr std::size_t kStatFieldWidth = 12;
 inline constexpr std::size_t kStatLineLength = 52;
 inline constexpr std::size_t kOldStatLineLength = 78;
@@ -151,6 +153,5 @@ std::optional<Key_ref> parse_key_line(std::string_view line);
 // Line classes of the reading rules above. The end line begins with "#"
 // too: readers test is_end_line first.
 bool is_marker_line(std::string_view line);     // "#" first, holds "#######"
-bool is_end_line(std::string_view line);        // holds "END_OF_FILE"
 bool is_reference_line(std::string_view line);  // "##" first
 bool is_key_line(std::string_view line);        // "#" first, not "##"
