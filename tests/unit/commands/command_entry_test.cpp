@@ -1,98 +1,148 @@
-// The command entry on a real catalogue: what each text does to the lesson
-// being drilled, to the book and to the drill pane.
+// The command entry: how its text is read, and what each text does to the
+// lesson being drilled, to the book and to the drill pane; the help display.
 #include "commands/command_entry.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
 
-#include "command_entry_fixture.h"
+#include "commands/entry_command.h"
+#include "commands/help_display.h"
+#include "commands_fixture.h"
 #include "drill/day_number.h"
-#include "history/history_format.h"
 
 namespace {
 
-constexpr const char* kAnimals = "IDX1/idx1_animals.txt";
-constexpr const char* kColours = "IDX1/idx1_colours.txt";
-const std::string kQuestion1 = "Voulez-vous enregistrer la le\xE7on 1 ?";
+using A = Entry_action;
 
-class Entry_dispatch_test : public Command_entry_test {
+TEST(Entry_command, SoundIsTheExactWordAtTheStartWithOnOrOffGluedOrNot) {
+  const std::pair<const char*, Sound_request> cases[] = {
+      {"!sound on", Sound_request::on},        {"!soundon", Sound_request::on},
+      {"!sound    onward", Sound_request::on}, {"!soundoff", Sound_request::off},
+      {"!sound", Sound_request::toggle},       {"!sound xyz", Sound_request::toggle},
+      {"!sound of", Sound_request::toggle},    {"!sounds", Sound_request::toggle},
+      {" !sound on", Sound_request::none},     {"!Sound on", Sound_request::none},
+      {"!soun", Sound_request::none}};
+  for (const auto& [text, request] : cases) EXPECT_EQ(sound_command(text), request) << text;
+}
+
+TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
+  struct Case {
+    const char* text;
+    A action;
+    int sens_qr;
+    int code;
+    const char* tag;
+  };
+  const Case cases[] = {
+      {"!new    rq", A::new_words, 2, 0, ""},
+      {"!new qrx", A::new_words, 1, 0, ""},
+      {"!new q r", A::new_words, 0, 0, ""},
+      {"!new xy rq", A::new_words, 0, 0, ""},
+      {"!bal rq", A::balance, 2, 0, ""},
+      {"!worst rq", A::worst_words, 2, 1, ""},
+      {"!worsto qr", A::worst_words, 1, 2, ""},
+      {"!worstn   rq", A::worst_words, 2, 4, ""},
+      {"!lessv qr", A::worst_words, 1, 5, ""},
+      {"!dico now", A::dictionary, 0, 0, ""},
+      {"help me", A::help, 0, 0, ""},
+      {"!tag", A::worst_tag, 0, 0, ""},
+      {"!tagqr Nom", A::worst_tag, 1, 0, " nom "},
+      {"!tagrq   Nom", A::worst_tag, 2, 0, " nom "},
+      {"!tag qr Nom", A::worst_tag, 0, 0, " qr nom "},
+      {"!tagqrs colour", A::worst_tag, 0, 0, " colour "},
+      {"!tag  Verbe irr\xE9gulier", A::worst_tag, 0, 0, " verbe irregulier "},
+      {"!ntagrq x", A::new_tag, 2, 0, " x "},
+      {"!ntag \xC9t\xE9", A::new_tag, 0, 0, " ete "},
+      // Anything else names a lesson.
+      {"!tagxy colour", A::lesson, 0, 0, ""},
+      {"!worstx", A::lesson, 0, 0, ""},
+      {"!newqr", A::lesson, 0, 0, ""},
+      {"!New", A::lesson, 0, 0, ""},
+      {"HELP", A::lesson, 0, 0, ""},
+      {"! new", A::lesson, 0, 0, ""},
+      {" !new", A::lesson, 0, 0, ""},
+  };
+  for (const Case& c : cases) {
+    const Entry_command got = parse_entry_command(c.text);
+    EXPECT_EQ(got.action, c.action) << c.text;
+    EXPECT_EQ(got.sens_qr, c.sens_qr) << c.text;
+    EXPECT_EQ(got.code_worst, c.code) << c.text;
+    EXPECT_EQ(got.ss_tag, c.tag) << c.text;
+  }
+  EXPECT_EQ(parse_entry_command("!ccdb   a   3  ").words, (Names{"a", "3"}));
+  EXPECT_EQ(parse_entry_command("!synchro   ../old x").words, Names{"../old"});
+  EXPECT_EQ(parse_entry_command("!synchro ").action, A::synchro_base);
+}
+
+const std::string kQuestion1 = "Voulez-vous enregistrer la le\xE7on 1 ?";
+constexpr const char* kAnimals = "IDX1/idx1_animals.txt";
+
+class Entry_dispatch : public Commands_test {
  protected:
   void SetUp() override {
-    Command_entry_test::SetUp();
-    make_catalogue();
+    Commands_test::SetUp();
+    make_catalogue({{"animals.txt", lesson("ani", 3, " animal")},
+                    {"colours.txt", lesson("col", 2)},
+                    {"verbs.txt", lesson("verbs", 2)}});
   }
-
-  // Position in screen.calls of the first call named `name` from `from` on.
-  std::size_t call_index(const std::string& name, std::size_t from = 0) const {
-    const auto found =
-        std::find(screen.calls.begin() + static_cast<long>(from), screen.calls.end(), name);
-    return static_cast<std::size_t>(found - screen.calls.begin());
+  static std::string lesson(const std::string& alias, int n, const std::string& tags = "") {
+    std::string text = "!# " + alias + "\n";
+    for (int i = 1; i <= n; ++i) text += entry(alias + "word" + std::to_string(i) + " *" + tags);
+    return text;
   }
-
-  // The lesson left is announced again after the message of `code_line`.
-  void expect_back_to(int ilesson, const std::string& code_line) {
+  // `ilesson` is announced, after the message `code_line` if not empty.
+  void expect_announced(int ilesson, const std::string& code_line = "") {
     EXPECT_EQ(book.ilesson, ilesson);
     EXPECT_EQ(book.start_lesson, 1);
-    ASSERT_GE(screen.lines.size(), 4u);
-    EXPECT_EQ(screen.lines[1], code_line);
-    EXPECT_EQ(screen.lines[2], "retour ancienne le\xE7on :");
-    EXPECT_EQ(screen.lines[4], "Confirm display of lesson " + std::to_string(ilesson));
-  }
-
-  void expect_announced(int ilesson) {
-    EXPECT_EQ(book.ilesson, ilesson);
-    EXPECT_EQ(book.start_lesson, 1);
-    ASSERT_GE(screen.lines.size(), 2u);
-    EXPECT_EQ(screen.lines[1], "Confirm display of lesson " + std::to_string(ilesson));
+    const std::size_t at = code_line.empty() ? 1 : 4;
+    ASSERT_GT(screen.lines.size(), at);
+    if (!code_line.empty()) {
+      EXPECT_EQ(screen.lines[1], code_line);
+      EXPECT_EQ(screen.lines[2], "retour ancienne le\xE7on :");
+    }
+    EXPECT_EQ(screen.lines[at], "Confirm display of lesson " + std::to_string(ilesson));
   }
 };
 
-// ---- "!sound"
-
-TEST_F(Entry_dispatch_test, TheSoundCommandSwitchesSoundAndLeavesTheDrillRunning) {
+TEST_F(Entry_dispatch, TheSoundCommandSwitchesSoundAndLeavesTheDrillRunning) {
   start_drill(1);
   const auto pane = screen.lines;
   enter("!sound off");
-  EXPECT_EQ(book.sound, 0);
   EXPECT_EQ(screen.sound_label, "< XX");
   enter("!soundon");
-  EXPECT_EQ(book.sound, 1);
   EXPECT_EQ(screen.sound_label, "<)))");
   enter("!sound");
   EXPECT_EQ(book.sound, 0);
-  enter("!sound xyz");
-  EXPECT_EQ(book.sound, 1);
-  enter("!sound on");
-  EXPECT_EQ(book.sound, 1);
-
   EXPECT_TRUE(screen.questions.empty());
   EXPECT_EQ(screen.lines, pane);
-  EXPECT_EQ(book.ilesson, 1);
-  EXPECT_EQ(book.start_lesson, 3);
-  answer(1);  // the drill goes on
   EXPECT_EQ(book.start_lesson, 3);
 }
 
-// ---- the record question
-
-TEST_F(Entry_dispatch_test, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
-  for (const char* text : {"", "2", "col", "!New", "!worstx", "!synchro", "!help", "!ltag", "!dico",
-                           "!ccdb 2", "!synchro ../none", "!new", "!bal", "!worst", "!lessv",
-                           "!tag x", "!ntag x", "\xE2\x98\x83"}) {
+TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
+  for (const char* text :
+       {"", "2", "col", "!New", "!synchro", "!help", "!ltag", "!dico", "!ccdb 2", "!new", "!bal",
+        "!worst", "!lessv", "!tag x", "!ntag x", "\xE2\x98\x83"}) {
     start_drill(1);
     screen.questions.clear();
     const std::size_t from = screen.calls.size();
     enter(text);
-    ASSERT_EQ(screen.questions, std::vector<std::string>{kQuestion1}) << text;
-    EXPECT_LT(call_index("ask_record", from), call_index("clear_lines", from)) << text;
+    ASSERT_EQ(screen.questions, Names{kQuestion1}) << text;
+    const Names calls(screen.calls.begin() + static_cast<long>(from), screen.calls.end());
+    EXPECT_LT(std::find(calls.begin(), calls.end(), "ask_record"),
+              std::find(calls.begin(), calls.end(), "clear_lines"))
+        << text;
     EXPECT_NE(book.start_lesson, 3) << text;
   }
+  announce(1);
+  press(1);  // the drill confirmation: not yet drilling, nothing to record
+  screen.questions.clear();
+  enter("2");
+  EXPECT_TRUE(screen.questions.empty());
 }
 
-TEST_F(Entry_dispatch_test, LeavingAtAnAnswerGivesTheDrillButtonItsQuestionLabelBack) {
+TEST_F(Entry_dispatch, LeavingAtAnAnswerGivesTheDrillButtonItsQuestionLabelBack) {
   for (const char* text : {"!ccdb 2", "!help", "nothing"}) {
     start_drill(1);
     press(1);  // the answer: the button turns orange
@@ -103,141 +153,93 @@ TEST_F(Entry_dispatch_test, LeavingAtAnAnswerGivesTheDrillButtonItsQuestionLabel
   }
 }
 
-TEST_F(Entry_dispatch_test, NothingIsAskedWhenNoDrillRuns) {
-  announce(1);
-  press(1);  // the drill confirmation: not yet drilling
-  enter("2");
-  EXPECT_TRUE(screen.questions.empty());
-  expect_announced(2);
-}
-
-TEST_F(Entry_dispatch_test, EnterOnAnEmptyEntryAsksThenKeepsTheLessonWithoutRecording) {
-  const std::string before = read_file(kAnimals);
+TEST_F(Entry_dispatch, NoKeepsTheHistoryYesRecordsItAndResetForgetsIt) {
+  const std::string fresh = read_file(kAnimals);
   start_drill(1);
   answer(3);
   enter("");  // the fake answers No
-  EXPECT_EQ(screen.questions, std::vector<std::string>{kQuestion1});
-  EXPECT_EQ(read_file(kAnimals), before);
-  expect_back_to(1, "code is unknown,");
-}
+  EXPECT_EQ(read_file(kAnimals), fresh);
+  expect_announced(1, "code is unknown,");
 
-TEST_F(Entry_dispatch_test, YesRecordsTheDrillBeforeTheTypedLessonIsOpened) {
-  start_drill(1);
+  press(3);
+  press(1);
   answer(3);
   screen.record_answers = {Screen::RecordAnswer::Yes};
   enter("col");
   EXPECT_NE(read_file(kAnimals).find(stat_line(0, 1, 0, DIFF_JOUR())), std::string::npos);
   expect_announced(2);
-  EXPECT_EQ(screen.lines[2], "col");
-}
 
-TEST_F(Entry_dispatch_test, RazForgetsTheHistoryOfTheLessonLeft) {
-  const std::string fresh = read_file(kAnimals);
   start_drill(1);
-  answer(3);
-  screen.record_answers = {Screen::RecordAnswer::Yes};
-  enter("1");
-  ASSERT_NE(read_file(kAnimals), fresh);
-
-  confirm_drill();
   answer(1);
   screen.record_answers = {Screen::RecordAnswer::Reset};
-  screen.yes_no_answers = {true};  // RAZ_LESSON makes sure
+  screen.yes_no_answers = {true};
   enter("!help");
   EXPECT_EQ(read_file(kAnimals), fresh);
 }
 
-// ---- lesson numbers and aliases
-
-TEST_F(Entry_dispatch_test, ANumberOrAnAliasOpensItsLesson) {
-  struct Case {
-    const char* text;
-    int ilesson;
-  };
-  for (const Case& c : {Case{"2", 2}, Case{" 3 x", 3}, Case{"12 verbs", 1}, Case{" verbs ", 3},
-                        Case{"col", 2}, Case{"99", 1}, Case{"99999999999999999999", 1}}) {
+TEST_F(Entry_dispatch, ANumberOrAnAliasOpensItsLessonAndAnythingElseKeepsTheLesson) {
+  const std::pair<const char*, int> opened[] = {{"2", 2},        {" 3 x", 3},
+                                                {"12 verbs", 1}, {" verbs ", 3},
+                                                {"99", 1},       {"99999999999999999999", 1}};
+  for (const auto& [text, ilesson] : opened) {
     announce(2);
-    enter(c.text);
-    expect_announced(c.ilesson);
+    enter(text);
+    expect_announced(ilesson);
   }
-  EXPECT_TRUE(screen.questions.empty());
-}
-
-TEST_F(Entry_dispatch_test, TextThatNamesNoLessonKeepsTheLessonWithCodeFour) {
-  for (const char* text : {"0", "verbs x", "!New", "HELP", "   ", "-2", "!worst2"}) {
+  for (const char* text : {"0", "verbs x", "!New", "   ", "-2", "!worst2"}) {
     announce(3);
     enter(text);
-    expect_back_to(3, "code is unknown,");
+    expect_announced(3, "code is unknown,");
   }
-  EXPECT_NE(log_text().find("EXTRACT_NB_FIRST_FIELD alias !New is unknown\n"), std::string::npos);
-  EXPECT_NE(log_text().find("EXTRACT_NB_FIRST_FIELD alias verbs x is unknown\n"),
-            std::string::npos);
-
+  EXPECT_NE(log().find("EXTRACT_NB_FIRST_FIELD alias verbs x is unknown\n"), std::string::npos);
   book.ilesson = 0;  // the generated lesson cannot be chosen: lesson 1 instead
   book.start_lesson = 1;
   enter("0");
-  expect_back_to(1, "code is unknown,");
+  expect_announced(1, "code is unknown,");
 }
 
-TEST_F(Entry_dispatch_test, TextThatCannotBeConvertedNamesNoLesson) {
+TEST_F(Entry_dispatch, TextThatCannotBeConvertedNamesNoLesson) {
   for (const char* text : {"\xE2\x98\x83", "!sound \xE2\x98\x83", "\xFF\xFE", "2\xC3"}) {
     announce(2);
     book.sound = 1;
     enter(text);
-    expect_back_to(2, "code is unknown,");
+    expect_announced(2, "code is unknown,");
     EXPECT_EQ(book.sound, 1) << text;
   }
-  EXPECT_NE(log_text().find("callback_entry_book text cannot be converted to CP1252 \n"),
+  EXPECT_NE(log().find("callback_entry_book text cannot be converted to CP1252 \n"),
             std::string::npos);
 }
 
-// ---- generators
-
-TEST_F(Entry_dispatch_test, NewWordsBecomeTheGeneratedLessonInTheDirectionGiven) {
+TEST_F(Entry_dispatch, GeneratorsTakeTheDirectionGivenEvenWhenTheyFindNothing) {
   announce(2);
   enter("!new rq");
-  EXPECT_EQ(book.sens_qr, 2);
   EXPECT_EQ(screen.sense_label, "R->Q");
   EXPECT_EQ(t_posit.nb_posit, 7);
   expect_announced(0);
-  EXPECT_TRUE(file_exists("idx2_gene"));
-}
-
-TEST_F(Entry_dispatch_test, AGeneratorThatFindsNothingGoesBackAndKeepsTheDirection) {
-  book.ilesson = 0;
-  book.start_lesson = 1;
-  enter("!bal rq");  // nothing was ever asked in the other direction
-  EXPECT_EQ(book.sens_qr, 2);
-  EXPECT_EQ(screen.sense_label, "R->Q");
-  expect_back_to(1, "Aucun mot dans la le\xE7on,");
 
   announce(3);
-  enter("!worsto qr");  // nothing was ever asked
+  enter("!bal qr");  // nothing was ever asked
   EXPECT_EQ(book.sens_qr, 1);
-  expect_back_to(3, "Aucun mot dans la le\xE7on,");
+  expect_announced(3, "Aucun mot dans la le\xE7on,");
 }
 
-TEST_F(Entry_dispatch_test, AGeneratedLessonDrilledAndLeftIsRecordedInItsLessons) {
+TEST_F(Entry_dispatch, AGeneratedLessonDrilledAndLeftIsRecordedInItsLessons) {
   announce(1);
   enter("!new");
-  ASSERT_EQ(book.ilesson, 0);
-  confirm_drill();
+  press(3);
+  press(1);
   for (int i = 0; i < 7; ++i) answer(3);
   screen.record_answers = {Screen::RecordAnswer::Yes};
   enter("!help");
-  EXPECT_EQ(screen.questions, std::vector<std::string>{"Voulez-vous enregistrer la le\xE7on 0 ?"});
+  EXPECT_EQ(screen.questions, Names{"Voulez-vous enregistrer la le\xE7on 0 ?"});
   const std::string wrong = stat_line(0, 1, 0, DIFF_JOUR());
   EXPECT_NE(read_file(kAnimals).find(wrong), std::string::npos);
-  EXPECT_NE(read_file(kColours).find(wrong), std::string::npos);
+  EXPECT_NE(read_file("IDX1/idx1_colours.txt").find(wrong), std::string::npos);
   EXPECT_EQ(book.ilesson, 0);  // the help keeps the generated lesson current
-  EXPECT_EQ(book.start_lesson, 0);
 }
 
-// ---- listings and maintenance
-
-TEST_F(Entry_dispatch_test, HelpAndTagListKeepTheLessonLeftEvenTheGeneratedOne) {
-  write_file("pimlo_list.txt", "The commands\n");
-  for (const char* text : {"!help", "help", "!ltag"}) {
+TEST_F(Entry_dispatch, ListingsKeepTheLessonAndMaintenanceReportsDone) {
+  for (const char* text : {"!help", "!ltag"}) {
     book.ilesson = 0;
     book.start_lesson = 1;
     enter(text);
@@ -245,25 +247,18 @@ TEST_F(Entry_dispatch_test, HelpAndTagListKeepTheLessonLeftEvenTheGeneratedOne) 
     EXPECT_EQ(book.start_lesson, 0) << text;
   }
   EXPECT_TRUE(pane_has("* animal * nb=3  QR=0  RQ=0"));
-  enter("help");
-  EXPECT_EQ(screen.lines, std::vector<std::string>{"The commands"});
-}
-
-TEST_F(Entry_dispatch_test, MaintenanceCommandsReportDoneAndGoBackToTheLessonLeft) {
-  for (const char* text : {"!ccdb", "!ccdb ani 3", "!synchro ../elsewhere", "!trf"}) {
-    book.ilesson = 0;
-    book.start_lesson = 1;
+  for (const char* text : {"!ccdb ani 3", "!synchro ../elsewhere", "!trf"}) {
+    announce(1);
     enter(text);
-    expect_back_to(1, "Check and correct data base : DONE,");
+    expect_announced(1, "Check and correct data base : DONE,");
   }
-  EXPECT_NE(log_text().find("CHECK_CORR_SNG_DBASE num =3 "), std::string::npos);
+  EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE num =3 "), std::string::npos);
 }
 
-TEST_F(Entry_dispatch_test, TheDictionaryIsReportedDoneOnlyWhenWritten) {
+TEST_F(Entry_dispatch, TheDictionaryIsReportedDoneOnlyWhenWritten) {
   announce(2);
   enter("!dico");
-  EXPECT_TRUE(file_exists("pimlo_dico"));
-  expect_back_to(2, "Dictionary file ./pimlo_dico : DONE,");
+  expect_announced(2, "Dictionary file ./pimlo_dico : DONE,");
 
   std::remove("pimlo_dico");
   write_file("pimlo_dico/blocker", "");  // a directory cannot be written as a file
@@ -272,6 +267,19 @@ TEST_F(Entry_dispatch_test, TheDictionaryIsReportedDoneOnlyWhenWritten) {
   EXPECT_EQ(screen.warnings.size(), 1u);
   EXPECT_FALSE(pane_has("Dictionary file ./pimlo_dico : DONE,"));
   expect_announced(2);
+}
+
+TEST_F(Commands_test, HelpShowsTheFileUpToItsEndLineWithAccentsAndBlankLinesCollapsed) {
+  DISPLAY_HELP(book);
+  EXPECT_EQ(screen.lines, (Names{"  ", "Cannot open file ./pimlo_list.txt", "  "}));
+
+  write_file("pimlo_list.txt",
+             "Commands\r\n\r\n\r\nle\xC3\xA7on\r\n   \r\n   \r\nle\xE7on\n"
+             "le\\,con\n# END_OF_FILE\nnot shown\n");
+  DISPLAY_HELP(book);
+  EXPECT_EQ(screen.lines,
+            (Names{"Commands", "  ", "  ", "le\xE7on", "  ", "le\xE7on", "le\xE7on"}));
+  EXPECT_EQ(book.nb_line, 7);
 }
 
 }  // namespace

@@ -1,0 +1,286 @@
+// The listings on real catalogues: the tag census ("./pimlo_ltag" and the
+// pane), the reading of tags from history files, the dictionary
+// ("./pimlo_dico") and its sort by name.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <random>
+
+#include "commands/dico_sort.h"
+#include "commands/listings.h"
+#include "commands/tag_tally.h"
+#include "commands_fixture.h"
+#include "text/accents.h"
+
+namespace {
+
+class Listings : public Commands_test {
+ protected:
+  // Gives the record of `name` in `idx1` the counts (nb, nok) in Q->R and
+  // (nb_rq, nok_rq) in R->Q.
+  static void answer_record(const std::string& idx1, const std::string& name, long nb, long nok,
+                            long nb_rq, long nok_rq) {
+    std::string bytes = read_file(idx1);
+    const std::size_t qr = bytes.find('\n', bytes.find("\n#" + name) + 1) + 1;
+    bytes.replace(qr, kStatLineLength, stat_line(nb, nok, nb ? 1 : 0, nok ? 1 : 0));
+    bytes.replace(qr + kStatLineLength + 2, kStatLineLength,
+                  stat_line(nb_rq, nok_rq, nb_rq ? 1 : 0, nok_rq ? 1 : 0));
+    write_file(idx1, bytes);
+  }
+  Names census() {
+    testing::internal::CaptureStdout();
+    DICO_TAGS(book);
+    said = testing::internal::GetCapturedStdout();
+    return screen.lines;
+  }
+  std::string said;
+};
+
+TEST(Tagged_words, CountTokensAreNoTagsOnlyAtTheFrontAndAtMostTwoAndStarsBecomeSpaces) {
+  const std::pair<std::string_view, Names> cases[] = {
+      {" Q2 R1 animal ", {"* animal *"}},
+      {" R3 Q2 ", {"*   *"}},
+      {"animal Q2", {"* animal *", "* Q2 *"}},
+      {" Q2 Q3 R4 x", {"* R4 *", "* x *"}},
+      {" Quatre R", {"* Quatre *", "* R *"}},
+      {"  chien*loup   pet ", {"* chien loup *", "* pet *"}}};
+  for (const auto& [tail, expected] : cases) {
+    Names tags;
+    std::size_t pos = first_tag_position(tail);
+    std::string tag;
+    while (TAGGED_WORD_LINE(pos, tail, tag) == 1) tags.push_back(tag);
+    tags.push_back(tag);
+    EXPECT_EQ(tags, expected) << tail;
+    EXPECT_EQ(pos, tail.size()) << tail;
+  }
+}
+
+TEST_F(Listings, TheCensusListsEveryTagWithItsCountsInThePaneAndInTheFile) {
+  make_catalogue(
+      {{"animals.txt", "!# ani\n" + entry("chat * Q2 animal pet") + entry("chien *animal") +
+                           entry("table") + entry("ours * Animal \\'el\\`eve")},
+       {"more.txt", "!# more\n" + entry("\xE2ne * R1 Q3") +
+                        entry("z\xE8"
+                              "bre * elevage animal") +
+                        entry("cerf * eleve \xE9lev\xE9")}});
+  answer_record("IDX1/idx1_animals.txt", "chat *", 1, 0, 0, 0);
+  answer_record("IDX1/idx1_animals.txt", "ours *", 0, 2, 3, 0);
+  answer_record("IDX1/idx1_more.txt", "\xE2ne *", 0, 0, 1, 0);
+  answer_record("IDX1/idx1_more.txt",
+                "z\xE8"
+                "bre *",
+                4, 1, 0, 1);
+  book.nb_line = 3;  // a pane holding lines is cleared first
+
+  const Names lines = census();
+
+  EXPECT_EQ(screen.calls.front(), "clear_lines");
+  const Names expected = {"*   * nb=2  QR=0  RQ=1",           "* Animal * nb=1  QR=1  RQ=1",
+                          "* animal * nb=3  QR=2  RQ=1",      "* elevage * nb=1  QR=1  RQ=1",
+                          "* \xE9l\xE8ve * nb=1  QR=1  RQ=1", "* eleve * nb=1  QR=0  RQ=0",
+                          "* \xE9lev\xE9 * nb=1  QR=0  RQ=0", "* pet * nb=1  QR=1  RQ=0"};
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(book.nb_line, 8);
+  std::string file;
+  for (const std::string& line : expected) file += "!   " + line + " \n";
+  EXPECT_EQ(read_file("pimlo_ltag"), file);
+}
+
+TEST_F(Listings, TagsOfAnyLengthAreListedWholeAndThePaneStopsAtTwoHundred) {
+  // The index build keeps the first 101 characters of an entry line: 18
+  // tags per entry; a longer tag can still stand in a history written by hand.
+  std::string tail;
+  for (int i = 1; i <= 250; ++i)
+    tail += " t" + std::string(i < 10 ? "00" : i < 100 ? "0" : "") + std::to_string(i);
+  std::string lesson = "!# many\n";
+  for (std::size_t at = 0, n = 0; at < tail.size(); at += 18 * 5, ++n)
+    lesson += entry("w" + std::to_string(n) + " *" + tail.substr(at, 18 * 5));
+  make_catalogue({{"many.txt", lesson}});
+  const std::string written(150, 'z');
+  std::string idx1 = read_file("IDX1/idx1_many.txt");
+  idx1.insert(idx1.find(" t001 ") + 5, " " + written);
+  write_file("IDX1/idx1_many.txt", idx1);
+
+  const Names lines = census();
+
+  ASSERT_EQ(lines.size(), 200u);
+  EXPECT_EQ(lines.back(), "* t200 * nb=1  QR=0  RQ=0");
+  const std::string file = read_file("pimlo_ltag");
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 251);
+  EXPECT_NE(
+      file.find("!   * t250 * nb=1  QR=0  RQ=0 \n!   * " + written + " * nb=1  QR=0  RQ=0 \n"),
+      std::string::npos);
+}
+
+TEST_F(Listings, AnUnwritableTagListIsReportedAndThePaneStillShowsTheTags) {
+  make_catalogue({{"a.txt", "!# a\n" + entry("un * first")}});
+  ASSERT_EQ(::mkdir("pimlo_ltag", 0777), 0);
+  EXPECT_EQ(census(), Names{"* first * nb=1  QR=0  RQ=0"});
+  EXPECT_EQ(said, "DICO_TAGS cannot write ./pimlo_ltag \n");
+}
+
+TEST_F(Listings, TagsExtractStopsOnBrokenHistoriesAndCountsCorrectedStatistics) {
+  const std::string blank = blank_stat_line() + "\r\n";
+  const std::string head = "IDX1/idx1_t.txt t \r\n" + std::string(53, '#') + "\r\n";
+  const std::string end = "# END_OF_FILE * 40  \r\n";
+  struct Case {
+    std::string bytes;
+    int status;
+    std::string said;
+    std::string log;
+  };
+  const Case cases[] = {
+      {"IDX1/idx1_t.txt t \r\n#chat *t 1 * pet \r\n" + blank, 1, "TAGS_EXTRACT error 0 stop 1 \n",
+       "Error no detection of ####### stop \nn file : IDX1/idx1_t.txt \n"},
+      {head + "#chat *t 1 * pet \r\n" + blank + end + blank, 1, "TAGS_EXTRACT error 1 \n",
+       "TAGS_EXTRACT error 1 \n"},
+      {head + "#chat *t 1 pet \r\n" + blank + blank, 1, "TAGS_EXTRACT error 1 stop 1 \n",
+       "Error no detection of #     *  stop \nssd=#chat *t 1 pet @@@ \nn file : IDX1/idx1_t.txt "
+       "\n"},
+      // Q->R: a day after today clears that count; R->Q: cut short but its
+      // first field still reads. Reference lines and records after the end
+      // line carry no tags.
+      {head + "#chat *t 1 * pet \r\n" + stat_line(3, 1, 9001, 8000) + "\r\n     2      ;\r\n" +
+           "## chien *u \r\n#ours *t 2 * pet Q1 \r\n" + blank + blank + end +
+           "#cerf *t 3 * pet \r\n" + blank + blank,
+       -1, "", ""}};
+  for (const Case& c : cases) {
+    write_file("IDX1/idx1_t.txt", c.bytes);
+    Tag_classmt classmt;
+    classmt.fp_log = &log_file;
+    classmt.class_path = "IDX1/idx1_t.txt";
+    ASSERT_TRUE(classmt.fp_class.open(classmt.class_path));
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(stop_status([&] { TAGS_EXTRACT(classmt, 9000); }), c.status);
+    said = testing::internal::GetCapturedStdout();
+    if (c.status != -1) {
+      EXPECT_EQ(said, c.said);
+      EXPECT_NE(log().find(c.log), std::string::npos) << c.log;
+      continue;
+    }
+    EXPECT_EQ(said,
+              "TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n"
+              "TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
+    ASSERT_EQ(classmt.nb, 2);
+    EXPECT_EQ(classmt.ss_words[1], "* pet *");
+    EXPECT_EQ(classmt.value[1], 2);
+    EXPECT_EQ(classmt.nk_QR[1], 1);  // nok = 1 is left
+    EXPECT_EQ(classmt.nk_RQ[1], 1);
+    EXPECT_EQ(classmt.ss_words[2], "* Q1 *");
+  }
+}
+
+TEST_F(Listings, TheDictionaryListsEveryEntryOnceByNameAsReferenceLines) {
+  EXPECT_EQ(stop_status([&] { PIMLO_DICO(book); }), -1);  // no lessons: nothing written
+  EXPECT_FALSE(file_exists("pimlo_dico"));
+  // A reference line is no entry; an entry in two lessons is listed twice,
+  // in lesson order; case and accents do not part names.
+  make_catalogue(
+      {{"animals.txt", "!# ani\n" + entry("Chat * animal") + entry("chien *") + entry("table")},
+       {"more.txt", "!# more\n" + entry("\xE2ne * R1") + "## chien *ani\n" + entry("chien * pet") +
+                        entry("Z\xE8"
+                              "bre *") +
+                        entry("\xE9lan *")}});
+  write_file("pimlo_dico", "an old dictionary, longer than the new one ...............\n");
+
+  EXPECT_EQ(stop_status([&] { PIMLO_DICO(book); }), -1);
+
+  EXPECT_EQ(read_file("pimlo_dico1"),
+            "#Chat *ani 8 * animal \n#chien *ani 37 * \n#table*ani 60 * \n#\xE2ne *more 9 * R1 \n"
+            "#chien *more 48 * pet \n#Z\xE8"
+            "bre *more 75 * \n#\xE9lan *more 98 * \n");
+  EXPECT_EQ(read_file("pimlo_dico"),
+            "##\xE2ne *more 9 * R1 \n##Chat *ani 8 * animal \n##chien *ani 37 * \n"
+            "##chien *more 48 * pet \n##\xE9lan *more 98 * \n##table*ani 60 * \n"
+            "##Z\xE8"
+            "bre *more 75 * \nEND_OF_FILE\n");
+  EXPECT_NE(log().find("file : ./pimlo_dico1  done\nfile : ./pimlo_dico  done\n"),
+            std::string::npos);
+}
+
+TEST_F(Listings, AHistoryWithoutMarkerLineStopsTheDictionaryAndTheOldOneStays) {
+  make_catalogue({{"a.txt", "!# a\n" + entry("un *")}, {"b.txt", "!# b\n" + entry("deux *")}});
+  write_file("IDX1/idx1_b.txt", "./IDX1/idx1_b.txt b \r\n#deux *b 6 * \r\n");
+  write_file("pimlo_dico", "old\n");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(stop_status([&] { PIMLO_DICO(book); }), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "PIMLO_DICO1 error 0 stop 1 \n");
+  EXPECT_NE(log().find("Error no detection of ####### stop \nn file : ./IDX1/idx1_b.txt \n"),
+            std::string::npos);
+  EXPECT_EQ(read_file("pimlo_dico"), "old\n");
+}
+
+// ---- the sort by name on its own
+
+class Dictionary_sort : public Sandbox {
+ protected:
+  // A work file of `lines` and the offsets of its lines, from posit[1].
+  static std::vector<long> work_file(const Names& lines) {
+    std::string bytes;
+    std::vector<long> posit(1, 0);
+    for (const std::string& line : lines) {
+      posit.push_back(static_cast<long>(bytes.size()));
+      bytes += line + "\n";
+    }
+    write_file("work", bytes);
+    return posit;
+  }
+  int sort(std::vector<long>& posit) {
+    EXPECT_TRUE(fp.open("work"));
+    testing::internal::CaptureStdout();
+    const int status =
+        stop_status([&] { MERGESORT_ABC_FILE(1, static_cast<int>(posit.size()) - 1, posit, fp); });
+    said = testing::internal::GetCapturedStdout();
+    return status;
+  }
+  LineReader fp;
+  std::string said;
+};
+
+TEST_F(Dictionary_sort, ABrokenLineStopsWithTheSideItWasComparedOn) {
+  // The first comparison is of lines 1 and 2.
+  std::vector<long> right_broken = work_file({"#b *", "no key line"});
+  EXPECT_EQ(sort(right_broken), 14);
+  EXPECT_EQ(said, "MERGE_ABC_FILE error 14 \n");
+  std::vector<long> left_broken = work_file({"# END_OF_FILE *", "#a *"});
+  EXPECT_EQ(sort(left_broken), 13);
+  EXPECT_EQ(said, "MERGE_ABC_FILE error 13 \n");
+  std::vector<long> beyond = work_file({"#a *", "#b *", "#c *"});
+  beyond[3] = 4000;  // past the end of the file
+  EXPECT_EQ(sort(beyond), 14);
+  std::vector<long> alone = {0, 4000};  // a single line is never compared
+  EXPECT_EQ(sort(alone), -1);
+}
+
+TEST_F(Dictionary_sort, GivesTheOrderOfAStableSortThatReadsTheLinesAtEveryComparison) {
+  std::mt19937 random(7);
+  const std::string letters = "aAbB \xE0\xC0\xE9-";
+  Names lines;
+  for (int i = 0; i < 2000; ++i) {
+    std::string name;
+    for (int n = static_cast<int>(random() % 4); n > 0; --n) name += letters[random() % 9];
+    lines.push_back("#" + name + " *x " + std::to_string(i) + " *");
+  }
+  std::vector<long> posit = work_file(lines);
+  std::vector<long> expected = posit;
+
+  ASSERT_EQ(sort(posit), -1);
+
+  // The model reads both lines again at each comparison: blank names first,
+  // then by name without case (ASCII letters only) nor accents.
+  auto key_at = [&](long offset) {
+    std::string line;
+    aln_getline(offset, line, fp);
+    std::string name = line.substr(1, line.find('*') - 1);
+    for (char& c : name)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    RM_ACCENTS(name);
+    const bool blank = name.find_first_not_of(' ') == std::string::npos;
+    return std::make_pair(!blank, blank ? std::string() : name);
+  };
+  std::stable_sort(expected.begin() + 1, expected.end(),
+                   [&](long a, long b) { return key_at(a) < key_at(b); });
+  EXPECT_EQ(posit, expected);
+}
+
+}  // namespace
