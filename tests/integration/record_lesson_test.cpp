@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
-#include "drill/trf_posit.h"
 #include "history/lesson_record.h"
-#include "lesson_drill_fixture.h"
+#include "history_fixture.h"
 #include "text/number_fields.h"
 
 namespace {
@@ -22,80 +22,76 @@ std::string resized(std::string line, std::size_t length) {
 
 class LessonRecord : public LessonDrillFixture {
  protected:
-  void SetUp() override {
-    LessonDrillFixture::SetUp();
-    animals = read_file(kAnimalsIdx1);
-    houses = read_file(kHousesIdx1);
-  }
-
-  // Loads lesson 1 for a drill, then starts a fresh log.
-  void drill(long today = kToday) {
-    load(1, today);
-    log_file.open("pimlo_log");
-  }
-
   int record(long today = kToday) {
     return stop_status([&] { RECORD_LESSON(book, today); });
   }
-
-  // The history files as read after SetUp.
-  std::string animals;
-  std::string houses;
 };
 
 }  // namespace
 
 // Elements after the load: 1 le chat, 2 le chien, 3 la maison (houses), 4 la vache.
-TEST_F(LessonRecord, RecordingRewritesOnlyTheLinesTheDrillChanged) {
-  drill();
-  t_posit.QRcum_nb[1] = 6;  // right twice, error still above 0: only the day
-  t_posit.QRcum_err[1] = 5;
-  t_posit.QRcum_nb[2] = 3;  // right three times: one more right answer
-  t_posit.QRcum_err[2] = 7;
-  t_posit.RQcum_nb[2] = 1;  // right once, error down to 0: one more right answer
-  t_posit.RQcum_err[2] = 0;
-  t_posit.QRcum_nok[3] = 1;  // wrong once, in the other lesson's history
-  t_posit.QRcum_nb[4] = 4;   // wrong once and right once: the wrong answer only
-  t_posit.QRcum_nok[4] = 4;
-
-  ASSERT_EQ(record(), -1);
-
-  std::string expected = with_line(animals, kAnimalsIdx1, kChat, 1, stat_line(4, 1, kToday, 90));
-  expected = with_line(expected, kAnimalsIdx1, kChien, 1, stat_line(1, 0, kToday, 0));
-  expected = with_line(expected, kAnimalsIdx1, kChien, 2, stat_line(1, 0, kToday, 0));
-  expected = with_line(expected, kAnimalsIdx1, kVache, 1, stat_line(3, 4, 80, kToday));
-  EXPECT_EQ(read_file(kAnimalsIdx1), expected);
-  EXPECT_EQ(read_file(kHousesIdx1),
-            with_line(houses, kHousesIdx1, kMaison, 1, stat_line(2, 1, 50, kToday)));
-  EXPECT_EQ(log(), "RECORD_LESSON 1 DONE  nb_errors=0\n");
-  EXPECT_EQ(files_in("IDX1"), (std::set<std::string>{"idx1_animals.txt", "idx1_houses.txt"}));
-  EXPECT_TRUE(screen.warnings.empty());
-}
-
-TEST_F(LessonRecord, DayNumbersAbove10000RecordAndCheckLikeAnyOther) {
+TEST_F(LessonRecord, RecordingRewritesOnlyTheLineTheDrillChanged) {
+  struct Row {
+    const char* what;
+    long today;
+    std::function<void(Trf_posit&)> answer;
+    const char* path;  // nullptr: nothing written
+    const char* key;
+    int sens_qr;
+    std::string line;
+  };
   const long late = 10400;  // a day of 2029
-  drill(late);
-  t_posit.QRcum_nok[1] = 2;
-  ASSERT_EQ(record(late), -1);
-  EXPECT_EQ(read_file(kAnimalsIdx1),
-            with_line(animals, kAnimalsIdx1, kChat, 1, stat_line(4, 2, 100, late)));
+  const Row rows[] = {
+      {"right twice, error still above 0: only the day", kToday,
+       [](Trf_posit& t) { t.QRcum_nb[1] = 6, t.QRcum_err[1] = 5; }, kAnimalsIdx1, kChat, 1,
+       stat_line(4, 1, kToday, 90)},
+      {"right three times: one more right answer", kToday,
+       [](Trf_posit& t) { t.QRcum_nb[2] = 3, t.QRcum_err[2] = 7; }, kAnimalsIdx1, kChien, 1,
+       stat_line(1, 0, kToday, 0)},
+      {"right once, error down to 0: one more right answer", kToday,
+       [](Trf_posit& t) { t.RQcum_nb[2] = 1, t.RQcum_err[2] = 0; }, kAnimalsIdx1, kChien, 2,
+       stat_line(1, 0, kToday, 0)},
+      {"wrong once, in the other lesson's history", kToday,
+       [](Trf_posit& t) { t.QRcum_nok[3] = 1; }, kHousesIdx1, kMaison, 1,
+       stat_line(2, 1, 50, kToday)},
+      {"wrong once and right once: the wrong answer only", kToday,
+       [](Trf_posit& t) { t.QRcum_nb[4] = 4, t.QRcum_nok[4] = 4; }, kAnimalsIdx1, kVache, 1,
+       stat_line(3, 4, 80, kToday)},
+      {"wrong on a day above 10000", late, [](Trf_posit& t) { t.QRcum_nok[1] = 2; }, kAnimalsIdx1,
+       kChat, 1, stat_line(4, 2, 100, late)},
+      {"not asked", kToday, [](Trf_posit&) {}, nullptr, nullptr, 0, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    write_file(kAnimalsIdx1, animals);
+    write_file(kHousesIdx1, houses);
+    drill(row.today);
+    row.answer(t_posit);
+    ASSERT_EQ(record(row.today), -1);
 
-  drill(late);
-  EXPECT_EQ(t_posit.QR_date_nok[1], late);
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { VERIF_LESSON("./idx1_gene", book, late); }), -1);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "VERIF_LESSON 1 DONE  nb_errors=0\n");
+    const bool in_animals = row.path == kAnimalsIdx1;
+    const bool in_houses = row.path == kHousesIdx1;
+    EXPECT_EQ(
+        read_file(kAnimalsIdx1),
+        in_animals ? with_line(animals, kAnimalsIdx1, row.key, row.sens_qr, row.line) : animals);
+    EXPECT_EQ(read_file(kHousesIdx1),
+              in_houses ? with_line(houses, kHousesIdx1, row.key, row.sens_qr, row.line) : houses);
+    EXPECT_EQ(log(), "RECORD_LESSON 1 DONE  nb_errors=0\n");
+    EXPECT_EQ(files_in("IDX1"), (std::set<std::string>{"idx1_animals.txt", "idx1_houses.txt"}));
+    EXPECT_TRUE(screen.warnings.empty());
+
+    // What was recorded reads back and checks without fault.
+    drill(row.today);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(stop_status([&] { VERIF_LESSON("./idx1_gene", book, row.today); }), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "VERIF_LESSON 1 DONE  nb_errors=0\n");
+  }
 }
 
-TEST_F(LessonRecord, CheckAgreesAfterALoadAndStopsOnEveryDifference) {
+TEST_F(LessonRecord, CheckStopsOnEveryDifferenceAndWritesNothing) {
   drill();
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { VERIF_LESSON("./idx1_gene", book, kToday); }), -1);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "VERIF_LESSON 1 DONE  nb_errors=0\n");
-
   t_posit.QRcum_nb[3] += 1;
   t_posit.RQcum_nok[1] = 1;
-  log_file.open("pimlo_log");
   testing::internal::CaptureStdout();
   EXPECT_EQ(stop_status([&] { VERIF_LESSON("./idx1_gene", book, kToday); }), 1);
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
@@ -104,61 +100,49 @@ TEST_F(LessonRecord, CheckAgreesAfterALoadAndStopsOnEveryDifference) {
   EXPECT_EQ(read_file(kAnimalsIdx1), animals);
 }
 
-TEST_F(LessonRecord, ShortLineIsRewrittenAtItsLengthThenTheLessonIsRebuilt) {
-  const std::string short_line = resized(stat_line(4, 1, 100, 90), 50);
-  const long at = stats_offset(kAnimalsIdx1, kChat);
-  write_file(kAnimalsIdx1, animals.replace(at, kStatLineLength, short_line));
-  drill();
-  t_posit.QRcum_nok[1] = 2;
+TEST_F(LessonRecord, FaultyLinesAreBackedUpShownAndRepairedWhetherWrittenOrNot) {
+  const std::string original = animals;
+  const long chat = stats_offset(kAnimalsIdx1, kChat);
+  const long vache_rq = stats_offset(kAnimalsIdx1, kVache) + kStatLineLength + 2;
+  struct Row {
+    const char* what;
+    long at;
+    std::string faulty;   // put at `at` before the drill
+    long answered;        // element answered wrong once, or 0
+    std::string written;  // what the recording puts at `at`
+    std::string repaired;
+  } rows[] = {
+      {"a 50-character line the drill rewrites at its length", chat,
+       resized(stat_line(4, 1, 100, 90), 50), 1, resized(stat_line(4, 2, 100, kToday), 50),
+       stat_line(4, 2, 100, kToday)},
+      {"a day in the future in a line the drill leaves alone", vache_rq, stat_line(1, 1, 20000, 71),
+       0, stat_line(1, 1, 20000, 71), stat_line(0, 1, 0, 71)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    animals = original;
+    write_file(kAnimalsIdx1, animals.replace(row.at, kStatLineLength, row.faulty));
+    drill();
+    if (row.answered) t_posit.QRcum_nok[row.answered] += 1;
+    screen.warnings.clear();
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(record(), -1);
+    const std::string out = testing::internal::GetCapturedStdout();
 
-  testing::internal::CaptureStdout();
-  ASSERT_EQ(record(), -1);
-  const std::string out = testing::internal::GetCapturedStdout();
-
-  // The rewrite at 50 characters is what the rebuild found and backed up.
-  std::string rewritten = animals;
-  rewritten.replace(at, 50, resized(stat_line(4, 2, 100, kToday), 50));
-  EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), rewritten);
-  EXPECT_EQ(read_file(kAnimalsIdx1).substr(at, kStatLineLength + 2),
-            stat_line(4, 2, 100, kToday) + "\r\n");
-  EXPECT_NE(out.find("RECORD_LESSON and CHECK_4LINTsome error in file : "
-                     "./IDX1/idx1_animals.txt of lesson : ani \n"),
-            std::string::npos);
-  ASSERT_FALSE(screen.warnings.empty());
-  EXPECT_EQ(screen.warnings[0], kBox);
-  const std::string text = log();
-  EXPECT_EQ(text.find("RECORD_LESSON  file : ./IDX1/idx1_animals.txt  needs regeneration\n"
-                      "RECORD_LESSON and CHECK_4LINTsome error in file : "
-                      "./IDX1/idx1_animals.txt of lesson : ani \n"
-                      "ssd=" +
-                      short_line +
-                      "@@@@ \n"
-                      "RECORD_LESSON 1 DONE  nb_errors=1\n"
-                      "    \nPlease compare corrected idx1 files \n"
-                      "with the original (and faulty) cpy_idx1 files \n    \n"),
-            0u);
-  EXPECT_NE(text.find("CHECK_CORR_SNG_DBASE"), std::string::npos);
-  const std::string last = "CORRECTION of data base for lesson 1 DONE \n";
-  EXPECT_EQ(text.substr(text.size() - last.size()), last);
-}
-
-TEST_F(LessonRecord, FutureDayIsBackedUpShownAndRepairedEvenWhenNothingIsWritten) {
-  const std::string faulty = stat_line(1, 1, 20000, 71);
-  animals = with_line(animals, kAnimalsIdx1, kVache, 2, faulty);
-  write_file(kAnimalsIdx1, animals);
-  drill();
-
-  testing::internal::CaptureStdout();
-  ASSERT_EQ(record(), -1);
-  testing::internal::GetCapturedStdout();
-
-  EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), animals);
-  ASSERT_FALSE(screen.warnings.empty());
-  EXPECT_EQ(screen.warnings[0], kBox);
-  // Rebuilt with the corrected numbers: the future day and its count go.
-  const long at = stats_offset(kAnimalsIdx1, kVache) + kStatLineLength + 2;
-  EXPECT_EQ(read_file(kAnimalsIdx1).substr(at, kStatLineLength), stat_line(0, 1, 0, 71));
-  EXPECT_NE(log().find("RECORD_LESSON 1 DONE  nb_errors=1\n"), std::string::npos);
+    // The backup holds what the recording wrote, before the rebuild.
+    EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"),
+              std::string(animals).replace(row.at, row.written.size(), row.written));
+    EXPECT_EQ(read_file(kAnimalsIdx1).substr(row.at, kStatLineLength + 2), row.repaired + "\r\n");
+    EXPECT_NE(out.find("RECORD_LESSON and CHECK_4LINTsome error in file : "
+                       "./IDX1/idx1_animals.txt of lesson : ani \n"),
+              std::string::npos);
+    ASSERT_FALSE(screen.warnings.empty());
+    EXPECT_EQ(screen.warnings[0], kBox);
+    const std::string text = log();
+    EXPECT_NE(text.find("RECORD_LESSON 1 DONE  nb_errors=1\n"), std::string::npos);
+    const std::string last = "CORRECTION of data base for lesson 1 DONE \n";
+    EXPECT_EQ(text.substr(text.size() - last.size()), last);
+  }
 }
 
 TEST_F(LessonRecord, ResetBlanksEveryRecordAtItsLengthKeepingLineEnds) {
@@ -175,11 +159,12 @@ TEST_F(LessonRecord, ResetBlanksEveryRecordAtItsLengthKeepingLineEnds) {
             "Really forget history of lesson : \n \n lessons/animals.txt ?");
   std::string expected = animals;
   for (const char* key : {kChat, kChien, kVache}) {
-    expected = with_line(expected, kAnimalsIdx1, key, 1, blank_stat_line());
+    for (int sens : {1, 2}) {
+      const bool cut = key == kChien && sens == 2;
+      expected = with_line(expected, kAnimalsIdx1, key, sens,
+                           cut ? resized(blank_stat_line(), 50) : blank_stat_line());
+    }
   }
-  expected = with_line(expected, kAnimalsIdx1, kChat, 2, blank_stat_line());
-  expected = with_line(expected, kAnimalsIdx1, kChien, 2, resized(blank_stat_line(), 50));
-  expected = with_line(expected, kAnimalsIdx1, kVache, 2, blank_stat_line());
   EXPECT_EQ(read_file(kAnimalsIdx1), expected);
   // The referenced entry is part of the lesson's drill: its record too.
   EXPECT_EQ(read_file(kHousesIdx1), with_line(houses, kHousesIdx1, kMaison, 1, blank_stat_line()));
@@ -200,28 +185,6 @@ TEST_F(LessonRecord, RefusedResetRecordsAndGeneratedLessonIsNeverReset) {
   screen.questions.clear();
   RAZ_LESSON(book, kToday);
   EXPECT_TRUE(screen.questions.empty());
-}
-
-TEST_F(LessonRecord, GeneratedLessonIsRecordedThroughIdx2Gene) {
-  drill();
-  const std::string gene = read_file("./idx1_gene");
-  write_file("./idx2_gene", gene + "# END_OF_FILE * " + std::to_string(gene.size()) + " \n");
-  std::filesystem::remove("./idx1_gene");
-  book.ilesson = 0;
-  t_posit.QRcum_nok[2] = 1;
-  ASSERT_EQ(record(), -1);
-  EXPECT_EQ(read_file(kAnimalsIdx1),
-            with_line(animals, kAnimalsIdx1, kChien, 1, stat_line(0, 1, 0, kToday)));
-  EXPECT_EQ(log(), "RECORD_LESSON 0 DONE  nb_errors=0\n");
-}
-
-TEST_F(LessonRecord, EmptyTableWritesOnlyTheDoneLine) {
-  drill();
-  std::filesystem::remove("./idx1_gene");
-  t_posit.nb_posit = 0;
-  ASSERT_EQ(record(), -1);
-  EXPECT_EQ(log(), "RECORD_LESSON 1 DONE  nb_errors=0\n");
-  EXPECT_EQ(read_file(kAnimalsIdx1), animals);
 }
 
 TEST_F(LessonRecord, CountsTheDrillCannotGiveOrACutGeneratedFileStopTheRecording) {
