@@ -30,7 +30,7 @@ const std::string kFile =
 
 }  // namespace
 
-TEST_F(ReferenceIndex, FindsTheFirstLineHoldingTheKeyWithTheLinesAfterIt) {
+TEST_F(ReferenceIndex, FindsTheFirstLineHoldingTheKeyBeforeTheEndLineWithTheLinesAfterIt) {
   write_file("h.txt", kFile);
   Reference_index index;
   ASSERT_TRUE(index.readable("h.txt"));
@@ -41,24 +41,17 @@ TEST_F(ReferenceIndex, FindsTheFirstLineHoldingTheKeyWithTheLinesAfterIt) {
   EXPECT_EQ(chat->stats_offset, static_cast<long>(kFile.find("Q2")));
   EXPECT_EQ(chat->stats_qr, "Q2");
   EXPECT_EQ(chat->stats_rq, "R2");
-
+  const auto loup = index.find("h.txt", "#loup *");
+  ASSERT_TRUE(loup);
+  EXPECT_EQ(loup->stats_rq, "# END_OF_FILE * 99  ");  // read as a line, as the loader does
   // Found inside a line, and there before a later line that begins with it.
   write_file("i.txt", "#x #la vache *\r\nA\r\nB\r\n#la vache *ani 3 *\r\nC\r\nD\r\n");
   EXPECT_EQ(index.find("i.txt", "#la vache *")->stats_qr, "A");
-  const auto loup = index.find("h.txt", "#loup *");
-  ASSERT_TRUE(loup);
-  EXPECT_EQ(loup->stats_qr, "Q4");
-  EXPECT_EQ(loup->stats_rq, "# END_OF_FILE * 99  ");  // read as a line, as the loader does
-}
 
-TEST_F(ReferenceIndex, NothingAfterTheEndLineNorInAFileThatCannotBeOpened) {
-  write_file("h.txt", kFile);
-  Reference_index index;
-  EXPECT_FALSE(index.find("h.txt", "#le toit *"));
+  EXPECT_FALSE(index.find("h.txt", "#le toit *"));  // after the end line
   EXPECT_FALSE(index.find("h.txt", "#le cheval *"));
   EXPECT_FALSE(index.readable("none.txt"));
   EXPECT_FALSE(index.find("none.txt", "#le chat *"));
-
   // A record at the end of the file lacks its statistics lines.
   write_file("j.txt", "#le chat *ani 1 *\r\nQ\r\n");
   const auto cut = index.find("j.txt", "#le chat *");
