@@ -40,7 +40,9 @@ std::string read_file(const std::string& path) {
   return buffer.str();
 }
 
-bool file_exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+bool file_exists(const std::string& path) {
+  return access(path.c_str(), F_OK) == 0;
+}
 
 void set_mtime(const std::string& path, long seconds) {
   struct utimbuf times {};

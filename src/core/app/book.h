@@ -18,19 +18,19 @@ class LogFile;
 class Screen;
 
 struct Trf_book {
-  int active = 1;            // 1 = the drill button's handler may run
-  int start_lesson = 0;      // 0 none, 1 announced, 2 confirmation shown, 3 drill running
-  int state = 1;             // 1 question shown, 2 answer shown (verdict awaited)
-  int toggle_sens_qr = 0;    // 1 = a sense change waits for the current verdict
-  int sens_qr = 1;           // 1 = Q->R, 2 = R->Q
-  int sens_qrm = 1;          // sense in which the question on screen was asked
-  int sound = 1;             // 1 = sound cues are played
-  int interro_sound = 1;     // 1 = a question with a played cue withholds its text
-  int nb_line = 0;           // lines now in the drill pane (0 to 200)
-  int QR_no = 0;             // element number of the entry now asked
-  int QR_order = 0;          // its rank in the order of the current sense
-  int ilesson = 1;           // current lesson; 0 = the generated lesson
-  int nbt_lesson = 0;        // lessons in the catalogue
+  int active = 1;          // 1 = the drill button's handler may run
+  int start_lesson = 0;    // 0 none, 1 announced, 2 confirmation shown, 3 drill running
+  int state = 1;           // 1 question shown, 2 answer shown (verdict awaited)
+  int toggle_sens_qr = 0;  // 1 = a sense change waits for the current verdict
+  int sens_qr = 1;         // 1 = Q->R, 2 = R->Q
+  int sens_qrm = 1;        // sense in which the question on screen was asked
+  int sound = 1;           // 1 = sound cues are played
+  int interro_sound = 1;   // 1 = a question with a played cue withholds its text
+  int nb_line = 0;         // lines now in the drill pane (0 to 200)
+  int QR_no = 0;           // element number of the entry now asked
+  int QR_order = 0;        // its rank in the order of the current sense
+  int ilesson = 1;         // current lesson; 0 = the generated lesson
+  int nbt_lesson = 0;      // lessons in the catalogue
 
   std::FILE* fp = nullptr;       // lesson working copy now open, if any
   int exfp = 0;                  // 1 while fp holds an open file

@@ -6,7 +6,9 @@
 ProgramStop::ProgramStop(int exit_status)
     : status(exit_status), text_("program stopped with status " + std::to_string(exit_status)) {}
 
-const char* ProgramStop::what() const noexcept { return text_.c_str(); }
+const char* ProgramStop::what() const noexcept {
+  return text_.c_str();
+}
 
 void stop(int status) {
   std::fflush(stdout);

@@ -13,7 +13,7 @@ struct Rgb16 {
 
 struct Prenestro {
   int npix_tot_dico = 600;
-  std::array<Rgb16, 5> Color_dico{};               // read, not used by the window
+  std::array<Rgb16, 5> Color_dico{};                 // read, not used by the window
   std::array<int, 3> book_pix_size{1100, 800, 600};  // width, height, divider
 };
 
