@@ -8,7 +8,6 @@
 // against the application layer.
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 struct Trf_string;
@@ -32,11 +31,8 @@ struct Trf_book {
   int ilesson = 1;         // current lesson; 0 = the generated lesson
   int nbt_lesson = 0;      // lessons in the catalogue
 
-  std::FILE* fp = nullptr;       // lesson working copy now open, if any
-  int exfp = 0;                  // 1 while fp holds an open file
-  std::FILE* fp_gene = nullptr;  // generated lesson file while in use
-  std::FILE* fp_idx1 = nullptr;  // history file while being read
-  LogFile* fp_log = nullptr;     // "pimlo_log", open for the whole run
+  int exfp = 0;               // 1 while the session holds the working copy of a lesson open
+  LogFile* fp_log = nullptr;  // "pimlo_log", open for the whole run
 
   std::string lessons;         // name of the current lesson, as confirmed
   std::string path_of_lesson;  // directory of the lesson file of the entry shown

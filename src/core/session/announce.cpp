@@ -55,10 +55,6 @@ const char* command_result(int code) {
 
 void release_lesson_files(Trf_book& book) {
   session().copy.close();
-  if (book.exfp == 1 && book.fp != nullptr) std::fclose(book.fp);
-  book.fp = nullptr;
-  book.fp_gene = nullptr;
-  book.fp_idx1 = nullptr;
   book.exfp = 0;
 }
 

@@ -10,9 +10,8 @@ struct Trf_book;
 inline constexpr const char* kQuestionLabel = "  Question / Response ";
 inline constexpr const char* kYellowStyle = "buttonyellow";
 
-// The lesson files are let go: the session's working copy is closed, the
-// book's fp is closed when exfp is 1, and fp, fp_gene and fp_idx1 become
-// none, exfp 0. Cannot fail.
+// The lesson files are let go: the session's working copy is closed and
+// exfp becomes 0. Cannot fail.
 void release_lesson_files(Trf_book& book);
 
 // Announces lesson book.ilesson: the guard book.active becomes 1 and the

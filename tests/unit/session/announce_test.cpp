@@ -48,12 +48,13 @@ TEST_F(Announce_test, TheAnnouncementShowsTheLessonNumberAndAliasAndArmsTheButto
 TEST_F(Announce_test, AnAnnouncementAfterTheFirstOnlyLetsTheFilesGo) {
   book.ilesson = 3;
   book.start_lesson = 2;
+  write_file("held.txt", "#x *\r\n");
+  ASSERT_TRUE(session().copy.open("held.txt"));
   book.exfp = 1;
-  book.fp = std::tmpfile();
   CONFIRM0_LESSON(book);
   EXPECT_TRUE(screen.lines.empty());
   EXPECT_EQ(book.start_lesson, 2);
-  EXPECT_EQ(book.fp, nullptr);
+  EXPECT_FALSE(session().copy.is_open());
   EXPECT_EQ(book.exfp, 0);
 }
 
