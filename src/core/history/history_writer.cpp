@@ -75,3 +75,12 @@ int write_history_file(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
   fpi.write(end_line(reader.stop_offset()));
   return met;
 }
+
+void log_entrance(LogFile& fp_log, const char* who, const std::string& sfp1,
+                  const std::string& st_alias) {
+  fp_log.write(" \n");
+  fp_log.write(" \n");
+  fp_log.write("              ************\n");
+  fp_log.write(" \n");
+  fp_log.write("entrance %s s_fp=%s %s@@@ \n", who, sfp1.c_str(), st_alias.c_str());
+}

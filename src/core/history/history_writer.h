@@ -43,6 +43,11 @@ std::string IDX1_DICO_NONAME_LINE(const LessonItem& item, const std::string& st_
 // the log and stops with status 1.
 void check_idx1_path(LogFile& fp_log, const std::string& sfp1, const char* who);
 
+// The log lines that open a rebuild: a separator block, then
+// "entrance <who> s_fp=<history path> <alias>@@@". Cannot fail.
+void log_entrance(LogFile& fp_log, const char* who, const std::string& sfp1,
+                  const std::string& st_alias);
+
 // Writes the history file `fpi` (path `sfp1`) of the working copy `fp`
 // (alias `st_alias`): the header lines, one record or reference line per
 // item, then "Primary entries (words, expressions ...) : %d \n" (records

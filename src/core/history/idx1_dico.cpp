@@ -84,11 +84,7 @@ std::unique_ptr<Trf_classmt> old_records_of(LogFile& fp_log, const std::string& 
 
 int IDX1_DICO(LogFile& fp_log, LineReader& fp, const std::string& sfp1, const std::string& st_alias,
               AtomicFile& fpi, Trf_classmt* trf_classmt) {
-  fp_log.write(" \n");
-  fp_log.write(" \n");
-  fp_log.write("              ************\n");
-  fp_log.write(" \n");
-  fp_log.write("entrance IDX1_DICO s_fp=%s %s@@@ \n", sfp1.c_str(), st_alias.c_str());
+  log_entrance(fp_log, "IDX1_DICO", sfp1, st_alias);
   const long today = DIFF_JOUR();
   fp_log.write(trf_classmt ? "Taking account of old history records \n"
                            : "NOT taking account of old history \n");

@@ -69,11 +69,7 @@ Numbers numbers_of(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string&
 bool SYNCHRO_IDX1(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
                   const std::string& st_alias, AtomicFile& fpi, Trf_classmt* trf_classmt1,
                   Trf_classmt* trf_classmt2) {
-  fp_log.write(" \n");
-  fp_log.write(" \n");
-  fp_log.write("              ************\n");
-  fp_log.write(" \n");
-  fp_log.write("entrance SYNCHRO_IDX1 s_fp=%s %s@@@ \n", sfp1.c_str(), st_alias.c_str());
+  log_entrance(fp_log, "SYNCHRO_IDX1", sfp1, st_alias);
   const long today = DIFF_JOUR();
   fp_log.write(trf_classmt1 ? "Taking account of s_idx1 records \n"
                             : "NOT taking account of s_idx1 \n");
