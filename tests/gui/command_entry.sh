@@ -7,10 +7,8 @@ set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
-gui_setup "$@"
+gui_begin "$@"
 
-work=$(gui_workdir)
-today=$(today_day_number)
 # command TEXT: selects the entry's text, presses in the entry (which
 # removes the selected text), types TEXT and confirms it.
 command() {

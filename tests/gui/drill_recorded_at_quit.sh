@@ -8,12 +8,10 @@ set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
-gui_setup "$@"
+gui_begin "$@"
 
-work=$(gui_workdir)
 gui_start "$work"
 history="$work/IDX1/idx1_animals1.txt"
-today=$(today_day_number)
 [ "$(history_stats "$history" | grep -c '|- - - -|- - - -$')" = 4 ] || bad "lesson 1 was asked before"
 
 gui_press_drill 1 # the lesson's text and the drill confirmation

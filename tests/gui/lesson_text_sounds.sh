@@ -7,11 +7,8 @@ set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
-source "$here/../support/alsa_file_output.sh"
-gui_setup "$@"
+gui_begin --alsa "$@"
 
-work=$(gui_workdir)
-use_alsa_file_output "$work"
 history="$work/IDX1/idx1_ecoute.txt"
 frames() { alsa_recorded_frames "$work" 1; }
 # wait_frames N: waits until N frames have been played in all.

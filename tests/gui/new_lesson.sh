@@ -7,10 +7,7 @@ set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
-gui_setup "$@"
-
-work=$(gui_workdir)
-today=$(today_day_number)
+gui_begin "$@"
 
 # command TEXT: empties the entry, types TEXT and confirms it.
 command() {

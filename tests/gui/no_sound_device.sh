@@ -6,14 +6,12 @@ set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
-gui_setup "$@"
+gui_begin "$@"
 
-work=$(gui_workdir)
 # An ALSA configuration whose default device does not exist.
 printf 'pcm.!default { type hw card 31 }\n' >"$work/alsa.conf"
 export ALSA_CONFIG_PATH="$work/alsa.conf"
 history="$work/IDX1/idx1_ecoute.txt"
-today=$(today_day_number)
 
 gui_start "$work"
 gui_click prev 1

@@ -8,12 +8,7 @@ set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
-source "$here/../support/alsa_file_output.sh"
-gui_setup "$@"
-
-work=$(gui_workdir)
-use_alsa_file_output "$work"
-today=$(today_day_number)
+gui_begin --alsa "$@"
 
 gui_start "$work"
 gui_click next 1

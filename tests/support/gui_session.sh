@@ -9,8 +9,8 @@
 # guessing positions and sleeping.
 #
 #   source "$(dirname "$0")/../support/gui_session.sh"   (after lib.sh)
-#   gui_setup "$@"           # pimlo.x, source dir, screenshot dir
-#   work=$(gui_workdir)
+#   gui_begin [--alsa] "$@"  # pimlo.x, source dir, screenshot dir;
+#                            # sets $work and $today
 #   gui_start "$work"
 #   gui_press_drill 1        # mouse button 1 on the drill button
 #   gui_click quit 1
@@ -25,6 +25,7 @@
 # A test without a display is skipped (status 77).
 
 _gui_support_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$_gui_support_dir/alsa_file_output.sh"
 gui_pid=""
 gui_geometry=""
 
@@ -41,6 +42,24 @@ gui_setup() {
   done
   mkdir -p "$shot_dir"
   trap 'gui_kill; cleanup' EXIT
+}
+
+# gui_begin [--alsa] PIMLO SOURCE_DIR SHOT_DIR: the start every window test
+# shares. Runs gui_setup, puts a fresh copy of the demo working directory in
+# $work (removed at exit) and today's day number in $today; with --alsa, the
+# program's sounds go to ALSA's file output in $work. Exits 77 without a
+# display or a needed tool.
+gui_begin() {
+  local alsa=0
+  if [ "${1:-}" = --alsa ]; then
+    alsa=1
+    shift
+  fi
+  gui_setup "$@"
+  work=$(gui_workdir)
+  temps+=("$work") # made in a subshell, so make_temp could not note it
+  today=$(today_day_number)
+  if [ "$alsa" = 1 ]; then use_alsa_file_output "$work"; fi
 }
 
 # A fresh copy of the demo working directory.
