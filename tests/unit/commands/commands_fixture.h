@@ -13,19 +13,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/book.h"
-#include "base/log_file.h"
-#include "catalogue/trf_string.h"
+#include "book_fixture.h"
 #include "commands/command_entry.h"
-#include "config/settings.h"
-#include "drill/trf_posit.h"
-#include "fake_screen.h"
 #include "history/history_format.h"
-#include "history/index_build.h"
-#include "sandbox.h"
 #include "session/announce.h"
 #include "session/drill_press.h"
-#include "session/session.h"
 
 using Names = std::vector<std::string>;
 
@@ -37,40 +29,15 @@ struct Word {
   std::string tail;  // the entry line after its "*"
 };
 
-class Commands_test : public Sandbox {
+class Commands_test : public Book_test {
  protected:
   static constexpr long kToday = 8000;
 
-  void SetUp() override {
-    Sandbox::SetUp();
-    reset_session();
-    session().drill.seed = 7;
-    ASSERT_TRUE(log_file.open("pimlo_log"));
-    book.G_kentel = &G_kentel;
-    book.fp_log = &log_file;
-    book.t_posit = &t_posit;
-    book.t_err = &t_err;
-    book.screen = &screen;
-  }
-  void TearDown() override {
-    reset_session();
-    Sandbox::TearDown();
-  }
+  Commands_test() : Book_test(7) {}
 
   // ---- real lessons
   static std::string entry(const std::string& name_and_tail) {
     return "# " + name_and_tail + "\nQ> q\nR> r\n";
-  }
-  void make_catalogue(const std::vector<std::pair<std::string, std::string>>& lessons) {
-    G_kentel.st_lesson.clear();
-    for (const auto& [name, text] : lessons) {
-      write_file("lessons/" + name, text);
-      G_kentel.st_lesson += (G_kentel.st_lesson.empty() ? "" : " ") + ("lessons/" + name);
-    }
-    G_kentel.nb_lesson = book.nbt_lesson = static_cast<int>(lessons.size());
-    testing::internal::CaptureStdout();  // the index build's progress lines
-    CALC_INDEX(log_file, G_kentel, t_posit);
-    testing::internal::GetCapturedStdout();
   }
 
   // ---- crafted histories
@@ -160,11 +127,4 @@ class Commands_test : public Sandbox {
       if (shown == line) return true;
     return false;
   }
-
-  Trf_string G_kentel;
-  Trf_posit t_posit;
-  Trf_err t_err;
-  LogFile log_file;
-  FakeScreen screen;
-  Trf_book book;
 };

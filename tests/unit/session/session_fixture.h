@@ -19,36 +19,18 @@
 #include <utility>
 #include <vector>
 
-#include "app/book.h"
-#include "base/log_file.h"
-#include "catalogue/trf_string.h"
-#include "config/settings.h"
-#include "drill/trf_posit.h"
-#include "fake_screen.h"
-#include "history/index_build.h"
-#include "sandbox.h"
+#include "book_fixture.h"
 #include "session/announce.h"
 #include "session/drill_press.h"
 #include "session/lesson_copy.h"
 #include "session/lesson_text.h"
-#include "session/session.h"
 #include "session/sound_search.h"
 
 using Lines = std::vector<std::string>;
 
-class Session_test : public Sandbox {
+class Session_test : public Book_test {
  protected:
-  void SetUp() override {
-    Sandbox::SetUp();
-    reset_session();
-    session().drill.seed = 2024;
-    ASSERT_TRUE(log_file.open("pimlo_log"));
-    book.G_kentel = &G_kentel;
-    book.fp_log = &log_file;
-    book.t_posit = &t_posit;
-    book.t_err = &t_err;
-    book.screen = &screen;
-  }
+  Session_test() : Book_test(2024) {}
 
   void TearDown() override {
     if (old_alsa_config_) {
@@ -59,8 +41,7 @@ class Session_test : public Sandbox {
         setenv("ALSA_CONFIG_PATH", old_alsa_config_->c_str(), 1);
       }
     }
-    reset_session();
-    Sandbox::TearDown();
+    Book_test::TearDown();
   }
 
   // A lesson text of `n` entries "word<i>" with sides "question <i>" and
@@ -72,28 +53,6 @@ class Session_test : public Sandbox {
       text += "# word" + k + " *\nQ> question " + k + "\nR> answer " + k + "\n";
     }
     return text;
-  }
-
-  // The catalogue of `lessons` ({name, text}), without building anything.
-  void set_catalogue(const std::vector<std::string>& paths) {
-    G_kentel.st_lesson.clear();
-    for (const std::string& path : paths) {
-      G_kentel.st_lesson += (G_kentel.st_lesson.empty() ? "" : " ") + path;
-    }
-    G_kentel.nb_lesson = book.nbt_lesson = static_cast<int>(paths.size());
-  }
-
-  // Writes "lessons/<name>" files and runs the start-up's index build.
-  void make_catalogue(const std::vector<std::pair<std::string, std::string>>& lessons) {
-    std::vector<std::string> paths;
-    for (const auto& [name, text] : lessons) {
-      write_file("lessons/" + name, text);
-      paths.push_back("lessons/" + name);
-    }
-    set_catalogue(paths);
-    testing::internal::CaptureStdout();  // the index build's progress lines
-    CALC_INDEX(log_file, G_kentel, t_posit);
-    testing::internal::GetCapturedStdout();
   }
 
   // Announces lesson `ilesson` as the start-up and Next do.
@@ -177,13 +136,6 @@ class Session_test : public Sandbox {
     for (long f = from2; f < to2; ++f) v.push_back(f);
     return v;
   }
-
-  Trf_string G_kentel;
-  Trf_posit t_posit;
-  Trf_err t_err;
-  LogFile log_file;
-  FakeScreen screen;
-  Trf_book book;
 
  private:
   std::optional<std::string> old_alsa_config_;
