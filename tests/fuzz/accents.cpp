@@ -5,14 +5,13 @@
 #include <string>
 
 #include "base/stop.h"
+#include "fuzz_support.h"
 #include "text/accents.h"
 #include "text/paths.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
 std::string spaces_for_no_break(std::string s) {
   for (char& c : s) {

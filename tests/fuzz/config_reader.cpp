@@ -16,13 +16,12 @@
 #include "config/lesson_count.h"
 #include "config/list_tokens.h"
 #include "config/settings.h"
+#include "fuzz_support.h"
 #include "lesson_dir.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
 bool in_range(float v, float low, float high, bool low_included) {
   return (low_included ? v >= low : v > low) && v <= high;

@@ -7,12 +7,11 @@
 
 #include "base/stop.h"
 #include "commands/entry_command.h"
+#include "fuzz_support.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
 }  // namespace
 

@@ -18,6 +18,7 @@
 #include "base/stop.h"
 #include "catalogue/trf_string.h"
 #include "drill/trf_posit.h"
+#include "fuzz_support.h"
 #include "session/display_line.h"
 #include "session/entry_lookup.h"
 #include "session/entry_side.h"
@@ -25,53 +26,24 @@
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
-class Checking_screen final : public Screen {
+class Checking_screen final : public fuzz::Null_screen {
  public:
   void append_line(const std::string& text) override {
     check(text.find_first_of("\r\n") == std::string::npos);
     ++lines;
   }
   void clear_lines() override { lines = 0; }
-  void set_drill_button(const std::string&, const std::string&) override {}
-  void set_drill_sensitive(bool) override {}
-  void set_sense_label(const std::string&) override {}
-  void set_sound_label(const std::string&) override {}
-  RecordAnswer ask_record(const std::string&) override { return RecordAnswer::No; }
-  bool ask_yes_no(const std::string&) override { return false; }
-  void warn(const std::string&) override {}
-  void clear_text() override {}
-  void append_text(const std::string&) override {}
-  void add_text_button(const std::string&, int) override {}
-  void run_pending_events() override {}
 
   int lines = 0;
 };
 
-std::string& scratch() {
-  static std::string dir;
-  return dir;
-}
-
-void remove_scratch() {
-  std::error_code ignored;
-  std::filesystem::remove_all(scratch(), ignored);
-}
-
 void enter_scratch() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "pimlo_fuzz_entry_side_XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  scratch() = pattern;
-  std::atexit(remove_scratch);
-  std::filesystem::current_path(pattern);
+  fuzz::enter_scratch_dir("pimlo_fuzz_entry_side");
   std::filesystem::create_directories("CPY");
   std::ofstream("alsa.conf") << "pcm.!default { type null }\n";
-  setenv("ALSA_CONFIG_PATH", (pattern + "/alsa.conf").c_str(), 1);
-  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
+  setenv("ALSA_CONFIG_PATH", (fuzz::scratch_dir() + "/alsa.conf").c_str(), 1);
 }
 
 void show_entry(long offset, Checking_screen& screen, Trf_book& book) {
@@ -94,7 +66,8 @@ void show_entry(long offset, Checking_screen& screen, Trf_book& book) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (scratch().empty()) enter_scratch();
+  static const bool entered = (enter_scratch(), true);
+  (void)entered;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   {
     std::ofstream out("CPY/les.txt", std::ios::binary | std::ios::trunc);

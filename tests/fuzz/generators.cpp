@@ -18,35 +18,14 @@
 #include "commands/generators.h"
 #include "config/settings.h"
 #include "drill/trf_posit.h"
+#include "fuzz_support.h"
 
 namespace {
 
+using fuzz::check;
+
 const char* const kScratch = "/tmp/pimlo_fuzz_generators";
 constexpr long kToday = 8000;
-
-void check(bool ok, int line = __builtin_LINE()) {
-  if (ok) return;
-  std::fprintf(stderr, "fuzz_generators: check of line %d failed\n", line);
-  std::abort();
-}
-
-void put(const std::string& path, const std::string& bytes) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) std::abort();
-  std::fwrite(bytes.data(), 1, bytes.size(), out);
-  std::fclose(out);
-}
-
-std::string get(const std::string& path) {
-  std::string bytes;
-  std::FILE* in = std::fopen(path.c_str(), "rb");
-  if (!in) return bytes;
-  char block[4096];
-  std::size_t got;
-  while ((got = std::fread(block, 1, sizeof block, in)) > 0) bytes.append(block, got);
-  std::fclose(in);
-  return bytes;
-}
 
 // Checks what a generator that returned left behind.
 void check_lesson(const Trf_posit& t) {
@@ -55,7 +34,7 @@ void check_lesson(const Trf_posit& t) {
     std::fprintf(stderr, "fuzz_generators: %s\n", fault->c_str());
     std::abort();
   }
-  const std::string gene = get("idx2_gene");
+  const std::string gene = fuzz::read_input_file("idx2_gene");
   for (int s = 1; s <= t.nb_posit; ++s) {
     const auto at = static_cast<std::size_t>(t.posit[s]);
     check(at < gene.size() && gene[at] == '#');
@@ -92,8 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string input(reinterpret_cast<const char*>(data), size);
   const std::size_t split = input.find('\0');
-  put("IDX1/idx1_l1.txt", input.substr(0, split));
-  put("IDX1/idx1_l2.txt", split == std::string::npos ? "" : input.substr(split + 1));
+  check(fuzz::write_input_file("IDX1/idx1_l1.txt", input.substr(0, split)));
+  check(fuzz::write_input_file("IDX1/idx1_l2.txt",
+                               split == std::string::npos ? "" : input.substr(split + 1)));
 
   Trf_string G_kentel;
   G_kentel.st_lesson = "l1.txt l2.txt";

@@ -6,16 +6,15 @@
 #include <string>
 
 #include "base/stop.h"
+#include "fuzz_support.h"
 #include "history/history_format.h"
 
 namespace {
 
+using fuzz::check;
+
 constexpr long kToday = 9200;
 constexpr long kFieldLimit = 100000000000L;  // numbers that fit a 12-character field
-
-void check(bool ok) {
-  if (!ok) std::abort();
-}
 
 void check_current_form(const std::string& input) {
   std::array<long, 5> v{};

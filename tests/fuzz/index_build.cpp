@@ -15,40 +15,16 @@
 
 #include "base/log_file.h"
 #include "base/stop.h"
+#include "fuzz_support.h"
 #include "history/index_build.h"
 #include "history/old_records.h"
 
-#define check(ok)                                                         \
-  if (!(ok)) {                                                            \
-    std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #ok); \
-    std::abort();                                                         \
-  }
-
 namespace {
 
-// Each run works in a directory of its own, removed at exit, so that runs
-// side by side do not share files.
-std::string scratch;
+using fuzz::check;
+
 const char* const kCopy = "lesson.txt";
 const char* const kHistory = "IDX1/idx1_lesson.txt";
-
-void put(const std::string& path, const std::string& bytes) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) std::abort();
-  std::fwrite(bytes.data(), 1, bytes.size(), out);
-  std::fclose(out);
-}
-
-std::string get(const std::string& path) {
-  std::string bytes;
-  std::FILE* in = std::fopen(path.c_str(), "rb");
-  if (!in) return bytes;
-  char block[4096];
-  std::size_t got;
-  while ((got = std::fread(block, 1, sizeof block, in)) > 0) bytes.append(block, got);
-  std::fclose(in);
-  return bytes;
-}
 
 // Rebuilds the history; false when the program stopped.
 bool rebuild(LogFile& log) {
@@ -79,35 +55,28 @@ int records_of(const std::string& history) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool ready = [] {
-    char pattern[] = "/tmp/pimlo_fuzz_index_build_XXXXXX";
-    if (!::mkdtemp(pattern)) return false;
-    scratch = pattern;
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::current_path("/", ignored);
-      std::filesystem::remove_all(scratch, ignored);
-    });
-    return ::chdir(pattern) == 0 && ::mkdir("IDX1", 0777) == 0;
+    fuzz::enter_scratch_dir("pimlo_fuzz_index_build");
+    return ::mkdir("IDX1", 0777) == 0;
   }();
   if (!ready) return 0;
 
   const std::string input(reinterpret_cast<const char*>(data), size);
   const std::size_t split = input.find('\0');
-  put(kCopy, input.substr(0, split));
+  check(fuzz::write_input_file(kCopy, input.substr(0, split)));
   if (split == std::string::npos) {
     std::remove(kHistory);
   } else {
-    put(kHistory, input.substr(split + 1));
+    check(fuzz::write_input_file(kHistory, input.substr(split + 1)));
   }
-  const std::string before = get(kHistory);
+  const std::string before = fuzz::read_input_file(kHistory);
 
   LogFile log;
   if (!rebuild(log)) {
-    check(get(kHistory) == before);
+    check(fuzz::read_input_file(kHistory) == before);
     check(files_in_history_directory() == (split == std::string::npos ? 0u : 1u));
     return 0;
   }
-  const std::string first = get(kHistory);
+  const std::string first = fuzz::read_input_file(kHistory);
   Trf_classmt table;
   check(open_old_records(table, kHistory, log));
   try {
@@ -118,9 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check(table.nb == records_of(first));
 
   check(rebuild(log));
-  const std::string second = get(kHistory);
+  const std::string second = fuzz::read_input_file(kHistory);
   check(rebuild(log));
-  check(get(kHistory) == second);
+  check(fuzz::read_input_file(kHistory) == second);
   check(files_in_history_directory() == 1u);
   return 0;
 }

@@ -13,29 +13,14 @@
 
 #include "app/book.h"
 #include "base/stop.h"
+#include "fuzz_support.h"
 #include "session/last_state.h"
 
 namespace {
 
-std::string& scratch_dir() {
-  static std::string dir;
-  return dir;
-}
-
-void remove_scratch() {
-  std::error_code ignored;
-  std::filesystem::remove_all(scratch_dir(), ignored);
-}
-
 void enter_scratch() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "pimlo_fuzz_last_state_XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  scratch_dir() = pattern;
-  std::atexit(remove_scratch);
-  std::filesystem::current_path(pattern);
+  fuzz::enter_scratch_dir("pimlo_fuzz_last_state");
   std::ofstream("pimlo.conf") << "\n";
-  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
 }
 
 }  // namespace
@@ -43,8 +28,9 @@ void enter_scratch() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool entered = (enter_scratch(), true);
   (void)entered;
-  std::ofstream(kLastStateFile, std::ios::binary)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  if (!fuzz::write_input_file(kLastStateFile,
+                              std::string_view(reinterpret_cast<const char*>(data), size)))
+    std::abort();
   try {
     Start_State state;
     Trf_book book;

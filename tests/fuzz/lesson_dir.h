@@ -12,34 +12,21 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_support.h"
+
 namespace lesson_dir {
-
-inline std::string& path() {
-  static std::string dir;
-  return dir;
-}
-
-inline void remove_dir() {
-  std::error_code ignored;
-  if (!path().empty()) std::filesystem::remove_all(path(), ignored);
-}
 
 // Makes a fresh temporary directory holding a few lesson files, changes into
 // it, and removes it when the process exits. Traces and messages are thrown
 // away.
 inline void enter(const char* name) {
-  std::string pattern = (std::filesystem::temp_directory_path() / name).string() + "_XXXXXX";
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  path() = pattern;
-  std::atexit(remove_dir);
-  std::filesystem::current_path(pattern);
+  fuzz::enter_scratch_dir(name);
   for (const char* f : {"a.txt", "w1.txt", "w2.txt", "w3.txt", "les1.txt", "les3.txt", "1", "2",
                         "d/u1_p2.txt", "d/u2_p1.txt", "d/x.txt", "d2/x.txt", "IDX1/k"}) {
     const std::filesystem::path parent = std::filesystem::path(f).parent_path();
     if (!parent.empty()) std::filesystem::create_directories(parent);
     std::ofstream(f) << "!# alias\n";
   }
-  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
 }
 
 // True when the ranges written in `text` may stand for more than `limit`

@@ -15,13 +15,12 @@
 #include "config/list_tokens.h"
 #include "config/pages_list.h"
 #include "config/which_lesson.h"
+#include "fuzz_support.h"
 #include "lesson_dir.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
 void check_list(const Trf_string& list) {
   std::string base;  // directory of the last full-path word

@@ -9,14 +9,13 @@
 #include "base/stop.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_reader.h"
+#include "fuzz_support.h"
 
 namespace {
 
-const char* const kScratch = "/tmp/pimlo_fuzz_lesson_reader.txt";
+using fuzz::check;
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+const char* const kScratch = "/tmp/pimlo_fuzz_lesson_reader.txt";
 
 bool is_alias_char(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||

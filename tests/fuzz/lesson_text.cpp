@@ -16,6 +16,7 @@
 #include "app/screen.h"
 #include "base/stop.h"
 #include "catalogue/trf_string.h"
+#include "fuzz_support.h"
 #include "session/label_table.h"
 #include "session/lesson_copy.h"
 #include "session/lesson_text.h"
@@ -25,56 +26,27 @@
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
 // Counts what the text view shows.
-class Counting_screen final : public Screen {
+class Counting_screen final : public fuzz::Null_screen {
  public:
-  void append_line(const std::string&) override {}
-  void clear_lines() override {}
-  void set_drill_button(const std::string&, const std::string&) override {}
-  void set_drill_sensitive(bool) override {}
-  void set_sense_label(const std::string&) override {}
-  void set_sound_label(const std::string&) override {}
-  RecordAnswer ask_record(const std::string&) override { return RecordAnswer::No; }
-  bool ask_yes_no(const std::string&) override { return false; }
-  void warn(const std::string&) override {}
   void clear_text() override { buttons = 0; }
-  void append_text(const std::string&) override {}
   void add_text_button(const std::string& label, int tag) override {
     int i0 = 0;
     int i1 = 0;
     check(PERHAPS_BUTTON(label, i0, i1) == 1 && i0 == 0 && i1 + 1 == int(label.size()));
     check(tag == buttons++);
   }
-  void run_pending_events() override {}
 
   int buttons = 0;
 };
 
-std::string& scratch_dir() {
-  static std::string dir;
-  return dir;
-}
-
-void remove_scratch() {
-  std::error_code ignored;
-  std::filesystem::remove_all(scratch_dir(), ignored);
-}
-
 void enter_scratch() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "pimlo_fuzz_text_XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  scratch_dir() = pattern;
-  std::atexit(remove_scratch);
-  std::filesystem::current_path(pattern);
+  fuzz::enter_scratch_dir("pimlo_fuzz_text");
   std::filesystem::create_directories("CPY");
   std::ofstream("alsa.conf") << "pcm.!default { type null }\n";
-  setenv("ALSA_CONFIG_PATH", (pattern + "/alsa.conf").c_str(), 1);
-  if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
+  setenv("ALSA_CONFIG_PATH", (fuzz::scratch_dir() + "/alsa.conf").c_str(), 1);
 }
 
 void check_labels(const Label_table& labels, LineReader& fp) {
@@ -97,8 +69,8 @@ void check_labels(const Label_table& labels, LineReader& fp) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool entered = (enter_scratch(), true);
   (void)entered;
-  std::ofstream(scratch_dir() + "/CPY/t.txt", std::ios::binary)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  check(fuzz::write_input_file("CPY/t.txt",
+                               std::string_view(reinterpret_cast<const char*>(data), size)));
   try {
     Trf_string catalogue;
     catalogue.st_lesson = "t.txt";

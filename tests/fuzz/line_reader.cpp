@@ -12,13 +12,12 @@
 #include <vector>
 
 #include "base/stop.h"
+#include "fuzz_support.h"
 #include "text/line_reader.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
 struct Line {
   long start;

@@ -15,24 +15,14 @@
 #include "base/stop.h"
 #include "commands/dico_sort.h"
 #include "commands/tag_tally.h"
+#include "fuzz_support.h"
 #include "text/accents.h"
-
-#define check(ok)                                                         \
-  if (!(ok)) {                                                            \
-    std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #ok); \
-    std::abort();                                                         \
-  }
 
 namespace {
 
-const char* const kScratch = "/tmp/pimlo_fuzz_tag_census";
+using fuzz::check;
 
-void put(const std::string& path, const std::string& bytes) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) std::abort();
-  std::fwrite(bytes.data(), 1, bytes.size(), out);
-  std::fclose(out);
-}
+const char* const kScratch = "/tmp/pimlo_fuzz_tag_census";
 
 bool is_permutation_from_1(std::vector<int> order, int n) {
   std::vector<char> seen(static_cast<std::size_t>(n) + 1, 0);
@@ -100,7 +90,7 @@ void dictionary_sort(const std::string& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  put(kScratch, bytes);
+  check(fuzz::write_input_file(kScratch, bytes));
   static LogFile log;  // closed: writes nothing
   tally(log);
   dictionary_sort(bytes);

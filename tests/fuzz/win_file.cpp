@@ -13,14 +13,13 @@
 #include <vector>
 
 #include "base/stop.h"
+#include "fuzz_support.h"
 #include "text/encoding.h"
 #include "text/line_reader.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using fuzz::check;
 
 // The raw lines as the line reader cuts them.
 std::vector<std::string> raw_lines(std::string_view b) {
@@ -77,13 +76,6 @@ std::vector<std::string> reader_lines(const std::string& path) {
   return lines;
 }
 
-bool write_bytes(const std::string& path, std::string_view bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) return false;
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  return std::fclose(f) == 0;
-}
-
 std::string read_bytes(const std::string& path) {
   std::string bytes;
   std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -102,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string stem = "/tmp/pimlo_fuzz_win_file_" + std::to_string(getpid());
   const std::string source_path = stem + "_source.txt";
   const std::string copy_path = stem + "_copy.txt";
-  if (!write_bytes(source_path, source)) return 0;
+  if (!fuzz::write_input_file(source_path, source)) return 0;
   try {
     int result = win_file(source_path, copy_path);
     check(result >= 0);
