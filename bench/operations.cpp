@@ -1,0 +1,177 @@
+#include "operations.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "app/screen.h"
+#include "base/stop.h"
+#include "catalogue/lesson_paths.h"
+#include "commands/command_entry.h"
+#include "config/conf_reader.h"
+#include "floors.h"
+#include "history/index_build.h"
+#include "history/lesson_load.h"
+#include "history/lesson_record.h"
+#include "session/announce.h"
+#include "session/drill_press.h"
+#include "session/session.h"
+#include "timing.h"
+
+namespace bench {
+
+namespace {
+
+// A window that shows nothing; the record question is answered Yes so that
+// leaving a drill records it, as a user keeping the answers does.
+class Quiet_screen final : public Screen {
+ public:
+  void append_line(const std::string&) override {}
+  void clear_lines() override {}
+  void set_drill_button(const std::string&, const std::string&) override {}
+  void set_drill_sensitive(bool) override {}
+  void set_sense_label(const std::string&) override {}
+  void set_sound_label(const std::string&) override {}
+  RecordAnswer ask_record(const std::string&) override { return RecordAnswer::No; }
+  bool ask_yes_no(const std::string&) override { return false; }
+  void warn(const std::string& text) override {
+    std::fprintf(stderr, "pimlo_bench: warning box: %s\n", text.c_str());
+  }
+  void clear_text() override {}
+  void append_text(const std::string&) override {}
+  void add_text_button(const std::string&, int) override {}
+  void run_pending_events() override {}
+};
+
+struct Bench_book {
+  Program program;
+  Quiet_screen screen;
+  Trf_book& book = program.book;
+  std::vector<std::string> histories;  // in lesson order
+
+  Bench_book() {
+    FURCH_SET(program.caract_win, book, program.G_kentel, program.ss_font_lesson,
+              program.ss_font_vocab);
+    if (!program.log.open("pimlo_log")) fail(1, "pimlo_bench: cannot open pimlo_log\n");
+    CALC_INDEX(program.log, program.G_kentel, program.t_posit);
+    book.screen = &screen;
+    book.sound = 0;
+    book.sens_qr = 1;
+    book.ilesson = 1;
+    for (int k = 1; k <= book.nbt_lesson; ++k) {
+      histories.push_back(S_IDX1_FROM_NUM(k, program.G_kentel).value_or(""));
+    }
+  }
+};
+
+// Announces lesson `ilesson` and confirms its drill (which loads it).
+void begin_drill(Bench_book& b, int ilesson) {
+  b.book.ilesson = ilesson;
+  b.book.start_lesson = 0;
+  CONFIRM0_LESSON(b.book);
+  drill_press(3, b.book);
+  drill_press(1, b.book);
+  if (b.book.start_lesson != 3)
+    fail(1, "pimlo_bench: the drill of lesson %d did not start\n", ilesson);
+}
+
+// One question answered: its answer shown, then the verdict (right for
+// two questions in three).
+std::vector<Cost> answer_questions(Bench_book& b, int count) {
+  std::vector<Cost> press_times;
+  for (int q = 0; q < count; ++q) {
+    for (int button : {1, q % 3 == 2 ? 3 : 1}) {
+      const double start = now();
+      const double cpu_start = cpu_now();
+      drill_press(button, b.book);
+      press_times.push_back({now() - start, cpu_now() - cpu_start});
+    }
+  }
+  return press_times;
+}
+
+void measure_load_drill_record(Bench_book& b, int reps, Report& report) {
+  const int big = b.book.nbt_lesson;  // the lesson of 1000 entries
+  const std::string& history = b.histories[big - 1];
+  const Cost load = time_median(reps, [&] { INIT_LESSON(big, b.book); });
+  const long gene_size = file_size("idx1_gene");
+  const Cost load_floor = time_median(reps, [&] {
+    cat_files({history});
+    write_bytes(".floor_gene", gene_size);
+  });
+  report.add("load a lesson of 1000 entries", load, load_floor);
+
+  begin_drill(b, big);
+  const Cost press = median(answer_questions(b, 100 * std::max(1, reps / 3)));
+  const std::string copy = S_CPY_LESSON_FROM_NUM(big, b.program.G_kentel).value_or("");
+  const Cost press_floor = time_median(200, [&] {
+    read_range("idx1_gene", gene_size / 2, 200);
+    read_range(copy, file_size(copy) / 2, 200);
+  });
+  report.add("drill press", press, press_floor);
+
+  std::vector<Cost> records;
+  for (int r = 0; r < reps; ++r) {
+    begin_drill(b, big);
+    answer_questions(b, 30);
+    const double start = now();
+    const double cpu_start = cpu_now();
+    RECORD_LESSON(b.book);
+    records.push_back({now() - start, cpu_now() - cpu_start});
+  }
+  const Cost record_floor = time_median(reps, [&] {
+    cat_files({"idx1_gene"});
+    copy_file(history, ".floor_history", true);
+  });
+  report.add("record a drilled lesson", median(records), record_floor);
+  b.book.start_lesson = 0;
+}
+
+// A command typed into the command entry; its floor reads the history files
+// as far as the command read (at most all of them) and writes the files it
+// wrote.
+void measure_command(Bench_book& b, int reps, const std::string& command,
+                     const std::vector<std::string>& written, Report& report) {
+  long bytes_read = 0;
+  const Cost cost = time_median(
+      reps,
+      [&] {
+        const Io_count before = io_count();
+        callback_entry_book(command, b.book);
+        bytes_read = io_count().read - before.read;
+      },
+      [&] {
+        b.book.ilesson = 1;
+        b.book.start_lesson = 0;
+      });
+  std::vector<long> sizes;
+  for (const std::string& path : written) sizes.push_back(file_size(path));
+  const Cost floor = time_median(reps, [&] {
+    cat_files(b.histories, bytes_read);
+    for (std::size_t i = 0; i < written.size(); ++i) write_bytes(".floor_out", sizes[i]);
+  });
+  report.add("\"" + command + "\"", cost, floor);
+}
+
+}  // namespace
+
+void measure_operations(int reps, Report& report) {
+  try {
+    Bench_book b;
+    measure_load_drill_record(b, reps, report);
+    for (const char* command :
+         {"!new", "!worst", "!worsto", "!worsty", "!worstn", "!lessv", "!tag animal"}) {
+      measure_command(b, reps, command, {"idx2_gene"}, report);
+    }
+    measure_command(b, reps, "!ltag", {"pimlo_ltag"}, report);
+    measure_command(b, reps, "!dico", {"pimlo_dico1", "pimlo_dico"}, report);
+  } catch (const ProgramStop& stop) {
+    std::fprintf(stderr, "pimlo_bench: the program stopped with status %d\n", stop.status);
+    std::exit(1);
+  }
+  for (const char* scratch : {".floor_gene", ".floor_history", ".floor_out"}) std::remove(scratch);
+}
+
+}  // namespace bench
