@@ -29,21 +29,12 @@ std::string name_from_question(const std::string& text) {
 }  // namespace
 
 bool LessonReader::read_line(long& start) {
-  if (lines_read_ >= kMaxLessonLines) {
-    long peek = nc_;
-    std::string ignored;
-    at_limit_ = aln_getline(peek, ignored, fp_) >= 0;
-    return false;
-  }
   start = nc_;
-  if (aln_getline(nc_, line_, fp_) < 0) return false;
-  ++lines_read_;
-  return true;
+  return aln_getline(nc_, line_, fp_) >= 0;
 }
 
 void LessonReader::unread_line(long start) {
   nc_ = start;
-  --lines_read_;
 }
 
 void LessonReader::skip_text_block() {

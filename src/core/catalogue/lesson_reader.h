@@ -14,7 +14,8 @@
 //   - "#" then anything else: an entry;
 //   - any other line is passed over.
 // The walk also ends at the end of the file (stop_offset() is then the file's
-// length) and after the 9999th line of the file.
+// length). A lesson of any number of lines is walked whole: an entry is never
+// left out of its history because of where it stands in the file.
 //
 // Name of an item: exactly the text that its key line in the history file
 // holds between the leading "#" and the first "*", runs of spaces made single:
@@ -30,8 +31,6 @@
 
 // Characters of a line that the index builder considers.
 inline constexpr std::size_t kIndexLineWidth = 101;
-// Lines of a lesson that are read at most.
-inline constexpr int kMaxLessonLines = 9999;
 // Characters of a question that name a nameless entry at most.
 inline constexpr std::size_t kNamelessNameWidth = 25;
 
@@ -61,12 +60,8 @@ class LessonReader {
   std::optional<LessonItem> next();
 
   // Offset at which the walk stopped (valid once next() returned empty): the
-  // "END_OF_FILE" line's offset, the file's length, or the offset after the
-  // 9999th line.
+  // "END_OF_FILE" line's offset or the file's length.
   long stop_offset() const { return nc_; }
-
-  // The walk ended at the 9999th line with more lines after it.
-  bool stopped_at_line_limit() const { return at_limit_; }
 
  private:
   bool read_line(long& start);
@@ -76,8 +71,6 @@ class LessonReader {
 
   LineReader& fp_;
   long nc_ = 0;
-  int lines_read_ = 0;
   bool done_ = false;
-  bool at_limit_ = false;
   std::string line_;
 };

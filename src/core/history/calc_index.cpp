@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/stop.h"
 #include "base/trace.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
@@ -40,8 +41,11 @@ void CPY_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
     const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
     if (DIFF_TIME_FILE(lesson, copy) >= 0) continue;
     if (win_file(lesson, copy) < 0) {
+      // The lesson goes on with its copy as it was (if any): said, since the
+      // user's edits are not taken into account until the copy can be made.
       fp_log.write("CPY_ALL_LESSONS cannot copy lesson=%d %s to %s \n", k, lesson.c_str(),
                    copy.c_str());
+      say("CPY_ALL_LESSONS cannot copy lesson=%d %s to %s \n", k, lesson.c_str(), copy.c_str());
       continue;
     }
     fp_log.write("CPY_ALL_LESSONS updated lesson=%d  s_cpy=%s \n", k, copy.c_str());

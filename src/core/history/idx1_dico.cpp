@@ -1,6 +1,7 @@
 // Rebuilding one history file from its lesson's working copy.
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "base/stop.h"
@@ -67,6 +68,8 @@ std::unique_ptr<Trf_classmt> old_records_of(LogFile& fp_log, const std::string& 
       fp_log.write("UPDATE_IDX1_FILE cannot read %s stop \n", s_idx1.c_str());
       fail(1, "UPDATE_IDX1_FILE cannot read %s stop \n", s_idx1.c_str());
     }
+    // A copy cut short by a full disk is not a copy of the old history.
+    std::remove(kOldHistory);
     fp_log.write("UPDATE_IDX1_FILE cannot write %s, old records read from %s \n", kOldHistory,
                  s_idx1.c_str());
     old_path = s_idx1;
