@@ -1,6 +1,7 @@
 // Shared by the fuzz targets: a scratch working directory of the process's
 // own, the check that aborts, writing the input to a file and a screen that
-// shows nothing.
+// shows nothing. Each target is a single source file that includes this
+// header, which also gives it libFuzzer's start hook.
 #pragma once
 
 #include <stdlib.h>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/screen.h"
 
@@ -87,4 +89,40 @@ class Null_screen : public Screen {
   void run_pending_events() override {}
 };
 
+// The targets change into their scratch directory, and libFuzzer opens the
+// corpus files and writes new inputs and crash inputs by the paths it was
+// given, long after: relative ones would then point into the scratch
+// directory. Makes every path argument (the corpus directories and files,
+// and the values of the path flags) absolute; other flags stay as they are.
+inline void make_paths_absolute(int* argc, char*** argv) {
+  static std::vector<std::string> rewritten;
+  static std::vector<char*> pointers;
+  const std::string here = std::filesystem::current_path().string() + "/";
+  rewritten.reserve(static_cast<std::size_t>(*argc));
+  for (int i = 0; i < *argc; ++i) {
+    std::string arg = (*argv)[i];
+    if (i > 0 && !arg.empty() && arg[0] != '-' && arg[0] != '/') {
+      arg = here + arg;
+    } else {
+      for (const char* flag : {"-artifact_prefix=", "-exact_artifact_path=", "-dict=",
+                               "-merge_control_file=", "-features_dir="}) {
+        const std::string_view f(flag);
+        if (arg.compare(0, f.size(), f) == 0 && arg.size() > f.size() && arg[f.size()] != '/') {
+          arg.insert(f.size(), here);
+        }
+      }
+    }
+    rewritten.push_back(arg);
+  }
+  for (std::string& arg : rewritten) pointers.push_back(arg.data());
+  pointers.push_back(nullptr);
+  *argv = pointers.data();
+}
+
 }  // namespace fuzz
+
+// Runs before libFuzzer reads its arguments.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::make_paths_absolute(argc, argv);
+  return 0;
+}

@@ -49,12 +49,9 @@ void check_list(const Trf_string& list) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  lesson_dir::enter("pimlo_fuzz_lesson_list");
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const bool entered = (lesson_dir::enter("pimlo_fuzz_lesson_list"), true);
+  (void)entered;
   const std::string text(reinterpret_cast<const char*>(data), size);
   if (lesson_dir::too_many_names(text, 5000)) return 0;
   for (const char* key : {"Which_lesson :>", "Pages :>"}) {
