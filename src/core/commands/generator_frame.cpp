@@ -39,9 +39,9 @@ long skip_header(const Generator& g, const char* who, LineReader& fp, const std:
 
 // Reads the statistics line of sense `sens_qr` at `nc`. Fatal (status 2 for
 // Q->R, 3 for R->Q) at the end of the file.
+// `ss` is the caller's line buffer, kept from line to line.
 Sense_history read_stats(const Generator& g, const char* who, LineReader& fp, long& nc, int sens_qr,
-                         int icont, const std::string& path) {
-  std::string ss;
+                         int icont, const std::string& path, std::string& ss) {
   if (aln_getline(nc, ss, fp) < 0) {
     g.fp_log.write("Error no detection of values icont=%d stop \n", icont);
     g.fp_log.write("in file : %s \n", path.c_str());
@@ -88,16 +88,19 @@ bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& fi
   trace("%s reads lesson %d file %s \n", scan_who, i, path.c_str());
   long nc = skip_header(g, scan_who, fp, path);
   int taken = 0;  // records taken from this file
+  // The buffers live across the records, so that reading a record
+  // allocates nothing once they have grown to the longest line.
   std::string ss;
+  std::string stats;
+  Record_read record;
+  record.path = &path;
   while (aln_getline(nc, ss, fp) >= 0 && !is_end_line(ss)) {
     if (!is_key_line(ss)) continue;
     if (filter && !filter(ss)) continue;
-    Record_read record;
-    record.key_line = std::move(ss);
-    record.path = &path;
+    record.key_line.swap(ss);
     record.nc1 = nc;
-    record.qr = read_stats(g, scan_who, fp, nc, 1, taken + 1, path);
-    record.rq = read_stats(g, scan_who, fp, nc, 2, taken + 1, path);
+    record.qr = read_stats(g, scan_who, fp, nc, 1, taken + 1, path, stats);
+    record.rq = read_stats(g, scan_who, fp, nc, 2, taken + 1, path, stats);
     const Scan_next next = handler(record);
     if (next != Scan_next::passed) ++taken;
     if (next == Scan_next::last) break;

@@ -28,8 +28,24 @@ bool undefined_in_cp1252(unsigned char c) {
 
 }  // namespace
 
+// Every UTF-8 line read goes through here: the converter is opened once and
+// kept (g_convert would open and close one per call), and reset before each
+// text. It answers exactly as g_convert does: the text whole, or nothing.
 std::optional<std::string> utf8_to_cp1252(std::string_view utf8) {
-  return convert(utf8, "CP1252", "UTF-8");
+  static const GIConv converter = g_iconv_open("CP1252", "UTF-8");
+  if (converter == reinterpret_cast<GIConv>(-1)) return convert(utf8, "CP1252", "UTF-8");
+  if (utf8.empty()) return std::string();
+  g_iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  // Each character takes one byte in CP1252 and at least one in UTF-8.
+  std::string out(utf8.size(), '\0');
+  gchar* in = const_cast<gchar*>(utf8.data());
+  gsize in_left = utf8.size();
+  gchar* to = out.data();
+  gsize out_left = out.size();
+  const gsize done = g_iconv(converter, &in, &in_left, &to, &out_left);
+  if (done == static_cast<gsize>(-1) || in_left != 0) return std::nullopt;
+  out.resize(out.size() - out_left);
+  return out;
 }
 
 // The whole text in one call when it can; otherwise the runs between the

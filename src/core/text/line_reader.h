@@ -16,9 +16,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class LineReader {
  public:
@@ -64,7 +64,9 @@ class LineReader {
   bool fill(long offset);
 
   int fd_ = -1;
-  std::vector<char> window_;
+  // Left uninitialised: only the bytes read into it are ever looked at.
+  std::unique_ptr<char[]> window_;
+  std::size_t window_size_ = 0;
   long window_start_ = 0;  // file offset of window_[0]
   long window_end_ = 0;    // one past the last valid byte
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <string>
 
 #include "base/trace.h"
 
@@ -38,6 +39,18 @@ int digits_value(std::string_view digits) {
   return static_cast<int>(value);
 }
 
+// The value of one token as strtol reads it. Tokens of digits only (every
+// field of a history file) are read directly.
+long token_value(std::string_view token) {
+  if (!token.empty() && token.size() <= 18 && std::all_of(token.begin(), token.end(), is_digit)) {
+    long value = 0;
+    for (char c : token) value = value * 10 + (c - '0');
+    return value;
+  }
+  const std::string copy(token);
+  return std::strtol(copy.c_str(), nullptr, 10);
+}
+
 }  // namespace
 
 int EXTR_N_LINT(int n, std::string_view s, std::vector<long>& i_extracted) {
@@ -48,8 +61,7 @@ int EXTR_N_LINT(int n, std::string_view s, std::vector<long>& i_extracted) {
   int k = 0;
   while (k < n && i < s.size()) {
     std::size_t end = std::min(s.find(' ', i), s.size());
-    std::string token(s.substr(i, end - i));
-    i_extracted[++k] = std::strtol(token.c_str(), nullptr, 10);
+    i_extracted[++k] = token_value(s.substr(i, end - i));
     i = skip_spaces(s, end);
   }
   i_extracted[0] = k;
