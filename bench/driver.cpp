@@ -9,6 +9,9 @@
 //
 // Usage: pimlo_bench PIMLO_X CATALOGUE_DIR MAKE_CATALOGUE_PY REPS OUT_FILE
 //
+// With PIMLO_BENCH_SKIP_STARTS set in the environment the start-ups are left
+// out (for profiling the operations on a catalogue already built).
+//
 // The start-ups are runs of pimlo.x itself without a display (it stops right
 // after the index build); every other figure comes from the same code paths
 // the window drives, headless (operations.cpp). The catalogue is changed:
@@ -143,7 +146,7 @@ int main(int argc, char** argv) {
   Args args{fs::absolute(argv[1]).string(), fs::absolute(argv[2]).string(),
             fs::absolute(argv[3]).string(), std::max(1, std::atoi(argv[4])), argv[5]};
   bench::Report report;
-  measure_starts(args, report);
+  if (std::getenv("PIMLO_BENCH_SKIP_STARTS") == nullptr) measure_starts(args, report);
   fs::current_path(args.dir);
   bench::measure_operations(args.reps, report);
   report.add("peak memory, operations", {}, {}, bench::own_peak_kib());
