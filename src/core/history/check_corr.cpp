@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "app/screen.h"
+#include "base/stop.h"
 #include "base/trace.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
@@ -33,15 +34,17 @@ bool names_a_number(const std::string& ss) {
   return true;
 }
 
-// Working copy refreshed whatever the times, history backed up and rebuilt.
-void check_and_correct(LogFile& fp_log, const Trf_string& G_lesson, int k) {
+// Working copy refreshed whatever the times, history backed up (unless
+// `back_up` is false) and rebuilt.
+void check_and_correct(LogFile& fp_log, const Trf_string& G_lesson, int k, bool back_up = true) {
   const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
   const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
   const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
   if (win_file(lesson, copy) < 0) {
     fp_log.write("CHECK_CORR cannot copy lesson=%d %s to %s \n", k, lesson.c_str(), copy.c_str());
+    say("CHECK_CORR cannot copy lesson=%d %s to %s \n", k, lesson.c_str(), copy.c_str());
   }
-  back_up_file(idx1);
+  if (back_up) back_up_file(idx1);
   UPDATE_IDX1_FILE(fp_log, copy, idx1);
 }
 
@@ -64,7 +67,9 @@ int lesson_of_number(LogFile& fp_log, const std::string& ss, int nbt_lesson) {
 
 }  // namespace
 
-void CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book) {
+namespace {
+
+void check_single_lesson(const std::string& ss, Trf_book& book, bool back_up) {
   LogFile& fp_log = log_of(book);
   const Trf_string& G_lesson = *book.G_kentel;
   if (ss.find_first_not_of(' ') == std::string::npos) {
@@ -93,13 +98,23 @@ void CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book) {
                S_LESSON_FROM_NUM(k, G_lesson).value_or("").c_str());
   fp_log.write("CHECK_CORR_SNG_DBASE num =%d s_cpy=%s \n", k,
                S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("").c_str());
-  check_and_correct(fp_log, G_lesson, k);
+  check_and_correct(fp_log, G_lesson, k, back_up);
   if (!by_number) fp_log.write("  \n CHECK_CORR_SNG_DBASE alias %s is OK\n", ss.c_str());
 
   warn(book,
        "Check and correct single lesson data base. \nLook at file pimlo_log for details.\n"
        "Compare in directory IDX1 the present file\n" +
            idx1 + "\n to the previous cpy_idx1_file !\n");
+}
+
+}  // namespace
+
+void CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book) {
+  check_single_lesson(ss, book, true);
+}
+
+void repair_after_recording(const std::string& alias, Trf_book& book) {
+  check_single_lesson(alias, book, false);
 }
 
 void CHECK_CORR_ALL_DBASE(Trf_book& book) {

@@ -31,6 +31,12 @@
 // also shown) and changes nothing. Stops the program as UPDATE_IDX1_FILE.
 void CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book);
 
+// The repair of a lesson whose history a recording found faulty: as
+// CHECK_CORR_SNG_DBASE with its alias, but the history is not backed up
+// again, so that its "cpy_" file keeps the faulty version the recording
+// saved there, which the user is asked to compare with.
+void repair_after_recording(const std::string& alias, Trf_book& book);
+
 // The same for every lesson, after one warning box.
 void CHECK_CORR_ALL_DBASE(Trf_book& book);
 

@@ -126,7 +126,7 @@ void report_and_repair(Recording& r) {
   r.fp_log.write("Please compare corrected idx1 files \n");
   r.fp_log.write("with the original (and faulty) cpy_idx1 files \n");
   r.fp_log.write("    \n");
-  for (const std::string& alias : r.faulty_lessons) CHECK_CORR_SNG_DBASE(alias, r.book);
+  for (const std::string& alias : r.faulty_lessons) repair_after_recording(alias, r.book);
   r.fp_log.write("CORRECTION of data base for lesson %d DONE \n", r.book.ilesson);
 }
 
