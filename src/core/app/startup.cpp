@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "app/screen.h"
 #include "app/work_dir.h"
+#include "app/work_dir_lock.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "config/conf_reader.h"
@@ -32,6 +33,10 @@ void read_settings(Program& program) {
 
 void start(int argc, char** argv, Window_shell& shell) {
   WORK_DIR(argc > 0 && argv[0] != nullptr ? argv[0] : "");
+  // Before anything is read or written: a second program in this directory
+  // would overwrite the first one's files.
+  Work_dir_lock lock;
+  lock.take();
   Program program;
   read_settings(program);
 

@@ -1,7 +1,8 @@
 // The start-up sequence of pimlo.x, from the check of its own name to the
 // main loop of its window, in this order:
 //
-//   1  WORK_DIR: settle the working directory (the one holding pimlo.conf)
+//   1  WORK_DIR: settle the working directory (the one holding pimlo.conf),
+//      then lock it (work_dir_lock.h): a second program there stops
 //   2  the records (Program)
 //   3  FURCH_SET: read pimlo.conf
 //   4  sound on
