@@ -3,10 +3,6 @@
 // history files.
 #include "history/drill_walk.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <vector>
 
 #include "app/book.h"
@@ -44,35 +40,36 @@ void read_stat_line(LineReader& fp, long& nc, Stat_at& line) {
 
 }  // namespace
 
+// A handle left without close() (a stop in the middle of a walk) drops
+// its rewritten lines: a file is recorded whole or not at all.
 History_handle::~History_handle() {
-  close();
+  abandon();
 }
 
 bool History_handle::open(const std::string& path, bool for_writing) {
   close();
   if (!reader_.open(path, kHistoryWindow)) return false;
-  if (for_writing) {
-    fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd_ < 0) {
-      reader_.close();
-      return false;
-    }
+  if (for_writing && !rewrite_.open(path)) {
+    reader_.close();
+    return false;
   }
   path_ = path;
   return true;
 }
 
 bool History_handle::close() {
-  bool ok = true;
-  if (fd_ >= 0) {
-    if (changed_ && ::fsync(fd_) != 0) ok = false;
-    if (::close(fd_) != 0) ok = false;
-  }
-  fd_ = -1;
+  const bool ok = rewrite_.commit();
   reader_.close();
   path_.clear();
   changed_ = false;
   return ok;
+}
+
+void History_handle::abandon() {
+  rewrite_.abandon();
+  reader_.close();
+  path_.clear();
+  changed_ = false;
 }
 
 void History_handle::read_stat_lines(long nc1, Stat_at& qr, Stat_at& rq) {
@@ -81,20 +78,20 @@ void History_handle::read_stat_lines(long nc1, Stat_at& qr, Stat_at& rq) {
   read_stat_line(reader_, nc, rq);
 }
 
+// The first rewrite makes the copy: reading goes on there, where the
+// rewritten lines are.
 bool History_handle::write_at(long offset, std::string_view bytes) {
   if (bytes.empty()) return true;
-  if (fd_ < 0 || offset < 0) return false;
+  if (!rewrite_.is_open() || offset < 0) return false;
   changed_ = true;
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
-                               static_cast<off_t>(offset + static_cast<long>(done)));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
+  const bool was_staged = rewrite_.staged();
+  const bool ok = rewrite_.write_at(offset, bytes);
+  if (!was_staged && rewrite_.staged()) {
+    if (!reader_.open(rewrite_.current_path(), kHistoryWindow)) return false;
+  } else {
+    reader_.invalidate();
   }
-  reader_.invalidate();
-  return done == bytes.size();
+  return ok;
 }
 
 void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFile& fp_log,

@@ -11,9 +11,11 @@
 // history file HISTORY_PATH; the R->Q line is the line after it.
 //
 // A History_handle holds one history file while consecutive slots use it:
-// lines are read through a LineReader and rewritten in place, at their old
-// length, with pwrite on a descriptor of its own, so that every offset kept
-// in the generated lesson files stays valid.
+// lines are read through a LineReader and rewritten at their old length, so
+// that every offset kept in the generated lesson files stays valid. The
+// rewritten lines go into a copy that replaces the file when the handle is
+// closed (staged_rewrite.h): a crash or a stop before that leaves the file
+// as it was, never half recorded.
 #pragma once
 
 #include <optional>
@@ -21,6 +23,7 @@
 #include <string_view>
 
 #include "base/log_file.h"
+#include "history/staged_rewrite.h"
 #include "text/line_reader.h"
 
 // Where one element's record lies.
@@ -44,13 +47,14 @@ class History_handle {
   History_handle(const History_handle&) = delete;
   History_handle& operator=(const History_handle&) = delete;
 
-  // Opens `path` for reading, and with `for_writing` also for rewriting in
-  // place. False when it cannot be opened so; the handle is closed then.
+  // Opens `path` for reading, and with `for_writing` also for rewriting
+  // (the file must be writable). False when it cannot be opened so; the
+  // handle is closed then.
   bool open(const std::string& path, bool for_writing);
 
-  // Writes what was rewritten to disk (fsync) and closes. False when the
-  // sync or the close failed: the rewritten lines may not be on disk. A
-  // closed handle gives true.
+  // Puts what was rewritten into the file, synced to disk, and closes.
+  // False when that failed: the file then keeps its old bytes, none of the
+  // rewritten lines. A closed handle gives true.
   bool close();
 
   bool is_open() const { return reader_.is_open(); }
@@ -61,13 +65,17 @@ class History_handle {
   // A line beyond the end of the file is empty with length 0.
   void read_stat_lines(long nc1, Stat_at& qr, Stat_at& rq);
 
-  // Overwrites bytes at `offset` with `bytes` (no line end). False when the
-  // write failed or was short; the file may then hold part of the bytes.
+  // Overwrites bytes at `offset` with `bytes` (no line end); later reads
+  // see them. False when the write failed; close() then fails too and the
+  // file keeps its old bytes.
   bool write_at(long offset, std::string_view bytes);
 
  private:
+  // Drops what was rewritten: the file keeps its old bytes.
+  void abandon();
+
   LineReader reader_;
-  int fd_ = -1;  // read-write descriptor; -1 when opened for reading only
+  Staged_rewrite rewrite_;  // open only when opened for writing
   std::string path_;
   bool changed_ = false;
 };

@@ -30,7 +30,8 @@ Utf8Marks judge_utf8_marks(std::string_view line);
 
 // Writes the working copy of a text file: CP1252, CR LF line ends (see the
 // comment in win_file.cpp for the exact line-end rules). Returns -1 if
-// `source` cannot be opened or read (nothing is created then), -2 if
-// `destination` cannot be created or written (a partly written copy is
-// removed), else the number >= 0 of lines of the copy.
+// `source` cannot be opened or read, -2 if `destination` cannot be created
+// or written, else the number >= 0 of lines of the copy. On failure the
+// destination keeps what it held before (nothing when it did not exist); it
+// is replaced only by a complete copy.
 int win_file(const std::string& source, const std::string& destination);

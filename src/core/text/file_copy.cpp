@@ -1,6 +1,7 @@
 // Byte-for-byte copies and the backup copy taken beside a history file
 // before it is rewritten or found faulty.
 #include "base/trace.h"
+#include "text/atomic_file.h"
 #include "text/files.h"
 #include "text/paths.h"
 
@@ -56,15 +57,36 @@ int copier_fichier(const std::string& source, const std::string& destination) {
   return write_failed ? 2 : 0;
 }
 
+namespace {
+
+// Copies `source` over `destination` all or nothing (AtomicFile): a failure
+// or a crash midway leaves the previous destination. False on failure.
+bool replace_with_copy(const std::string& source, const std::string& destination) {
+  File in(std::fopen(source.c_str(), "rb"));
+  if (!in) return false;
+  if (same_file(source, destination)) return true;
+  AtomicFile out;
+  if (!out.open(destination)) return false;
+  std::vector<char> block(kCopyBlock);
+  std::size_t got;
+  while ((got = std::fread(block.data(), 1, block.size(), in.get())) > 0) {
+    out.write(std::string_view(block.data(), got));
+  }
+  if (std::ferror(in.get()) != 0) return false;
+  return out.commit();
+}
+
+}  // namespace
+
 // The backup path is the directory part of `file_path` (see PATH_FROM_STRING),
-// "cpy_" and the file name; an older backup is overwritten. Empty when the
-// path is empty or the copy fails.
+// "cpy_" and the file name; an older backup is replaced, only by a complete
+// copy. Empty when the path is empty or the copy fails.
 std::optional<std::string> back_up_file(const std::string& file_path) {
   const auto dir = PATH_FROM_STRING(file_path);
   const auto name = FILE_NAME_FROM_STRING(file_path);
   if (!dir || !name) return std::nullopt;
   std::string backup = *dir + "cpy_" + *name;
   trace("back_up_file=%s \n", backup.c_str());
-  if (copier_fichier(file_path, backup) != 0) return std::nullopt;
+  if (!replace_with_copy(file_path, backup)) return std::nullopt;
   return backup;
 }

@@ -10,7 +10,8 @@
 int copier_fichier(const std::string& source, const std::string& destination);
 
 // Copies `file_path` beside itself as "cpy_" + its name and returns that
-// path; empty when the copy failed.
+// path; empty when the copy failed. An older backup is replaced only by a
+// complete copy: a failure or a crash leaves it as it was.
 std::optional<std::string> back_up_file(const std::string& file_path);
 
 // +1.0 if the derived file was modified later than the origin, 0.0 in the

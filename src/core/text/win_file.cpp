@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "base/trace.h"
+#include "text/atomic_file.h"
 #include "text/encoding.h"
 
 namespace {
@@ -30,7 +31,7 @@ constexpr std::size_t kBlock = 64 * 1024;
 
 class WorkingCopyWriter {
  public:
-  explicit WorkingCopyWriter(std::FILE* out) : out_(out) {}
+  explicit WorkingCopyWriter(AtomicFile& out) : out_(out) {}
 
   // Takes the next bytes of the source.
   void take(std::string_view chunk);
@@ -44,14 +45,14 @@ class WorkingCopyWriter {
  private:
   enum class After { kText, kCr, kSecondCr };
 
-  void put(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), out_); }
+  void put(std::string_view bytes) { out_.write(bytes); }
   void end_line(std::string_view line_end) {
     put(line_end);
     ++lines_;
   }
   void write_line();
 
-  std::FILE* out_;
+  AtomicFile& out_;
   std::string line_;
   After state_ = After::kText;
   int lines_ = 0;
@@ -114,33 +115,31 @@ void WorkingCopyWriter::write_line() {
 }  // namespace
 
 // Failure: -1 when the source cannot be opened or a read fails, -2 when the
-// destination cannot be created or written; a copy left incomplete by a
-// failure is removed so that it is never taken for up to date.
+// destination cannot be created or written. The copy replaces the
+// destination only when complete (AtomicFile): a failure or a crash midway
+// leaves the previous copy, older than the lesson file, so that it is never
+// taken for up to date.
 int win_file(const std::string& source, const std::string& destination) {
   std::FILE* in = std::fopen(source.c_str(), "rb");
   if (in == nullptr) return -1;
-  std::FILE* out = std::fopen(destination.c_str(), "wb");
-  if (out == nullptr) {
+  AtomicFile out;
+  if (!out.open(destination)) {
     std::fclose(in);
     return -2;
   }
   std::vector<char> block(kBlock);
-  std::vector<char> out_buffer(kBlock);
-  std::setvbuf(out, out_buffer.data(), _IOFBF, out_buffer.size());
-
   WorkingCopyWriter writer(out);
   std::size_t n;
   while ((n = std::fread(block.data(), 1, block.size(), in)) > 0) {
     writer.take(std::string_view(block.data(), n));
   }
   writer.finish();
-  bool read_failed = std::ferror(in) != 0;
+  const bool read_failed = std::ferror(in) != 0;
   std::fclose(in);
-  bool write_failed = std::ferror(out) != 0;
-  write_failed = std::fclose(out) != 0 || write_failed;
-  if (read_failed || write_failed) {
-    std::remove(destination.c_str());
-    return read_failed ? -1 : -2;
+  if (read_failed) {
+    out.abandon();
+    return -1;
   }
+  if (!out.commit()) return -2;
   return writer.lines();
 }
