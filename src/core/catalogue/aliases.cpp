@@ -42,6 +42,14 @@ int NUM_FROM_ALIAS(std::string_view s_alias, const Trf_string& G_dico) {
   if (first == std::string_view::npos) return -1;
   const std::string_view alias = s_alias.substr(first, s_alias.find_last_not_of(' ') + 1 - first);
   const std::string_view list = G_dico.st_alias;
+  if (alias.find(' ') == std::string_view::npos) {
+    const int num = list_word_number(list, alias);
+    if (num > 0) {
+      trace("NUM_FROM_ALIAS alias=%.*s num=%d \n", static_cast<int>(alias.size()), alias.data(),
+            num);
+    }
+    return num;
+  }
   for (std::size_t at = list.find(alias); at != std::string_view::npos;
        at = list.find(alias, at + 1)) {
     const std::size_t after = at + alias.size();

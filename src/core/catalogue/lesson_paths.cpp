@@ -41,17 +41,19 @@ std::size_t base_word_index(const std::vector<ListWord>& words, std::size_t k,
 }  // namespace
 
 std::optional<std::string> S_LESSON_FROM_NUM(int num, const Trf_string& G_lesson) {
-  if (lesson_word(num, G_lesson).empty()) return std::nullopt;
-  const std::vector<ListWord> words = list_words(G_lesson.st_lesson);
-  const std::size_t k = static_cast<std::size_t>(num) - 1;
-  const std::string_view word = words[k].text;
+  const std::string_view word = lesson_word(num, G_lesson);
+  if (word.empty()) return std::nullopt;
   std::string s;
   if (word.front() != '&') {
     s = word;
   } else {
-    const std::size_t base = base_word_index(words, k, "S_LESSON_FROM_NUM error i=0 STOP \n");
+    // The nearest word before it that does not begin with "&" is its base.
+    int base = num - 1;
+    while (base >= 1 && list_word(G_lesson.st_lesson, base).front() == '&') --base;
+    if (base < 1) fail(3, "%s", "S_LESSON_FROM_NUM error i=0 STOP \n");
     // The list reader writes "&/name"; the two leading characters go.
-    s = directory_of(words[base].text) + std::string(word.substr(word.size() < 2 ? 1 : 2));
+    s = directory_of(list_word(G_lesson.st_lesson, base)) +
+        std::string(word.substr(word.size() < 2 ? 1 : 2));
   }
   trace("S_LESSON_FROM_NUM s=%s \n", s.c_str());
   return s;

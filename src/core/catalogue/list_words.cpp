@@ -1,28 +1,91 @@
 #include "catalogue/list_words.h"
 
-std::vector<ListWord> list_words(std::string_view list) {
-  std::vector<ListWord> words;
+#include <array>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+// Where the words of a list stand: begin and length of word k at k - 1.
+struct Word_place {
+  std::size_t begin;
+  std::size_t length;
+};
+
+std::vector<Word_place> scan_words(std::string_view list) {
+  std::vector<Word_place> places;
   std::size_t i = 0;
   while (i < list.size()) {
     while (i < list.size() && list[i] == ' ') ++i;
     if (i == list.size()) break;
     const std::size_t begin = i;
     while (i < list.size() && list[i] != ' ') ++i;
-    words.push_back({begin, list.substr(begin, i - begin)});
+    places.push_back({begin, i - begin});
+  }
+  return places;
+}
+
+// A list with its words found and each distinct word's first number.
+struct Indexed_list {
+  std::string text;
+  std::vector<Word_place> places;
+  std::unordered_map<std::string_view, int> first_number;  // views into `text`
+};
+
+// The lesson list and the alias list are looked up for every lesson of
+// every pass over the catalogue: each is scanned once and its index kept
+// for as long as its text stays the same (checked whole at every lookup:
+// one memcmp instead of a scan and a word vector).
+const Indexed_list& indexed(std::string_view list) {
+  static std::array<Indexed_list, 2> kept;
+  static std::size_t newest = 0;
+  for (std::size_t n = 0; n < kept.size(); ++n) {
+    const std::size_t slot = (newest + n) % kept.size();
+    const std::string& text = kept[slot].text;
+    if (text.size() == list.size() && std::memcmp(text.data(), list.data(), list.size()) == 0) {
+      newest = slot;
+      return kept[slot];
+    }
+  }
+  newest = (newest + 1) % kept.size();
+  Indexed_list& index = kept[newest];
+  index.text.assign(list);
+  index.places = scan_words(index.text);
+  index.first_number.clear();
+  for (std::size_t k = 0; k < index.places.size(); ++k) {
+    const Word_place& p = index.places[k];
+    index.first_number.emplace(std::string_view(index.text).substr(p.begin, p.length),
+                               static_cast<int>(k) + 1);
+  }
+  return index;
+}
+
+}  // namespace
+
+std::vector<ListWord> list_words(std::string_view list) {
+  std::vector<ListWord> words;
+  for (const Word_place& p : scan_words(list)) {
+    words.push_back({p.begin, list.substr(p.begin, p.length)});
   }
   return words;
 }
 
 std::string_view list_word(std::string_view list, int k) {
   if (k < 1) return {};
-  int count = 0;
-  std::size_t i = 0;
-  while (i < list.size()) {
-    while (i < list.size() && list[i] == ' ') ++i;
-    if (i == list.size()) break;
-    const std::size_t begin = i;
-    while (i < list.size() && list[i] != ' ') ++i;
-    if (++count == k) return list.substr(begin, i - begin);
-  }
-  return {};
+  const std::vector<Word_place>& places = indexed(list).places;
+  if (static_cast<std::size_t>(k) > places.size()) return {};
+  const Word_place& p = places[static_cast<std::size_t>(k) - 1];
+  return list.substr(p.begin, p.length);
+}
+
+int list_word_number(std::string_view list, std::string_view word) {
+  if (word.empty() || word.find(' ') != std::string_view::npos) return -1;
+  const Indexed_list& index = indexed(list);
+  const auto found = index.first_number.find(word);
+  return found == index.first_number.end() ? -1 : found->second;
+}
+
+int list_word_count(std::string_view list) {
+  return static_cast<int>(indexed(list).places.size());
 }

@@ -17,5 +17,13 @@ struct ListWord {
 std::vector<ListWord> list_words(std::string_view list);
 
 // Word `k` (from 1) of `list`; an empty view when k is below 1 or the list
-// holds fewer than k words.
+// holds fewer than k words. Looking up the words of one list one after the
+// other costs a comparison of the list per call, not a scan.
 std::string_view list_word(std::string_view list, int k);
+
+// The number (from 1) of the first word of `list` equal to `word`; -1 when
+// none is, or when `word` is empty or holds a space.
+int list_word_number(std::string_view list, std::string_view word);
+
+// The number of words of `list`.
+int list_word_count(std::string_view list);
