@@ -124,7 +124,7 @@ while IFS='|' read -r what status line after; do
 done <<EOF
 work_dir|1|cannot create the log file pimlo_log in the working directory stop |kept
 history_dir|1|UPDATE_IDX1_FILE cannot write ./IDX1/idx1_a.txt stop |kept
-lesson|1|$no_window|kept
+lesson|1|lesson file ./a.txt cannot be read, it is left out of the lessons |kept
 history|1|UPDATE_IDX1_FILE cannot read ./IDX1/idx1_a.txt stop |kept
 history_read_only|1|$no_window|$rebuilt
 EOF

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "base/stop.h"
+
 bool is_list_char(unsigned char c) {
   if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
   switch (c) {
@@ -34,7 +36,12 @@ bool lesson_file_exists(const std::string& path) {
   struct stat info {};
   if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
   std::FILE* fp = std::fopen(path.c_str(), "rb");
-  if (fp == nullptr) return false;
+  if (fp == nullptr) {
+    // A lesson file that is there but cannot be read is left out: said,
+    // since every lesson after it then moves up by one number.
+    say("lesson file %s cannot be read, it is left out of the lessons \n", path.c_str());
+    return false;
+  }
   std::fclose(fp);
   return true;
 }

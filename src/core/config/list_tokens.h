@@ -20,5 +20,7 @@ std::size_t list_token_end(std::string_view s, std::size_t i);
 bool is_end_token(std::string_view token);
 
 // True when `path` is a regular file that can be opened for reading. A
-// directory, a device or a pipe is not a lesson file. Cannot fail.
+// directory, a device or a pipe is not a lesson file. A regular file that
+// cannot be opened is said ("lesson file %s cannot be read, it is left out
+// of the lessons \n"). Cannot fail.
 bool lesson_file_exists(const std::string& path);
