@@ -61,11 +61,10 @@ void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
       UPDATE_IDX1_FILE(fp_log, copy, idx1);
       fp_log.write("IDX1_ALL_LESSONS updated lesson=%d  s_idx1=%s \n", k, idx1.c_str());
     } else {
-      fp_log.write("  \n");
-      fp_log.write(" \n");
-      fp_log.write("              ************\n");
-      fp_log.write(" \n");
-      fp_log.write("file = %s is up to date \n", idx1.c_str());
+      // One write for the five lines: an unchanged catalogue logs them for
+      // every lesson.
+      fp_log.write("  \n \n              ************\n \nfile = %s is up to date \n",
+                   idx1.c_str());
     }
   }
 }
