@@ -60,7 +60,8 @@ int EXTR_N_LINT(int n, std::string_view s, std::vector<long>& i_extracted) {
   if (i == std::string_view::npos || n < 1) return static_cast<int>(stop);
   int k = 0;
   while (k < n && i < s.size()) {
-    std::size_t end = std::min(s.find(' ', i), s.size());
+    std::size_t end = i;
+    while (end < s.size() && s[end] != ' ') ++end;  // tokens are short: no memchr
     i_extracted[++k] = token_value(s.substr(i, end - i));
     i = skip_spaces(s, end);
   }
