@@ -175,3 +175,39 @@ TEST_F(DrillFaults, ALessonOfBinaryGarbageIsIndexedAndDrilledWithoutHarm) {
   EXPECT_NE(recorded, garbage_history);
   EXPECT_EQ(read_file(kAnimalsIdx1), animals);
 }
+
+TEST_F(DrillFaults, ALessonOfTwentyThousandLinesWithAMegabyteLineIsDrilledAndRecorded) {
+  const std::string megabyte(1 << 20, 'y');
+  std::string lesson =
+      "!# ani\n# " + megabyte + " * big\nQ> " + megabyte + "\nR> " + megabyte + "\n";
+  for (int i = 1; i < 6667; ++i) {
+    lesson += "# w" + std::to_string(i) + " *\nQ> q" + std::to_string(i) + "\nR> r\n";
+  }
+  age();
+  edit(kAnimals, lesson);
+  testing::internal::CaptureStdout();
+  start();
+  testing::internal::GetCapturedStdout();
+  const std::string history = read_file(kAnimalsIdx1);
+  EXPECT_NE(history.find("\r\n#w6666 *ani "), std::string::npos);
+
+  reset_session();
+  session().drill.seed = 4;
+  book.ilesson = 1;
+  book.start_lesson = 0;
+  screen.record_answers = {Screen::RecordAnswer::Yes};
+  int drilled = 0;
+  testing::internal::CaptureStdout();
+  const int status = stop_status([&] {
+    CONFIRM0_LESSON(book);
+    for (int press = 0; press < 30; ++press) drill_press(press % 4 == 3 ? 3 : 1, book);
+    drilled = t_posit.nb_posit;
+    cback_next_less(book);
+  });
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(status, -1) << out.substr(0, 2000);
+  EXPECT_EQ(drilled, 6667);
+  const std::string recorded = read_file(kAnimalsIdx1);
+  EXPECT_EQ(recorded.size(), history.size());
+  EXPECT_NE(recorded, history);
+}
