@@ -49,10 +49,15 @@ bool read_fields(std::string_view ssd, Fields<N>& fields) {
   return fault;
 }
 
-// A count: negative is a fault and becomes 0.
+// Counts of twelve digits or more fill their field to the ";" and so can
+// never be read back without fault: a record holding one (only a damaged
+// line can give it) could be neither recorded nor repaired.
+constexpr long kCountLimit = 100'000'000'000L;
+
+// A count: negative, or too long for its field, is a fault and becomes 0.
 long checked_count(std::optional<long> field, bool& fault) {
   const long value = field.value_or(0);
-  if (value >= 0) return value;
+  if (value >= 0 && value < kCountLimit) return value;
   fault = true;
   return 0;
 }

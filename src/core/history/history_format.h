@@ -86,18 +86,19 @@ inline constexpr std::string_view kEndOfFileText = "END_OF_FILE";
 // - a length other than 52, a field not closed by ";" at its place, or a
 //   field whose text does not end where the field does: fault, values read
 //   as far as they go;
-// - a negative field: fault, 0;
+// - a negative field, or a count of 12 digits or more: fault, 0;
 // - a day after `date0`: fault, that day and its count become 0;
 // - a day whose count is 0 becomes 0 (not a fault).
 // A field without a number reads 0 and is not a fault.
 int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i_extracted);
 
 // The same for a line of the old single-line form (78 characters) into
-// i_extracted[1] to [6]. Per sense: negative counts are faults and become 0;
-// more wrong answers than interrogations is a fault and makes both 0; the
-// day, when missing or when no interrogation is left, is `date0`; a
-// negative day is a fault and becomes `date0`; a day after `date0` is a
-// fault and makes both counts 0 (and so the day `date0`).
+// i_extracted[1] to [6]. Per sense: negative counts, and counts of 12
+// digits or more, are faults and become 0; more wrong answers than
+// interrogations is a fault and makes both 0; the day, when missing or when
+// no interrogation is left, is `date0`; a negative day is a fault and
+// becomes `date0`; a day after `date0` is a fault and makes both counts 0
+// (and so the day `date0`).
 int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i_extracted);
 
 // ---- Building lines --------------------------------------------------------

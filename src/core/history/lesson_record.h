@@ -31,6 +31,10 @@ const char* gene_file_of(int ilesson);
 // is then told by a warning box (book.screen) and each lesson concerned is
 // rebuilt (CHECK_CORR_SNG_DBASE). Every history file changed is synced to
 // disk before "RECORD_LESSON %d DONE  nb_errors=%d\n" goes into the log.
+// Every record is read and checked before the first line is written, so a
+// stop on the table or the files leaves every history file as it was; two
+// elements sharing one record are both compared with it as it was, and the
+// later one's line is written.
 // With an empty table only that line is written. Fatal:
 //   the generated lesson file cannot be opened (status 1);
 //   a pointer line missing (status 2) or without offset (status 1);

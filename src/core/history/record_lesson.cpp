@@ -23,6 +23,13 @@ namespace {
 constexpr const char* kWho = "RECORD_LESSON";
 constexpr long kMaxCount = 10000;
 
+// A statistics line to be rewritten: where, and its new text.
+struct Planned_line {
+  std::string path;
+  long offset = 0;
+  std::string text;
+};
+
 struct Recording {
   Trf_book& book;
   LogFile& fp_log;
@@ -30,6 +37,7 @@ struct Recording {
   History_handle history;
   std::vector<std::string> faulty_lessons;  // aliases, in the order their faults were met
   std::set<std::string> backed_up;          // history files backed up by this recording
+  std::vector<Planned_line> planned;        // every line to rewrite, in slot order
 };
 
 [[noreturn]] void stop_with(Recording& r, int status, const char* text) {
@@ -84,17 +92,36 @@ std::optional<std::string> recorded_line(Recording& r, const Slot_record& slot, 
   return out;
 }
 
-void record_slot(Recording& r, const Slot_record& slot, int k) {
+// Plans the lines of slot `k`: nothing is written yet, so that a stop on a
+// later slot leaves every history file as it was.
+void plan_slot(Recording& r, const Slot_record& slot, int k) {
   use_history(r.history, slot.path, true, kWho, r.fp_log);
   Stat_at qr, rq;
   r.history.read_stat_lines(slot.nc1, qr, rq);
   const Trf_posit& t = *r.book.t_posit;
   for (const auto& [line, sens_qr] : {std::pair{&qr, 1}, std::pair{&rq, 2}}) {
-    const std::optional<std::string> out = recorded_line(r, slot, *line, t.sense(sens_qr), k);
-    if (out && !r.history.write_at(line->offset, *out)) {
-      r.fp_log.write("RECORD_LESSON cannot write %s stop \n", slot.path.c_str());
-      fail(1, "RECORD_LESSON cannot write %s stop \n", slot.path.c_str());
+    std::optional<std::string> out = recorded_line(r, slot, *line, t.sense(sens_qr), k);
+    if (out) r.planned.push_back({slot.path, line->offset, std::move(*out)});
+  }
+}
+
+// Writes the planned lines, file by file in the order first met. Two
+// elements that share a record (two reference lines to one entry) both
+// compared the record as it was before the drill; the later one's line wins.
+void write_planned(Recording& r) {
+  std::vector<std::string> paths;
+  for (const Planned_line& p : r.planned) {
+    if (std::find(paths.begin(), paths.end(), p.path) == paths.end()) paths.push_back(p.path);
+  }
+  for (const std::string& path : paths) {
+    use_history(r.history, path, true, kWho, r.fp_log);
+    for (const Planned_line& p : r.planned) {
+      if (p.path == path && !r.history.write_at(p.offset, p.text)) {
+        r.fp_log.write("RECORD_LESSON cannot write %s stop \n", path.c_str());
+        fail(1, "RECORD_LESSON cannot write %s stop \n", path.c_str());
+      }
     }
+    finish_history(r.history, kWho, r.fp_log);
   }
 }
 
@@ -109,9 +136,10 @@ void record_all(Recording& r) {
   for (int k = 1; k <= t.nb_posit; ++k) {
     const std::optional<Slot_record> slot =
         read_slot(gene, t.posit[k], k, kWho, r.fp_log, r.history.path());
-    if (slot) record_slot(r, *slot, k);
+    if (slot) plan_slot(r, *slot, k);
   }
   finish_history(r.history, kWho, r.fp_log);
+  write_planned(r);
 }
 
 // The message box, then every lesson met with faulty lines rebuilt from its
@@ -143,7 +171,7 @@ void RECORD_LESSON(Trf_book& book) {
 void RECORD_LESSON(Trf_book& book, long today) {
   trace("RECORD_LESSON ilesson=%d today=%ld \n", book.ilesson, today);
   if (book.ilesson < 0) return;
-  Recording r{book, book_log(book), today, {}, {}, {}};
+  Recording r{book, book_log(book), today, {}, {}, {}, {}};
   if (book.t_posit->nb_posit > 0) record_all(r);
   r.fp_log.write("RECORD_LESSON %d DONE  nb_errors=%d\n", book.ilesson,
                  static_cast<int>(r.faulty_lessons.size()));
