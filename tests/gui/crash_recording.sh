@@ -5,7 +5,8 @@
 # reference line takes an entry of another lesson, so that the recording
 # changes two history files. After every kill each history file is as it
 # was before the drill or as the same session without kill leaves it, and
-# the next start works and changes neither.
+# the next start works, changes neither and removes what the kill left
+# unfinished.
 set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
@@ -96,6 +97,7 @@ for ((n = 1; n <= points; n++)); do
   expect_output "$headless_end"
   file_hashes "$run_dir" run_hashes
   expect_old_or_new "recording killed at point $n, then started again"
+  expect_no_unfinished_copy "recording killed at point $n, then started again"
 done
 echo "$points recordings killed ($total points in the session without kill)"
 finish

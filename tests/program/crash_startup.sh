@@ -5,7 +5,8 @@
 # lessons were edited after their histories took real answers (copies
 # refreshed, histories rebuilt with their old records). After every kill each
 # working copy and history file is either as it was before or as a start
-# without kill leaves it, and the next start ends with exactly that result.
+# without kill leaves it, and the next start ends with exactly that result,
+# no unfinished copy left.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"

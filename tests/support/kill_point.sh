@@ -7,7 +7,8 @@
 #                                    # CMD counting below DIR, killed at
 #                                    # point N (0: never)
 #   file_hashes DIR ARRAY            # sums of the kept files of DIR
-#   expect_old_or_new / expect_new   # compare run_hashes with old_hashes
+#   expect_old_or_new / expect_new / expect_no_unfinished_copy
+#                                    # compare run_hashes with old_hashes
 #                                    # and new_hashes
 #   give_answers DIR TODAY           # history files with answers in them
 #
@@ -45,11 +46,14 @@ file_hashes() {
   _hashes=()
   while read -r sum name; do
     _hashes[$name]=$sum
-  done < <(cd "$1" && find CPY IDX1 Pimlo_last_state -type f -print0 2>/dev/null | xargs -0r md5sum)
+  done < <(cd "$1" && {
+    find CPY IDX1 -type f -print0 2>/dev/null
+    find . -maxdepth 1 -type f -name 'Pimlo_last_state*' -printf '%f\0'
+  } | xargs -0r md5sum)
 }
 
 # Names of files left by a write that a kill interrupted before its rename:
-# harmless, never read.
+# never read, and removed by the next start.
 is_unfinished_copy() { [[ "$1" =~ \.new[0-9]+_[0-9]+$ ]]; }
 
 # expect_old_or_new WHAT: every kept file in run_hashes is as in old_hashes
@@ -65,13 +69,21 @@ expect_old_or_new() {
 }
 
 # expect_new WHAT: the kept files in run_hashes are exactly those of
-# new_hashes, apart from unfinished copies.
+# new_hashes (a start removes the unfinished copies).
 expect_new() {
   local f
   for f in "${!run_hashes[@]}" "${!new_hashes[@]}"; do
-    is_unfinished_copy "$f" && continue
     [ "${run_hashes[$f]:-absent}" = "${new_hashes[$f]:-absent}" ] || bad "$1: $f differs"
   done
+}
+
+# expect_no_unfinished_copy WHAT: run_hashes holds none.
+expect_no_unfinished_copy() {
+  local f
+  for f in "${!run_hashes[@]}"; do
+    is_unfinished_copy "$f" && bad "$1: $f left behind"
+  done
+  return 0
 }
 
 # give_answers DIR TODAY: gives every record of the history files of DIR

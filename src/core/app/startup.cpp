@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "app/screen.h"
+#include "app/unfinished_copies.h"
 #include "app/work_dir.h"
 #include "app/work_dir_lock.h"
 #include "base/stop.h"
@@ -40,6 +41,7 @@ void start(int argc, char** argv, Window_shell& shell) {
   Program program;
   read_settings(program);
 
+  remove_unfinished_copies(program.log, program.G_kentel);
   CALC_INDEX(program.log, program.G_kentel, program.t_posit);
   trace("After CALC_INDEX \n");
 
