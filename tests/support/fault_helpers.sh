@@ -29,6 +29,14 @@ run_unprivileged() {
   fi
 }
 
+# Whether run_unprivileged can start pimlo.x: as root it needs setpriv and a
+# path to the executable that the unprivileged user may follow.
+can_run_unprivileged() {
+  as_root || return 0
+  command -v setpriv >/dev/null &&
+    setpriv --reuid=65534 --regid=65534 --clear-groups test -x "$(readlink -f "$program")"
+}
+
 # Gives the working directory $1 to the unprivileged user.
 give_away() { if as_root; then chown -R 65534:65534 "$1"; fi; }
 
