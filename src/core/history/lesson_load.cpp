@@ -73,10 +73,11 @@ void load_record(Trf_posit& t, int i, const std::optional<std::string>& qr,
   }
 }
 
-std::optional<std::string> next_line(LineReader& fp, long& nc) {
-  std::string ss;
-  if (aln_getline(nc, ss, fp) < 0) return std::nullopt;
-  return ss;
+// Reads the line at `nc` into `line`, whose buffer is kept from record to
+// record; nothing at the end of the file.
+void next_line(LineReader& fp, long& nc, std::optional<std::string>& line) {
+  if (!line) line.emplace();
+  if (aln_getline(nc, *line, fp) < 0) line.reset();
 }
 
 // The offset of the line after the marker line. Fatal (status 1) when the
@@ -151,6 +152,8 @@ void INIT_LESSON(int ilesson, Trf_book& book, long today) {
   Reference_index references;
   int count = 0;
   std::string ss;
+  std::optional<std::string> qr;
+  std::optional<std::string> rq;
   while (aln_getline(nc, ss, fp) >= 0 && !is_end_line(ss)) {
     if (is_reference_line(ss)) {
       INDIRECT_IDX1(fp_gene, book, ss, count, today, references);
@@ -163,8 +166,12 @@ void INIT_LESSON(int ilesson, Trf_book& book, long today) {
     t.posit[i] = static_cast<long>(fp_gene.size());
     fp_gene += ss;
     fp_gene += '\n';
-    const std::optional<std::string> qr = next_line(fp, nc);
-    const std::optional<std::string> rq = qr ? next_line(fp, nc) : std::nullopt;
+    next_line(fp, nc, qr);
+    if (qr) {
+      next_line(fp, nc, rq);
+    } else {
+      rq.reset();
+    }
     load_record(t, i, qr, rq, today, kOwnRecord, *path, fp_log);
     pointer_line(fp_gene, *path, stats_offset);
   }

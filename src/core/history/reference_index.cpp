@@ -15,15 +15,17 @@ namespace {
 
 // Index of the "#" that opens a candidate line, or npos: the first
 // character after leading blanks is "#" and the next one is not.
-std::size_t candidate_hash(const std::string& line) {
+std::size_t candidate_hash(std::string_view line) {
   const std::size_t b = line.find_first_not_of(' ');
-  if (b == std::string::npos || line[b] != '#') return std::string::npos;
-  if (b + 1 < line.size() && line[b + 1] == '#') return std::string::npos;
+  if (b == std::string_view::npos || line[b] != '#') return std::string_view::npos;
+  if (b + 1 < line.size() && line[b + 1] == '#') return std::string_view::npos;
   return b;
 }
 
 }  // namespace
 
+// The lines are kept in one string (a file of a few hundred lines would
+// otherwise cost as many allocations as lines, for every file a load names).
 Reference_index::File_lines& Reference_index::lines_of(const std::string& path) {
   auto [it, added] = files_.try_emplace(path);
   File_lines& f = it->second;
@@ -34,22 +36,25 @@ Reference_index::File_lines& Reference_index::lines_of(const std::string& path) 
   if (!f.opened) return f;
   long nc = 0;
   std::string ss;
+  f.starts.push_back(0);
   while (aln_getline(nc, ss, fp) >= 0) {
-    f.lines.push_back(ss);
+    f.text += ss;
+    f.starts.push_back(f.text.size());
     f.next.push_back(nc);
   }
-  f.searched = f.lines.size();
-  for (std::size_t j = 0; j < f.lines.size(); ++j) {
-    const std::string& line = f.lines[j];
+  f.searched = f.size();
+  for (std::size_t j = 0; j < f.size(); ++j) {
+    const std::string_view line = f.line(j);
     if (is_end_line(line)) {
       f.searched = j;
       break;
     }
     const std::size_t b = candidate_hash(line);
-    if (b == std::string::npos) continue;
+    if (b == std::string_view::npos) continue;
     const std::size_t star = line.find('*', b);
-    if (star != std::string::npos) f.first_of_head.try_emplace(line.substr(b, star + 1 - b), j);
-    if (line.find('#', b + 1) != std::string::npos) f.inner_hashes.push_back(j);
+    if (star != std::string_view::npos)
+      f.first_of_head.try_emplace(line.substr(b, star + 1 - b), j);
+    if (line.find('#', b + 1) != std::string_view::npos) f.inner_hashes.push_back(j);
   }
   return f;
 }
@@ -67,7 +72,7 @@ std::optional<Referenced_record> Reference_index::find(const std::string& path,
   }
   for (std::size_t j : f.inner_hashes) {
     if (j >= found) break;
-    if (f.lines[j].find(key) != std::string::npos) {
+    if (f.line(j).find(key) != std::string_view::npos) {
       found = j;
       break;
     }
@@ -75,9 +80,9 @@ std::optional<Referenced_record> Reference_index::find(const std::string& path,
   if (found == std::string::npos) return std::nullopt;
 
   Referenced_record record;
-  record.key_line = f.lines[found];
+  record.key_line = f.line(found);
   record.stats_offset = f.next[found];
-  if (found + 1 < f.lines.size()) record.stats_qr = f.lines[found + 1];
-  if (found + 2 < f.lines.size()) record.stats_rq = f.lines[found + 2];
+  if (found + 1 < f.size()) record.stats_qr = std::string(f.line(found + 1));
+  if (found + 2 < f.size()) record.stats_rq = std::string(f.line(found + 2));
   return record;
 }

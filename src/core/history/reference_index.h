@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -39,11 +40,17 @@ class Reference_index {
  private:
   struct File_lines {
     bool opened = false;
-    std::vector<std::string> lines;  // every line of the file, as read
-    std::vector<long> next;          // next[j]: offset of the line after line j
-    std::size_t searched = 0;        // lines before the first "END_OF_FILE" line
-    std::unordered_map<std::string, std::size_t> first_of_head;  // see reference_index.cpp
+    std::string text;                 // every line of the file, as read, one after the other
+    std::vector<std::size_t> starts;  // line j is text[starts[j], starts[j + 1])
+    std::vector<long> next;           // next[j]: offset of the line after line j
+    std::size_t searched = 0;         // lines before the first "END_OF_FILE" line
+    std::unordered_map<std::string_view, std::size_t> first_of_head;  // views into text
     std::vector<std::size_t> inner_hashes;  // candidates holding "#" after their first one
+
+    std::size_t size() const { return next.size(); }
+    std::string_view line(std::size_t j) const {
+      return std::string_view(text).substr(starts[j], starts[j + 1] - starts[j]);
+    }
   };
 
   File_lines& lines_of(const std::string& path);
