@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Writes a large, realistic pimlo catalogue for the benchmark.
 
-  make_catalogue.py lessons DIR N M     N lessons of M entries, plus one lesson
-                                        of 1000 entries ("big"), and pimlo.conf
+  make_catalogue.py lessons DIR N M [B] N lessons of M entries, plus one lesson
+                                        of B entries (1000 unless given: the
+                                        lesson whose load is timed), and
+                                        pimlo.conf
   make_catalogue.py answers DIR         fills every history file of DIR (built by
                                         a first start of pimlo.x) with answers
                                         spread over the last two years
@@ -91,11 +93,11 @@ def write_lesson(root, k, m, extra=0):
         f.write(data.encode("utf-8" if utf8 else "cp1252"))
 
 
-def make_lessons(root, n, m):
+def make_lessons(root, n, m, big=BIG):
     os.makedirs(os.path.join(root, "lessons"), exist_ok=True)
     for k in range(1, n + 1):
         write_lesson(root, k, m)
-    write_lesson(root, n + 1, BIG)
+    write_lesson(root, n + 1, big)
     names = [file_of(k) for k in range(1, n + 2)]
     with open(os.path.join(root, "pimlo.conf"), "w") as f:
         f.write("Coef_Err :> 9 3 2 6 10 <:\n")
@@ -172,8 +174,8 @@ def touch_lesson(root, k):
 
 
 def main(argv):
-    if len(argv) == 5 and argv[1] == "lessons":
-        make_lessons(argv[2], int(argv[3]), int(argv[4]))
+    if len(argv) in (5, 6) and argv[1] == "lessons":
+        make_lessons(argv[2], int(argv[3]), int(argv[4]), *[int(a) for a in argv[5:]])
     elif len(argv) == 3 and argv[1] == "answers":
         fill_answers(argv[2])
     elif len(argv) == 4 and argv[1] == "touch":
