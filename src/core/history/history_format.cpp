@@ -25,8 +25,41 @@ bool starts_a_number(char c) {
 // length other than 13 N, a ";" missing at the end of a field, or (in a
 // line laid out right) a field whose scan did not stop on its own ";", which
 // would move the numbers that follow into the wrong fields.
+// The line as the program writes it, read directly (the number reader would
+// take four calls): N fields each of blanks only, or of blanks, 1 to 11
+// digits and at least one blank, each closed by its ";". False, with
+// `fields` to be read again, for any other line.
+template <std::size_t N>
+bool read_written_fields(std::string_view ssd, Fields<N>& fields) {
+  const std::size_t width = kStatFieldWidth + 1;
+  if (ssd.size() != N * width) return false;
+  for (std::size_t k = 1; k <= N; ++k) {
+    const std::string_view f = ssd.substr((k - 1) * width, width);
+    if (f[kStatFieldWidth] != ';') return false;
+    std::size_t i = 0;
+    while (i < kStatFieldWidth && f[i] == ' ') ++i;
+    if (i == kStatFieldWidth) {
+      fields[k].reset();
+      continue;
+    }
+    long value = 0;
+    std::size_t end = i;
+    while (end < kStatFieldWidth && f[end] >= '0' && f[end] <= '9') {
+      value = value * 10 + (f[end] - '0');
+      ++end;
+    }
+    if (end == i || end == kStatFieldWidth) return false;
+    for (std::size_t j = end; j < kStatFieldWidth; ++j) {
+      if (f[j] != ' ') return false;
+    }
+    fields[k] = value;
+  }
+  return true;
+}
+
 template <std::size_t N>
 bool read_fields(std::string_view ssd, Fields<N>& fields) {
+  if (read_written_fields<N>(ssd, fields)) return false;
   const std::size_t width = kStatFieldWidth + 1;
   bool fault = ssd.size() != N * width;
   for (std::size_t k = 1; k <= N && !fault; ++k) {
