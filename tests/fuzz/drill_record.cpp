@@ -65,19 +65,24 @@ void mark(const std::string& verdicts, Trf_book& book) {
 }
 
 // How many elements of the table point at each record of a history file
-// (the pointer line after each element's key line in "./idx1_gene").
+// (the pointer line after each element's key line in "./idx1_gene"); 0 for
+// an element whose key line has no "*", which a recording passes over (only
+// a damaged history gives one).
 std::vector<int> users_of_records(const Trf_posit& t) {
   const std::string gene = read_input_file("idx1_gene");
   std::map<std::string, int> users;
   std::vector<std::string> pointer(t.nb_posit + 1);
+  std::vector<bool> starred(t.nb_posit + 1);
   for (int k = 1; k <= t.nb_posit; ++k) {
-    const std::size_t line = gene.find('\n', static_cast<std::size_t>(t.posit[k]));
+    const auto key = static_cast<std::size_t>(t.posit[k]);
+    const std::size_t line = gene.find('\n', key);
     check(line != std::string::npos);
+    starred[k] = gene.substr(key, line - key).find('*') != std::string::npos;
     pointer[k] = gene.substr(line + 1, gene.find('\n', line + 1) - line - 1);
     ++users[pointer[k]];
   }
   std::vector<int> count(t.nb_posit + 1);
-  for (int k = 1; k <= t.nb_posit; ++k) count[k] = users[pointer[k]];
+  for (int k = 1; k <= t.nb_posit; ++k) count[k] = starred[k] ? users[pointer[k]] : 0;
   return count;
 }
 
