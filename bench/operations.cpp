@@ -27,8 +27,8 @@ namespace bench {
 
 namespace {
 
-// A window that shows nothing; the record question is answered Yes so that
-// leaving a drill records it, as a user keeping the answers does.
+// A window that shows nothing. The record question is answered No: the
+// recording is timed by itself, through RECORD_LESSON.
 class Quiet_screen final : public Screen {
  public:
   void append_line(const std::string&) override {}
