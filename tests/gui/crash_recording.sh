@@ -30,19 +30,6 @@ rm -f "$work/pimlo_log" "$work/idx1_old"
 before=$(make_temp)
 cp -a "$work/." "$before/"
 
-# start_session DIR N [VAR=VALUE...]: pimlo.x in DIR, counting from the
-# moment it is armed and killed at point N (0: never).
-start_session() {
-  local dir=$1
-  kill_point_vars "$dir" "$2"
-  gui_geometry="$dir/geometry"
-  rm -f "$gui_geometry"
-  (cd "$dir" && exec env PIMLO_TEST_GEOMETRY="$gui_geometry" "${kill_point_vars[@]}" \
-    KILL_POINT_ARM=signal "${@:3}" "$pimlo" >"$dir/stdout" 2>"$dir/stderr") &
-  gui_pid=$!
-  gui_wait_for drill 30 || { bad "the window did not appear"; tail -n 5 "$dir/stdout"; finish; }
-}
-
 # Both entries answered wrong once, then Quit answered Yes; the counting
 # starts just before Quit.
 drill_and_quit() {
@@ -63,7 +50,7 @@ drill_and_quit() {
 # The session without kill: the new versions, and the points to kill at.
 clean=$(make_temp)
 cp -a "$before/." "$clean/"
-start_session "$clean" 0 KILL_POINT_COUNT="$clean.count" KILL_POINT_TRACE="$clean.trace"
+gui_start_counted "$clean" 0 KILL_POINT_COUNT="$clean.count" KILL_POINT_TRACE="$clean.trace"
 drill_and_quit
 expect_gui_status 0
 [ "$(history_stats "$clean/IDX1/idx1_small.txt" | cut -d'|' -f2)" = "1 2 $((today - 1)) $today" ] ||
@@ -87,7 +74,7 @@ for ((n = 1; n <= points; n++)); do
     break
   fi
   rm -rf "$run_dir" && cp -a "$before" "$run_dir"
-  start_session "$run_dir" "$n"
+  gui_start_counted "$run_dir" "$n"
   drill_and_quit
   expect_gui_status 137
   file_hashes "$run_dir" run_hashes

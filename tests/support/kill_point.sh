@@ -11,6 +11,8 @@
 #                                    # compare run_hashes with old_hashes
 #                                    # and new_hashes
 #   give_answers DIR TODAY           # history files with answers in them
+#   gui_start_counted DIR N          # pimlo.x on the display, counting
+#                                    # from SIGUSR1 (window tests)
 #
 # The log is not counted: it is rewritten at every start and a kill there
 # leaves the same history files as a kill at the next counted call.
@@ -100,4 +102,18 @@ give_answers() {
       FNR > 2 && /^#[^#]/ && !/#######/ && !/END_OF_FILE/ { k++; rest = 2 }
       { print }' "$f" >"$f.tmp" && mv "$f.tmp" "$f"
   done
+}
+
+# gui_start_counted DIR N [VAR=VALUE...]: as gui_start (gui_session.sh), with
+# the library: counting starts when the program gets SIGUSR1 (kill -USR1
+# "$gui_pid"), and the program is killed at point N from there (0: never).
+gui_start_counted() {
+  local dir=$1
+  kill_point_vars "$dir" "$2"
+  gui_geometry="$dir/geometry"
+  rm -f "$gui_geometry"
+  (cd "$dir" && exec env PIMLO_TEST_GEOMETRY="$gui_geometry" "${kill_point_vars[@]}" \
+    KILL_POINT_ARM=signal "${@:3}" "$pimlo" >"$dir/stdout" 2>"$dir/stderr") &
+  gui_pid=$!
+  gui_wait_for drill 30 || { bad "the window did not appear"; tail -n 5 "$dir/stdout"; finish; }
 }
