@@ -37,9 +37,9 @@ write_lessons() {
     >"$dir/lessons/c.txt"
 }
 
-# Edits lessons a and b of DIR and adds lesson d, all newer than the copies
-# and histories: a gets an entry at its top, one renamed and one removed; b
-# gets new tags on one entry.
+# Edits lessons a, b and c of DIR and adds lesson d, all newer than the
+# copies and histories: a gets an entry at its top, one renamed and one
+# removed; b and c get new tags on one entry, c a new entry in its middle.
 edit_lessons() {
   local dir=$1
   find "$dir" -type f -exec touch -d "@$((now - 7200))" {} +
@@ -48,8 +48,10 @@ edit_lessons() {
   sed -i -e 's/^# the cat \*/# the bird * sky\nQ> the bird\nR> l'"'"'oiseau\n&/' \
     -e 's/^# the dog \*/# the hound */' -e '/^# the cow/,/^R> la vache/d' "$dir/lessons/a.txt"
   sed -i "s/^# l'été \* saison/# l'été * saison chaude/" "$dir/lessons/b.txt"
+  printf '!# gamma\r\n# caf\xe9 * boisson chaude\r\nQ> caf\xe9\r\nR> coffee\r\n# eau * boisson\r\nQ> eau\r\nR> water\r\n# th\xe9 * boisson\r\nQ> th\xe9\r\nR> tea\r\nEND_OF_FILE\r\n' \
+    >"$dir/lessons/c.txt"
   printf '%s\n' '!# delta' '# one * number' 'Q> one' 'R> un' 'END_OF_FILE' >"$dir/lessons/d.txt"
-  touch -d "@$((now - 3600))" "$dir"/lessons/{a,b,d}.txt
+  touch -d "@$((now - 3600))" "$dir"/lessons/{a,b,c,d}.txt
 }
 
 # kill_every_point NAME BEFORE: runs the start-up of a copy of BEFORE once
@@ -102,9 +104,12 @@ give_answers "$edited" "$today"
 edit_lessons "$edited"
 kill_every_point "rebuild after edits" "$edited"
 # The rebuild kept the answers of the entries whose names stayed: only the
-# new and the renamed entry start blank.
-blank=$(grep -cE '^( {12};){4}'$'\r''$' "$clean_result/IDX1/idx1_a.txt")
-[ "$blank" = 4 ] || bad "rebuild after edits: $blank blank statistics lines in idx1_a.txt, expected 4"
+# new and the renamed entries start blank.
+for lesson_blank in a:4 b:0 c:2; do
+  blank=$(grep -cE '^( {12};){4}'$'\r''$' "$clean_result/IDX1/idx1_${lesson_blank%:*}.txt")
+  [ "$blank" = "${lesson_blank#*:}" ] ||
+    bad "rebuild after edits: $blank blank statistics lines in idx1_${lesson_blank%:*}.txt"
+done
 
 echo "$kill_runs start-ups killed"
 finish
