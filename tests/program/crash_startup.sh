@@ -18,12 +18,15 @@ today=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2001-01-01 +%s)) / 8640
 now=$(date +%s)
 
 # The lessons: ASCII with a text block, a nameless entry and a reference
-# line; UTF-8 with accents; CP1252 with CR LF line ends.
+# line; UTF-8 with accents; CP1252 with CR LF line ends; two small ones, so
+# that the copies and histories of several lessons are synced together.
 write_lessons() {
   local dir=$1
   mkdir -p "$dir/lessons"
-  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n lessons/c.txt\n<:\nPath_idx1 :> ./IDX1 <:\n' \
+  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n lessons/c.txt\n lessons/e.txt\n lessons/f.txt\n<:\nPath_idx1 :> ./IDX1 <:\n' \
     >"$dir/pimlo.conf"
+  printf '%s\n' '!# epsilon' '# red * colour' 'Q> red' 'R> rouge' 'END_OF_FILE' >"$dir/lessons/e.txt"
+  printf '%s\n' '!# phi' '# blue * colour' 'Q> blue' 'R> bleu' 'END_OF_FILE' >"$dir/lessons/f.txt"
   printf '%s\n' '!# alpha' 'Animals.' '#######' 'a text block' '#######' \
     '# the cat * animal pet' 'Q> the cat' 'R> le chat' \
     '# the dog * animal' 'Q> the dog' 'R> le chien' \
@@ -43,7 +46,7 @@ write_lessons() {
 edit_lessons() {
   local dir=$1
   find "$dir" -type f -exec touch -d "@$((now - 7200))" {} +
-  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n lessons/c.txt\n lessons/d.txt\n<:\nPath_idx1 :> ./IDX1 <:\n' \
+  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n lessons/c.txt\n lessons/e.txt\n lessons/f.txt\n lessons/d.txt\n<:\nPath_idx1 :> ./IDX1 <:\n' \
     >"$dir/pimlo.conf"
   sed -i -e 's/^# the cat \*/# the bird * sky\nQ> the bird\nR> l'"'"'oiseau\n&/' \
     -e 's/^# the dog \*/# the hound */' -e '/^# the cow/,/^R> la vache/d' "$dir/lessons/a.txt"
@@ -51,7 +54,9 @@ edit_lessons() {
   printf '!# gamma\r\n# caf\xe9 * boisson chaude\r\nQ> caf\xe9\r\nR> coffee\r\n# eau * boisson\r\nQ> eau\r\nR> water\r\n# th\xe9 * boisson\r\nQ> th\xe9\r\nR> tea\r\nEND_OF_FILE\r\n' \
     >"$dir/lessons/c.txt"
   printf '%s\n' '!# delta' '# one * number' 'Q> one' 'R> un' 'END_OF_FILE' >"$dir/lessons/d.txt"
-  touch -d "@$((now - 3600))" "$dir"/lessons/{a,b,c,d}.txt
+  printf '%s\n' '!# epsilon' '# red * colour' 'Q> red' 'R> rouge' '# green * colour' 'Q> green' 'R> vert' \
+    'END_OF_FILE' >"$dir/lessons/e.txt"
+  touch -d "@$((now - 3600))" "$dir"/lessons/{a,b,c,d,e}.txt
 }
 
 # kill_every_point NAME BEFORE: runs the start-up of a copy of BEFORE once

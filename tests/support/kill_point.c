@@ -3,7 +3,7 @@
  * the N-th one, before the call is made, as a power cut or a SIGKILL would.
  *
  * Counted (only for paths below KILL_POINT_ROOT, never for standard output
- * and error): write, pwrite, writev, fsync, fdatasync, ftruncate on a
+ * and error): write, pwrite, writev, fsync, fdatasync, syncfs, ftruncate on a
  * descriptor open for writing; open and creat that create or truncate;
  * fopen for writing or appending; fwrite, fputs, fprintf, fflush and fclose
  * on a stream open for writing; rename, unlink, remove, mkdir.
@@ -213,6 +213,12 @@ int fdatasync(int fd) {
   REAL(fdatasync);
   fd_point("fdatasync", fd, 0);
   return real_fdatasync(fd);
+}
+
+int syncfs(int fd) {
+  REAL(syncfs);
+  fd_point("syncfs", fd, 0);
+  return real_syncfs(fd);
 }
 
 int ftruncate(int fd, off_t len) {

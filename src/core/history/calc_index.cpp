@@ -10,6 +10,7 @@
 #include "catalogue/lesson_paths.h"
 #include "drill/trf_posit.h"
 #include "history/index_build.h"
+#include "text/atomic_file.h"
 #include "text/encoding.h"
 #include "text/files.h"
 
@@ -33,9 +34,13 @@ std::string current_directory() {
 
 }  // namespace
 
+// The copies and the histories are each synced once for all lessons
+// (SyncBatch): a first start over a large catalogue would otherwise spend
+// most of its time waiting for the disk.
 void CPY_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
   fp_log.write("CPY_ALL_LESSONS current_dir=%s@@@ \n", current_directory().c_str());
   ensure_directory(fp_log, cpy_directory(G_lesson));
+  SyncBatch batch;
   for (int k = 1; k <= G_lesson.nb_lesson; ++k) {
     const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
     const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
@@ -50,10 +55,15 @@ void CPY_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
     }
     fp_log.write("CPY_ALL_LESSONS updated lesson=%d  s_cpy=%s \n", k, copy.c_str());
   }
+  for (const std::string& copy : batch.finish()) {
+    fp_log.write("CPY_ALL_LESSONS cannot put the copy %s in place \n", copy.c_str());
+    say("CPY_ALL_LESSONS cannot put the copy %s in place \n", copy.c_str());
+  }
 }
 
 void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
   ensure_directory(fp_log, G_lesson.spath_idx1);
+  SyncBatch batch;
   for (int k = 1; k <= G_lesson.nb_lesson; ++k) {
     const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
     const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
@@ -66,6 +76,11 @@ void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
       fp_log.write("  \n \n              ************\n \nfile = %s is up to date \n",
                    idx1.c_str());
     }
+  }
+  const std::vector<std::string> failed = batch.finish();
+  if (!failed.empty()) {
+    fp_log.write("UPDATE_IDX1_FILE cannot write %s stop \n", failed.front().c_str());
+    fail(1, "UPDATE_IDX1_FILE cannot write %s stop \n", failed.front().c_str());
   }
 }
 

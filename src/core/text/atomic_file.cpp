@@ -95,6 +95,16 @@ bool AtomicFile::flush() {
 
 bool AtomicFile::commit() {
   if (fd_ < 0) return false;
+  if (SyncBatch* batch = SyncBatch::current()) {
+    const bool ok = flush() && ::close(fd_) == 0;
+    fd_ = -1;
+    if (!ok)
+      std::remove(temp_.c_str());
+    else
+      batch->add(temp_, target_);
+    temp_.clear();
+    return ok;
+  }
   bool ok = flush() && ::fsync(fd_) == 0;
   ok = ::close(fd_) == 0 && ok;
   fd_ = -1;
@@ -115,4 +125,68 @@ void AtomicFile::abandon() {
   if (!temp_.empty()) std::remove(temp_.c_str());
   temp_.clear();
   buffer_.clear();
+}
+
+namespace {
+
+SyncBatch* open_batch = nullptr;
+
+// Syncs the file system holding `dir`; false when it cannot be synced.
+bool sync_file_system(const std::string& dir) {
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::syncfs(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+}  // namespace
+
+SyncBatch::SyncBatch() {
+  if (open_batch == nullptr)
+    open_batch = this;
+  else
+    open_ = false;  // nested: commits go to the outer batch
+}
+
+SyncBatch::~SyncBatch() {
+  for (const auto& [temp, target] : pending_) std::remove(temp.c_str());
+  if (open_batch == this) open_batch = nullptr;
+}
+
+SyncBatch* SyncBatch::current() {
+  return open_batch;
+}
+
+void SyncBatch::add(std::string temp, std::string target) {
+  pending_.emplace_back(std::move(temp), std::move(target));
+}
+
+// A directory whose file system cannot be synced makes its files fail: they
+// are not renamed, since their data may not be on disk.
+std::vector<std::string> SyncBatch::finish() {
+  if (open_batch == this) open_batch = nullptr;
+  std::vector<std::string> failed;
+  std::vector<std::string> dirs;
+  std::vector<std::string> synced;
+  for (const auto& [temp, target] : pending_) {
+    const std::string dir = directory_of(target);
+    bool found = false;
+    for (const auto& d : dirs) found = found || d == dir;
+    if (!found) {
+      dirs.push_back(dir);
+      if (sync_file_system(dir)) synced.push_back(dir);
+    }
+  }
+  for (const auto& [temp, target] : pending_) {
+    bool dir_synced = false;
+    for (const auto& d : synced) dir_synced = dir_synced || d == directory_of(target);
+    if (!dir_synced || std::rename(temp.c_str(), target.c_str()) != 0) {
+      std::remove(temp.c_str());
+      failed.push_back(target);
+    }
+  }
+  pending_.clear();
+  for (const auto& dir : synced) sync_directory(dir);
+  return failed;
 }

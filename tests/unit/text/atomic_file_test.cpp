@@ -69,3 +69,49 @@ TEST_F(AtomicFileTest, MissingDirectoryIsReportedAndNothingIsCreated) {
   EXPECT_FALSE(file.commit());
   EXPECT_FALSE(file_exists("no_such_dir"));
 }
+
+namespace {
+
+void replace(const std::string& path, const std::string& bytes) {
+  AtomicFile file;
+  ASSERT_TRUE(file.open(path));
+  file.write(bytes);
+  ASSERT_TRUE(file.commit());
+}
+
+}  // namespace
+
+TEST_F(AtomicFileTest, BatchedCommitsChangeNoTargetUntilTheBatchIsFinishedThenAllInOrder) {
+  write_file("a.txt", "old a");
+  std::filesystem::create_directory("IDX1");
+  {
+    SyncBatch batch;
+    replace("a.txt", "new a");
+    replace("IDX1/b.txt", "first b");
+    replace("IDX1/b.txt", "second b");  // the later commit wins
+    EXPECT_EQ(read_file("a.txt"), "old a");
+    EXPECT_FALSE(std::filesystem::exists("IDX1/b.txt"));
+    std::filesystem::create_directories("busy/inside");  // cannot be renamed over
+    replace("busy", "new busy");
+    EXPECT_EQ(batch.finish(), std::vector<std::string>{"busy"});
+    replace("a.txt", "after the batch");  // committed at once again
+    EXPECT_EQ(read_file("a.txt"), "after the batch");
+  }
+  EXPECT_EQ(read_file("IDX1/b.txt"), "second b");
+  EXPECT_EQ(files_here(), 3u);  // a.txt, IDX1, busy: no temporary file left
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("IDX1"), {}), 1);
+}
+
+TEST_F(AtomicFileTest, BatchStoppedBeforeItsEndRemovesItsFilesAndLeavesEveryTargetAsItWas) {
+  write_file("a.txt", "old a");
+  EXPECT_EQ(stop_status([] {
+              SyncBatch batch;
+              replace("a.txt", "new a");
+              replace("c.txt", "new c");
+              stop(1);
+            }),
+            1);
+  EXPECT_EQ(read_file("a.txt"), "old a");
+  EXPECT_EQ(files_here(), 1u);
+  EXPECT_EQ(SyncBatch::current(), nullptr);
+}
