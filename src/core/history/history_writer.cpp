@@ -35,6 +35,18 @@ std::string key_of_named_entry(LogFile& fp_log, const LessonItem& item, const st
   return entry_key(item.name, st_alias, item.position, item.tail);
 }
 
+// A reference line of the lesson as the history readers know one: "##"
+// first. A lesson also allows blanks before and between the two "#"; left
+// there, the line would be read back as a key line without its statistics
+// lines, and every load of the lesson would stop. Cannot fail.
+std::string reference_line_text(const std::string& line) {
+  const std::size_t first = line.find('#');
+  const std::size_t second =
+      first == std::string::npos ? first : line.find_first_not_of(' ', first + 1);
+  if (second == std::string::npos || line[second] != '#') return line;
+  return "##" + line.substr(second + 1);
+}
+
 void write_record(AtomicFile& fpi, const std::string& key, const Stat_lines& stats) {
   fpi.write(key_line(key));
   fpi.write(stats.qr);
@@ -57,7 +69,7 @@ int write_history_file(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
   while (std::optional<LessonItem> item = reader.next()) {
     ++met;
     if (item->kind == LessonItemKind::reference) {
-      fpi.write(item->line);
+      fpi.write(reference_line_text(item->line));
       fpi.write(" \r\n");
       continue;
     }

@@ -5,7 +5,8 @@
 // The file lists, in lesson order, every item that LessonReader yields:
 //   entry            key line "#NAME*ALIAS POSITION *TAIL" and two statistics lines
 //   nameless entry   key line "#NAME *ALIAS POSITION *" and two statistics lines
-//   reference line   the line as read (cut at 101 characters) and " \r\n"
+//   reference line   the line as read (cut at 101 characters) and " \r\n",
+//                    blanks before and between its two "#" dropped
 // between the two header lines and the end line (history_format.h).
 //
 // A named entry whose line has no "*" is written as if its line ended with
