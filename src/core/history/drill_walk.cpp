@@ -3,6 +3,7 @@
 // history files.
 #include "history/drill_walk.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/book.h"
@@ -15,17 +16,17 @@ namespace {
 // Small: a rewrite forgets the window, and the next read fills it again.
 constexpr std::size_t kHistoryWindow = 8 * 1024;
 
-// Bytes of the line at `offset` before its line end, as they stand in the
-// file (the line reader may have expanded tabs or converted the text).
-std::size_t raw_length(LineReader& fp, long offset) {
-  std::size_t n = 0;
-  for (;;) {
-    const std::string_view bytes = fp.bytes_from(offset + static_cast<long>(n));
-    if (bytes.empty()) return n;
-    const std::size_t end = bytes.find_first_of("\r\n");
-    if (end != std::string_view::npos) return n + end;
-    n += bytes.size();
+// Bytes of the line from `offset` to `next` (where aln_getline left off)
+// before its line end, as they stand in the file: the line reader may have
+// expanded tabs or converted the text. A line holds no CR or LF, so its end
+// is the run of them right before `next`.
+std::size_t raw_length(LineReader& fp, long offset, long next) {
+  while (next > offset) {
+    const int c = fp.byte_at(next - 1);
+    if (c != '\r' && c != '\n') break;
+    --next;
   }
+  return static_cast<std::size_t>(next - offset);
 }
 
 void read_stat_line(LineReader& fp, long& nc, Stat_at& line) {
@@ -35,7 +36,7 @@ void read_stat_line(LineReader& fp, long& nc, Stat_at& line) {
     line.length = 0;
     return;
   }
-  line.length = raw_length(fp, line.offset);
+  line.length = raw_length(fp, line.offset, nc);
 }
 
 }  // namespace
@@ -96,7 +97,7 @@ bool History_handle::write_at(long offset, std::string_view bytes) {
 
 void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFile& fp_log,
                        const std::string& current_path, Slot_record& slot) {
-  std::string ss;
+  thread_local std::string ss;  // kept: its room serves every line of a walk
   if (aln_getline(nc, ss, gene) < 0) {
     fp_log.write("%s error 1 stop 2 \n", who);
     fp_log.write("Error no detection of values icont=%d stop \n", k);
@@ -104,33 +105,38 @@ void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFi
     fail(2, "%s error 1 stop 2 \n", who);
   }
   // " path * nc1 ": the path is the first word, nc1 the number after the "*".
-  const std::size_t begin = ss.find_first_not_of(' ');
-  const std::size_t end = begin == std::string::npos ? ss.size() : ss.find(' ', begin);
-  slot.path = begin == std::string::npos ? "" : ss.substr(begin, end - begin);
-  const std::size_t star = ss.find('*', std::min(end, ss.size()));
-  std::vector<long> got;
-  if (star != std::string::npos) EXTR_N_LINT(1, std::string_view(ss).substr(star + 1), got);
-  if (got.empty() || got[0] < 1) {
+  const std::string_view line(ss);
+  const std::size_t begin = line.find_first_not_of(' ');
+  const std::size_t end = begin == std::string::npos ? line.size() : line.find(' ', begin);
+  if (begin == std::string::npos) {
+    slot.path.clear();
+  } else {
+    slot.path.assign(line.substr(begin, std::min(end, line.size()) - begin));
+  }
+  const std::size_t star = line.find('*', std::min(end, line.size()));
+  std::optional<long> nc1;
+  if (star != std::string::npos) nc1 = first_lint(line.substr(star + 1));
+  if (!nc1) {
     fp_log.write("RECORD_FILE error cannot extract nc1 \n");
     fp_log.write("ssd=%s@@@@ \n", ss.c_str());
     fail(1, "RECORD_FILE error cannot extract nc1 \n");
   }
-  slot.nc1 = got[1];
+  slot.nc1 = *nc1;
 }
 
 std::optional<Slot_record> read_slot(LineReader& gene, long posit, int k, const char* who,
                                      LogFile& fp_log, const std::string& current_path) {
   long nc = posit;
-  std::string ss;
+  thread_local std::string ss;  // kept: its room serves every line of a walk
   if (aln_getline(nc, ss, gene) < 0) return std::nullopt;
   if (is_end_line(ss) || ss.empty() || ss[0] != '#') return std::nullopt;
-  const std::optional<Key_ref> key = parse_key_line(ss);
-  if (!key) {
+  const std::optional<std::string_view> alias = key_line_alias(ss);
+  if (!alias) {
     fp_log.write("%s no * in ssd=%s@@@ \n", who, ss.c_str());
     return std::nullopt;
   }
   Slot_record slot;
-  slot.alias = key->alias;
+  slot.alias = *alias;
   read_pointer_line(gene, nc, k, who, fp_log, current_path, slot);
   return slot;
 }
@@ -160,4 +166,29 @@ void use_history(History_handle& history, const std::string& path, bool for_writ
 void finish_history(History_handle& history, const char* who, LogFile& fp_log) {
   const std::string path = history.path();
   if (!history.close()) history_failure("write", who, path, fp_log);
+}
+
+History_handle& History_shelf::use(const std::string& path) {
+  current_ = path;
+  if (!open_.empty() && open_.back()->path() == path) return *open_.back();
+  for (auto it = open_.begin(); it != open_.end(); ++it) {
+    if ((*it)->path() != path) continue;
+    std::rotate(it, it + 1, open_.end());
+    return *open_.back();
+  }
+  if (open_.size() >= kOpen) {
+    finish_history(*open_.front(), who_, fp_log_);
+    open_.erase(open_.begin());
+  }
+  auto handle = std::make_unique<History_handle>();
+  use_history(*handle, path, for_writing_, who_, fp_log_);
+  open_.push_back(std::move(handle));
+  return *open_.back();
+}
+
+void History_shelf::finish() {
+  while (!open_.empty()) {
+    finish_history(*open_.front(), who_, fp_log_);
+    open_.erase(open_.begin());
+  }
 }

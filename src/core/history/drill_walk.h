@@ -18,9 +18,11 @@
 // as it was, never half recorded.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/log_file.h"
 #include "history/staged_rewrite.h"
@@ -109,6 +111,34 @@ void use_history(History_handle& history, const std::string& path, bool for_writ
 // Closes `history`, its rewritten lines synced to disk. Fatal as use_history
 // when the sync fails.
 void finish_history(History_handle& history, const char* who, LogFile& fp_log);
+
+// The history files a walk reads, kept open while it goes from one to another
+// and back: the records of the lessons a lesson refers to lie between its
+// own, and reopening a file at each turn costs more than reading the lines.
+// At most kOpen files stay open, the one least recently asked for is closed
+// first.
+class History_shelf {
+ public:
+  static constexpr std::size_t kOpen = 8;
+
+  // `for_writing`, `who` and `fp_log` as use_history takes them.
+  History_shelf(bool for_writing, const char* who, LogFile& fp_log)
+      : for_writing_(for_writing), who_(who), fp_log_(fp_log) {}
+
+  // The open handle holding `path`. Fatal as use_history.
+  History_handle& use(const std::string& path);
+  // The file last asked for ("" before any).
+  const std::string& current_path() const { return current_; }
+  // Closes every file. Fatal as finish_history.
+  void finish();
+
+ private:
+  bool for_writing_;
+  const char* who_;
+  LogFile& fp_log_;
+  std::vector<std::unique_ptr<History_handle>> open_;  // least recently used first
+  std::string current_;
+};
 
 // The book's log, or a closed one (writing nothing) when the book has none.
 struct Trf_book;

@@ -229,6 +229,20 @@ std::string key_line(std::string_view key) {
   return collapse_blanks(key) + " \r\n";
 }
 
+namespace {
+
+// Where the alias that begins `after` ends: at its first blank or line-end
+// byte (npos when none).
+std::size_t alias_end_in(std::string_view after) {
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    const char c = after[i];
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return i;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 std::optional<Key_ref> parse_key_line(std::string_view line) {
   const auto star = line.find('*');
   if (star == std::string_view::npos) return std::nullopt;
@@ -236,14 +250,17 @@ std::optional<Key_ref> parse_key_line(std::string_view line) {
   Key_ref ref;
   if (star > 0) ref.name_part = std::string(line.substr(1, star - 1));
   const std::string_view after = line.substr(star + 1);
-  const auto alias_end = after.find_first_of(" \t\r\n");
+  const auto alias_end = alias_end_in(after);
   ref.alias = std::string(after.substr(0, alias_end));
-  if (alias_end != std::string_view::npos) {
-    std::vector<long> got;
-    EXTR_N_LINT(1, after.substr(alias_end), got);
-    if (!got.empty() && got[0] >= 1) ref.position = got[1];
-  }
+  if (alias_end != std::string_view::npos) ref.position = first_lint(after.substr(alias_end));
   return ref;
+}
+
+std::optional<std::string_view> key_line_alias(std::string_view line) {
+  const auto star = line.find('*');
+  if (star == std::string_view::npos) return std::nullopt;
+  const std::string_view after = line.substr(star + 1);
+  return after.substr(0, alias_end_in(after));
 }
 
 bool is_marker_line(std::string_view line) {

@@ -151,6 +151,10 @@ struct Key_ref {
 // is not a number.
 std::optional<Key_ref> parse_key_line(std::string_view line);
 
+// The alias part of the same split, a view into `line`; no result when the
+// line holds no "*".
+std::optional<std::string_view> key_line_alias(std::string_view line);
+
 // Line classes of the reading rules above. The end line begins with "#"
 // too: readers test is_end_line first.
 bool is_marker_line(std::string_view line);     // "#" first, holds "#######"

@@ -34,10 +34,11 @@ struct Recording {
   Trf_book& book;
   LogFile& fp_log;
   long today;
-  History_handle history;
+  History_shelf histories;                  // read while planning
   std::vector<std::string> faulty_lessons;  // aliases, in the order their faults were met
   std::set<std::string> backed_up;          // history files backed up by this recording
   std::vector<Planned_line> planned;        // every line to rewrite, in slot order
+  Stat_at qr, rq;                           // the lines of the slot being planned
 };
 
 [[noreturn]] void stop_with(Recording& r, int status, const char* text) {
@@ -95,11 +96,9 @@ std::optional<std::string> recorded_line(Recording& r, const Slot_record& slot, 
 // Plans the lines of slot `k`: nothing is written yet, so that a stop on a
 // later slot leaves every history file as it was.
 void plan_slot(Recording& r, const Slot_record& slot, int k) {
-  use_history(r.history, slot.path, true, kWho, r.fp_log);
-  Stat_at qr, rq;
-  r.history.read_stat_lines(slot.nc1, qr, rq);
+  r.histories.use(slot.path).read_stat_lines(slot.nc1, r.qr, r.rq);
   const Trf_posit& t = *r.book.t_posit;
-  for (const auto& [line, sens_qr] : {std::pair{&qr, 1}, std::pair{&rq, 2}}) {
+  for (const auto& [line, sens_qr] : {std::pair{&r.qr, 1}, std::pair{&r.rq, 2}}) {
     std::optional<std::string> out = recorded_line(r, slot, *line, t.sense(sens_qr), k);
     if (out) r.planned.push_back({slot.path, line->offset, std::move(*out)});
   }
@@ -113,15 +112,16 @@ void write_planned(Recording& r) {
   for (const Planned_line& p : r.planned) {
     if (std::find(paths.begin(), paths.end(), p.path) == paths.end()) paths.push_back(p.path);
   }
+  History_handle history;
   for (const std::string& path : paths) {
-    use_history(r.history, path, true, kWho, r.fp_log);
+    use_history(history, path, true, kWho, r.fp_log);
     for (const Planned_line& p : r.planned) {
-      if (p.path == path && !r.history.write_at(p.offset, p.text)) {
+      if (p.path == path && !history.write_at(p.offset, p.text)) {
         r.fp_log.write("RECORD_LESSON cannot write %s stop \n", path.c_str());
         fail(1, "RECORD_LESSON cannot write %s stop \n", path.c_str());
       }
     }
-    finish_history(r.history, kWho, r.fp_log);
+    finish_history(history, kWho, r.fp_log);
   }
 }
 
@@ -135,10 +135,10 @@ void record_all(Recording& r) {
   }
   for (int k = 1; k <= t.nb_posit; ++k) {
     const std::optional<Slot_record> slot =
-        read_slot(gene, t.posit[k], k, kWho, r.fp_log, r.history.path());
+        read_slot(gene, t.posit[k], k, kWho, r.fp_log, r.histories.current_path());
     if (slot) plan_slot(r, *slot, k);
   }
-  finish_history(r.history, kWho, r.fp_log);
+  r.histories.finish();
   write_planned(r);
 }
 
@@ -171,7 +171,7 @@ void RECORD_LESSON(Trf_book& book) {
 void RECORD_LESSON(Trf_book& book, long today) {
   trace("RECORD_LESSON ilesson=%d today=%ld \n", book.ilesson, today);
   if (book.ilesson < 0) return;
-  Recording r{book, book_log(book), today, {}, {}, {}, {}};
+  Recording r{book, book_log(book), today, {true, kWho, book_log(book)}, {}, {}, {}, {}, {}};
   if (book.t_posit->nb_posit > 0) record_all(r);
   r.fp_log.write("RECORD_LESSON %d DONE  nb_errors=%d\n", book.ilesson,
                  static_cast<int>(r.faulty_lessons.size()));

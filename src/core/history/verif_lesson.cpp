@@ -20,7 +20,7 @@ constexpr long kMaxCount = 10000;
 struct Check {
   LogFile& fp_log;
   long today;
-  History_handle history;
+  History_shelf histories;
   std::set<std::string> backed_up;  // history files backed up by this check
   int errors = 0;
 };
@@ -56,15 +56,14 @@ void check_all(Check& c, const std::string& gene_path, const Trf_posit& t) {
   }
   for (int k = 1; k <= t.nb_posit; ++k) {
     const std::optional<Slot_record> slot =
-        read_slot(gene, t.posit[k], k, kWho, c.fp_log, c.history.path());
+        read_slot(gene, t.posit[k], k, kWho, c.fp_log, c.histories.current_path());
     if (!slot) continue;
-    use_history(c.history, slot->path, false, kWho, c.fp_log);
     Stat_at qr, rq;
-    c.history.read_stat_lines(slot->nc1, qr, rq);
+    c.histories.use(slot->path).read_stat_lines(slot->nc1, qr, rq);
     check_line(c, *slot, qr, t.sense(1), k);
     check_line(c, *slot, rq, t.sense(2), k);
   }
-  c.history.close();
+  c.histories.finish();
 }
 
 }  // namespace
@@ -76,7 +75,7 @@ void VERIF_LESSON(const std::string& gene_path, Trf_book& book) {
 void VERIF_LESSON(const std::string& gene_path, Trf_book& book, long today) {
   trace("VERIF_LESSON ilesson=%d gene=%s \n", book.ilesson, gene_path.c_str());
   if (book.ilesson < 0) return;
-  Check c{book_log(book), today, {}, {}, 0};
+  Check c{book_log(book), today, {false, kWho, book_log(book)}, {}, 0};
   if (book.t_posit->nb_posit > 0) check_all(c, gene_path, *book.t_posit);
   c.fp_log.write("VERIF_LESSON %d DONE  nb_errors=%d\n", book.ilesson, c.errors);
   say("VERIF_LESSON %d DONE  nb_errors=%d\n", book.ilesson, c.errors);

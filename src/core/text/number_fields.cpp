@@ -69,6 +69,15 @@ int EXTR_N_LINT(int n, std::string_view s, std::vector<long>& i_extracted) {
   return static_cast<int>(i);
 }
 
+std::optional<long> first_lint(std::string_view s) {
+  std::size_t stop = 0;
+  const std::size_t i = first_token(s, &stop);
+  if (i == std::string_view::npos) return std::nullopt;
+  std::size_t end = i;
+  while (end < s.size() && s[end] != ' ') ++end;
+  return token_value(s.substr(i, end - i));
+}
+
 int EXTR_N_INT(int n, std::string_view s, std::vector<int>& i_extracted) {
   i_extracted.assign(static_cast<std::size_t>(std::max(n, 0)) + 1, 0);
   std::size_t stop = 0;

@@ -2,6 +2,7 @@
 // a line, and the fixed 12-character number field of the history files.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,10 @@
 // elements 1..count the values. Returns the index in `s` where the scan
 // stopped. Only the space character separates tokens. Cannot fail.
 int EXTR_N_LINT(int n, std::string_view s, std::vector<long>& i_extracted);
+
+// The number EXTR_N_LINT(1, s, ...) extracts, without a vector; nothing when
+// it extracts none. Cannot fail.
+std::optional<long> first_lint(std::string_view s);
 
 // The same with int values and digit-only tokens: a token's scan stops at the
 // first non-digit; if that is not a space the scan stops there for good and
