@@ -2,6 +2,9 @@
 
 #include <glib.h>
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
@@ -73,7 +76,13 @@ std::string cp1252_to_utf8(std::string_view cp1252) {
 Utf8Marks judge_utf8_marks(std::string_view line) {
   Utf8Marks marks;
   std::size_t i = 0;
-  while (i < line.size()) {
+  while (i < line.size() && !(marks.utf && marks.iso)) {
+    // Runs of ASCII (most of a line) are passed over eight bytes at a time.
+    for (std::uint64_t v; i + 8 <= line.size(); i += 8) {
+      std::memcpy(&v, line.data() + i, 8);
+      if ((v & 0x8080808080808080ULL) != 0) break;
+    }
+    if (i >= line.size()) break;
     unsigned char c = static_cast<unsigned char>(line[i++]);
     if (c < 0xC0) continue;
     if (c >= 0xF8) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -138,20 +139,37 @@ void expand_tabs_drop_nuls(std::string& ss) {
   ss.swap(shaped);
 }
 
+// True when `line` holds a byte above 0x7F, a tab or a NUL: only such a line
+// needs shaping. Eight bytes at a time: a byte is zero exactly when
+// (v - 0x01..) & ~v sets its top bit, and a tab is a zero byte of v ^ 0x09..
+bool needs_shaping(std::string_view line) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kTops = 0x8080808080808080ULL;
+  constexpr std::uint64_t kTabs = 0x0909090909090909ULL;
+  std::uint64_t marks = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= line.size(); i += 8) {
+    std::uint64_t v;
+    std::memcpy(&v, line.data() + i, 8);
+    const std::uint64_t t = v ^ kTabs;
+    marks |= v | ((v - kOnes) & ~v) | ((t - kOnes) & ~t);
+  }
+  if ((marks & kTops) != 0) return true;
+  for (; i < line.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    if (c >= 0x80 || c == '\t' || c == '\0') return true;
+  }
+  return false;
+}
+
 // Settles the encoding of a raw line (judged before tabs and NULs are
 // touched, as the bytes stand in the file).
 void shape_line(std::string& ss) {
-  // Most lines are plain ASCII without tabs: one pass that the compiler
-  // can vectorise tells whether anything is left to do.
-  unsigned high = 0;
-  unsigned special = 0;
-  for (char c : ss) {
-    high |= static_cast<unsigned char>(c);
-    special |= static_cast<unsigned>(c == '\t' || c == '\0');
-  }
-  if ((high & 0x80) == 0 && special == 0) return;
+  if (!needs_shaping(ss)) return;  // most lines: plain ASCII without tabs
   Utf8Marks marks = judge_utf8_marks(ss);
-  if (special != 0) expand_tabs_drop_nuls(ss);
+  if (std::memchr(ss.data(), '\t', ss.size()) || std::memchr(ss.data(), '\0', ss.size())) {
+    expand_tabs_drop_nuls(ss);
+  }
   if (!marks.utf) return;
   if (marks.iso) {
     trace("aln_getline bad mixture of iso and utf8 \n ss=%s@@@\n", ss.c_str());
