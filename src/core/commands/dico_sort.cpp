@@ -15,11 +15,11 @@ struct Sort_item {
   std::string key;
 };
 
-Sort_item item_at(long offset, LineReader& fp) {
+// `line` is the caller's buffer, kept from item to item.
+Sort_item item_at(long offset, LineReader& fp, std::string& line) {
   Sort_item item;
   item.offset = offset;
   long nc = offset;
-  std::string line;
   if (aln_getline(nc, line, fp) < 0 || is_end_line(line) || line.empty() || line[0] != '#') {
     item.broken = true;
     return item;
@@ -47,9 +47,10 @@ void MERGESORT_ABC_FILE(int lo, int hi, std::vector<long>& posit, LineReader& fp
   std::vector<Sort_item> items;
   items.reserve(static_cast<std::size_t>(hi - lo) + 1);
   std::vector<int> order(static_cast<std::size_t>(hi) + 1);
+  std::string line;
   for (int r = lo; r <= hi; ++r) {
     order[r] = static_cast<int>(items.size());
-    items.push_back(item_at(posit[r], fp));
+    items.push_back(item_at(posit[r], fp, line));
   }
   listing_sort::merge_sort(order, lo, hi, [&](int left, int right) {
     const Sort_item& a = items[left];

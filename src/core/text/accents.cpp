@@ -5,6 +5,7 @@
 // the table stays in the text, backslash included.
 #include "text/accents.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -190,6 +191,11 @@ void DECODE1_ACCENTS(std::string& s) {
 }
 
 void RM_ACCENTS(std::string& s) {
+  // Plain ASCII without a backslash (most names) has nothing to reduce.
+  if (std::none_of(s.begin(), s.end(),
+                   [](char c) { return c == '\\' || static_cast<unsigned char>(c) >= 0x80; })) {
+    return;
+  }
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size(); ++i) {

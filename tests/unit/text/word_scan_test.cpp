@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sandbox.h"
+#include "text/accents.h"
 #include "text/encoding.h"
 #include "text/line_reader.h"
 #include "text/number_fields.h"
@@ -99,4 +100,15 @@ TEST(FirstNumber, ReadsWhatTheNumberReaderReadsFirst) {
       EXPECT_EQ(*first, got[1]) << '"' << s << '"';
     }
   }
+}
+
+TEST(SortKeys, PlainNamesStayAsTheyAreAndAccentedOnesStillReduce) {
+  for (const char* plain : {"", "maison", "a b  c", "Tom's 7 cats!", "x*y/z"}) {
+    std::string s = plain;
+    RM_ACCENTS(s);
+    EXPECT_EQ(s, plain);
+  }
+  std::string s = "caf\xE9 \\'ecole \xE6on";
+  RM_ACCENTS(s);
+  EXPECT_EQ(s, "cafe ecole aeon");
 }
