@@ -96,6 +96,15 @@ void MAKE_ST_ALIAS(LogFile& fp_log, Trf_string& G_lesson) {
       fp_log.write(fmt, num, file.c_str());
       fail(5, fmt, num, file.c_str());
     }
+    // The alias is written into every key line of the history file, where a
+    // line holding "END_OF_FILE" ends the file: the records after it would
+    // never be read again.
+    if (alias->find("END_OF_FILE") != std::string::npos) {
+      const std::string file = lesson_file_for_message(num, G_lesson);
+      const char* fmt = "lesson %d (%s) has the alias %s, which cannot hold END_OF_FILE stop \n";
+      fp_log.write(fmt, num, file.c_str(), alias->c_str());
+      fail(5, fmt, num, file.c_str(), alias->c_str());
+    }
     const auto [earlier, inserted] = lesson_of_alias.emplace(*alias, num);
     if (!inserted) {
       const std::string file1 = lesson_file_for_message(earlier->second, G_lesson);

@@ -76,6 +76,10 @@ TEST_F(AliasFiles, LessonsWithoutWorkingCopyOrUsableUniqueAliasStopNamingTheLess
        5,
        "lesson 2 (lessons/l2.txt) has no alias line \"!# name\" stop \n"},
       {{"!# \r\n"}, 5, "lesson 1 (lessons/l1.txt) has an empty alias after \"!#\" stop \n"},
+      {{"!# a\r\n", "!#  END_OF_FILE >*\r\n"},
+       5,
+       "lesson 2 (lessons/l2.txt) has the alias END_OF_FILE, which cannot hold END_OF_FILE stop "
+       "\n"},
       {{"!# a\r\n", "!# b\r\n", "!# a\r\n"},
        5,
        "lessons 1 (lessons/l1.txt) and 3 (lessons/l3.txt) have the same alias a stop \n"},
