@@ -8,15 +8,9 @@
 #include <cstdio>
 
 #include "base/trace.h"
+#include "text/atomic_file.h"
 
 namespace {
-
-std::string directory_of(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
 
 bool pwrite_all(int fd, std::string_view bytes, off_t offset) {
   while (!bytes.empty()) {
@@ -41,14 +35,6 @@ bool copy_bytes(int from, int to) {
     if (!pwrite_all(to, std::string_view(block, static_cast<std::size_t>(got)), at)) return false;
     at += got;
   }
-}
-
-// A file system that cannot sync directories is not an error.
-void sync_directory(const std::string& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace
@@ -126,7 +112,7 @@ bool Staged_rewrite::commit() {
     return false;
   }
   temp_.clear();
-  sync_directory(directory_of(target_));
+  sync_directory_of(target_);
   abandon();
   return true;
 }

@@ -115,7 +115,7 @@ bool AtomicFile::commit() {
     return false;
   }
   temp_.clear();
-  sync_directory(directory_of(target_));
+  sync_directory_of(target_);
   return true;
 }
 
@@ -141,6 +141,10 @@ bool sync_file_system(const std::string& dir) {
 }
 
 }  // namespace
+
+void sync_directory_of(const std::string& path) {
+  sync_directory(directory_of(path));
+}
 
 SyncBatch::SyncBatch() {
   if (open_batch == nullptr)

@@ -63,6 +63,10 @@ class AtomicFile {
   bool failed_ = false;
 };
 
+// Syncs the directory that holds `path`, so that a rename into it survives a
+// crash. A file system that cannot sync directories is not an error.
+void sync_directory_of(const std::string& path);
+
 // Many files replaced with one sync. Writing a thousand files at start-up
 // with a sync each costs far more than the writing; while a batch is open,
 // every AtomicFile commit leaves its complete temporary file beside the
