@@ -54,6 +54,7 @@ inline void make_unreadable(const std::string& path) {
 struct Outcome {
   int status = -1;  // the stop's status; -1: went through
   std::string out;  // standard output
+  int drilled = 0;  // entries in the drill table when it was left
 };
 
 class DrillFaults : public LessonDrillFixture {
@@ -80,6 +81,26 @@ class DrillFaults : public LessonDrillFixture {
     });
     outcome.out = testing::internal::GetCapturedStdout();
     limit.reset();
+    return outcome;
+  }
+
+  // Drills lesson `lesson` with `presses` presses (every fourth one "not
+  // known"), then leaves it with Yes to the record question.
+  Outcome drill_and_record(int lesson, unsigned seed, int presses) {
+    reset_session();
+    session().drill.seed = seed;
+    book.ilesson = lesson;
+    book.start_lesson = 0;
+    screen.record_answers = {Screen::RecordAnswer::Yes};
+    Outcome outcome;
+    testing::internal::CaptureStdout();
+    outcome.status = stop_status([&] {
+      CONFIRM0_LESSON(book);
+      for (int press = 0; press < presses; ++press) drill_press(press % 4 == 3 ? 3 : 1, book);
+      outcome.drilled = t_posit.nb_posit;
+      cback_next_less(book);
+    });
+    outcome.out = testing::internal::GetCapturedStdout();
     return outcome;
   }
 

@@ -153,20 +153,7 @@ TEST_F(DrillFaults, ALessonOfBinaryGarbageIsIndexedAndDrilledWithoutHarm) {
   EXPECT_NE(garbage_history.find("\r\n# END_OF_FILE * "), std::string::npos);
   EXPECT_EQ(read_file(kAnimalsIdx1), animals);
 
-  reset_session();
-  session().drill.seed = 9;
-  book.ilesson = 2;
-  book.start_lesson = 0;
-  screen.record_answers = {Screen::RecordAnswer::Yes};
-  int drilled = 0;
-  testing::internal::CaptureStdout();
-  const int status = stop_status([&] {
-    CONFIRM0_LESSON(book);
-    for (int press = 0; press < 40; ++press) drill_press(press % 4 == 3 ? 3 : 1, book);
-    drilled = t_posit.nb_posit;
-    cback_next_less(book);
-  });
-  const std::string out = testing::internal::GetCapturedStdout();
+  const auto [status, out, drilled] = drill_and_record(2, 9, 40);
   EXPECT_EQ(status, -1) << out;
   EXPECT_GE(drilled, 20);
   // Recorded in place: the history keeps its length and every other byte.
@@ -191,20 +178,7 @@ TEST_F(DrillFaults, ALessonOfTwentyThousandLinesWithAMegabyteLineIsDrilledAndRec
   const std::string history = read_file(kAnimalsIdx1);
   EXPECT_NE(history.find("\r\n#w6666 *ani "), std::string::npos);
 
-  reset_session();
-  session().drill.seed = 4;
-  book.ilesson = 1;
-  book.start_lesson = 0;
-  screen.record_answers = {Screen::RecordAnswer::Yes};
-  int drilled = 0;
-  testing::internal::CaptureStdout();
-  const int status = stop_status([&] {
-    CONFIRM0_LESSON(book);
-    for (int press = 0; press < 30; ++press) drill_press(press % 4 == 3 ? 3 : 1, book);
-    drilled = t_posit.nb_posit;
-    cback_next_less(book);
-  });
-  const std::string out = testing::internal::GetCapturedStdout();
+  const auto [status, out, drilled] = drill_and_record(1, 4, 30);
   EXPECT_EQ(status, -1) << out.substr(0, 2000);
   EXPECT_EQ(drilled, 6667);
   const std::string recorded = read_file(kAnimalsIdx1);
