@@ -27,6 +27,7 @@ Main_window& window_of(gpointer data) {
 Trf_book& book_of(gpointer data) {
   return window_of(data).program.book;
 }
+
 // The window a stop's box is shown over.
 GtkWidget* top(gpointer data) {
   return window_of(data).pWindow;

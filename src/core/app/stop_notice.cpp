@@ -4,11 +4,17 @@
 
 namespace {
 
+// A message can quote a whole line of a file, of any length: the box shows
+// its beginning.
+constexpr std::size_t kShownMessage = 600;
+
 // Trailing blanks and line ends of the printed message go: the notice lays
 // out its own lines.
 std::string trimmed(const std::string& message) {
   const std::size_t end = message.find_last_not_of(" \r\n");
-  return end == std::string::npos ? std::string() : message.substr(0, end + 1);
+  if (end == std::string::npos) return {};
+  if (end >= kShownMessage) return message.substr(0, kShownMessage) + " [...]";
+  return message.substr(0, end + 1);
 }
 
 // What to do about `file`. A history file ("idx1_..." in the history
