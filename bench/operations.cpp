@@ -37,7 +37,7 @@ class Quiet_screen final : public Screen {
   void set_drill_sensitive(bool) override {}
   void set_sense_label(const std::string&) override {}
   void set_sound_label(const std::string&) override {}
-  RecordAnswer ask_record(const std::string&) override { return RecordAnswer::No; }
+  RecordAnswer ask_record(const std::string&, bool) override { return RecordAnswer::No; }
   bool ask_yes_no(const std::string&) override { return false; }
   void warn(const std::string& text) override {
     std::fprintf(stderr, "pimlo_bench: warning box: %s\n", text.c_str());

@@ -24,18 +24,20 @@ int Main_window::run_dialog(GtkWidget* dialog) {
 }
 
 // Yes is the default answer (Enter): recording is the answer that loses
-// nothing.
-Screen::RecordAnswer Main_window::ask_record(const std::string& text) {
+// nothing. Escape and the dialog's close button answer nothing: not now.
+Screen::RecordAnswer Main_window::ask_record(const std::string& text, bool offer_reset) {
   GtkWidget* dialog = message_dialog(pWindow, GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO, text);
-  gtk_dialog_add_button(GTK_DIALOG(dialog), "RAZ ?", GTK_RESPONSE_OK);
+  if (offer_reset) gtk_dialog_add_button(GTK_DIALOG(dialog), "RAZ ?", GTK_RESPONSE_OK);
   gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_YES);
   switch (run_dialog(dialog)) {
     case GTK_RESPONSE_YES:
       return RecordAnswer::Yes;
+    case GTK_RESPONSE_NO:
+      return RecordAnswer::No;
     case GTK_RESPONSE_OK:
       return RecordAnswer::Reset;
     default:
-      return RecordAnswer::No;
+      return RecordAnswer::Cancel;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "handlers.h"
+#include "stop_dialog.h"
 #include "test_geometry.h"
 
 // The resource file is parsed before GTK is initialised, so that its
@@ -35,4 +36,11 @@ void Gtk_shell::show(int x, int y) {
 
 void Gtk_shell::run_main_loop() {
   gtk_main();
+}
+
+// A stop before the toolkit was initialised (pimlo.conf, say) still gets its
+// box when a display can be opened.
+void Gtk_shell::tell_stop(const std::string& notice) {
+  if (!gtk_init_check(nullptr, nullptr)) return;
+  show_stop_dialog(window_ ? window_->pWindow : nullptr, notice);
 }

@@ -14,6 +14,7 @@ class Gtk_shell final : public Window_shell {
   void build_button_rows(Program& program) override;
   void show(int x, int y) override;
   void run_main_loop() override;
+  void tell_stop(const std::string& notice) override;
 
  private:
   std::unique_ptr<Main_window> window_;

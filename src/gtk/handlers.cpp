@@ -28,6 +28,11 @@ Trf_book& book_of(gpointer data) {
   return window_of(data).program.book;
 }
 
+// The window a stop's box is shown over.
+GtkWidget* top(gpointer data) {
+  return window_of(data).pWindow;
+}
+
 // ---- the drill button and its pause
 
 guint pause_source = 0;
@@ -51,7 +56,7 @@ void start_pause(Main_window& window) {
 // triple click are extra events of presses already handled.
 gboolean callback_ok_nok(GtkWidget*, GdkEventButton* event, gpointer data) {
   if (event->type != GDK_BUTTON_PRESS) return TRUE;
-  guarded([&] {
+  guarded(top(data), [&] {
     switch (drill_press(static_cast<int>(event->button), book_of(data))) {
       case Press_result::done:
         start_pause(window_of(data));
@@ -70,21 +75,22 @@ gboolean callback_ok_nok(GtkWidget*, GdkEventButton* event, gpointer data) {
 // ---- the other buttons of the left row
 
 gboolean callback_togsound(GtkWidget*, GdkEventButton* event, gpointer data) {
-  if (event->type == GDK_BUTTON_PRESS) guarded([&] { ::callback_togsound(book_of(data)); });
+  if (event->type == GDK_BUTTON_PRESS)
+    guarded(top(data), [&] { ::callback_togsound(book_of(data)); });
   return FALSE;
 }
 
 gboolean callback_togqr(GtkWidget*, GdkEventButton* event, gpointer data) {
-  if (event->type == GDK_BUTTON_PRESS) guarded([&] { ::callback_togqr(book_of(data)); });
+  if (event->type == GDK_BUTTON_PRESS) guarded(top(data), [&] { ::callback_togqr(book_of(data)); });
   return FALSE;
 }
 
 void cback_prev_less(GtkWidget*, gpointer data) {
-  guarded([&] { ::cback_prev_less(book_of(data)); });
+  guarded(top(data), [&] { ::cback_prev_less(book_of(data)); });
 }
 
 void cback_next_less(GtkWidget*, gpointer data) {
-  guarded([&] { ::cback_next_less(book_of(data)); });
+  guarded(top(data), [&] { ::cback_next_less(book_of(data)); });
 }
 
 // ---- quitting
@@ -102,10 +108,17 @@ Window_geometry geometry_of(Main_window& window) {
 // Quit, and the window closed by the window manager, leave the same way:
 // the record question for a running drill, the last-state file, the end of
 // the main loop. A second request while the question is open is ignored.
+// The record question closed unanswered keeps the program running.
 void quit(Main_window& window) {
   if (quitting) return;
   quitting = true;
-  guarded([&] { ::ON_QUIT(window.program.book, [&] { return geometry_of(window); }); });
+  bool leave = true;
+  guarded(window.pWindow,
+          [&] { leave = ::ON_QUIT(window.program.book, [&] { return geometry_of(window); }); });
+  if (!leave) {
+    quitting = false;
+    return;
+  }
   gtk_main_quit();
 }
 
@@ -128,16 +141,16 @@ void on_destroy(GtkWidget*, gpointer) {
 // ---- the lesson text view
 
 void cback_clr_butt(GtkWidget*, gpointer data) {
-  guarded([&] { ::cback_clr_butt(session().text, book_of(data)); });
+  guarded(top(data), [&] { ::cback_clr_butt(session().text, book_of(data)); });
 }
 
 void cback_redr_butt(GtkWidget*, gpointer data) {
-  guarded([&] { ::cback_redr_butt(session().text, book_of(data)); });
+  guarded(top(data), [&] { ::cback_redr_butt(session().text, book_of(data)); });
 }
 
 void cback_button(GtkWidget* button, gpointer data) {
   const int tag = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "pimlo-tag"));
-  guarded([&] { ::cback_button(tag, session().text, book_of(data)); });
+  guarded(top(data), [&] { ::cback_button(tag, session().text, book_of(data)); });
 }
 
 // ---- the command entry
@@ -153,9 +166,12 @@ gboolean clean_entry_book(GtkWidget* entry, GdkEventButton*, gpointer) {
   return FALSE;
 }
 
+// Once the command has run its text is selected, so that typing replaces it
+// instead of running on after it.
 void callback_entry_book(GtkWidget* entry, gpointer data) {
   const std::string text = gtk_entry_get_text(GTK_ENTRY(entry));
-  guarded([&] { ::callback_entry_book(text, book_of(data)); });
+  guarded(top(data), [&] { ::callback_entry_book(text, book_of(data)); });
+  gtk_editable_select_region(GTK_EDITABLE(entry), 0, -1);
 }
 
 template <typename Handler>

@@ -73,6 +73,7 @@ Main_window::Main_window(Program& program_, const Window_size& size) : program(p
 }
 
 Main_window::~Main_window() {
+  if (scroll_source_ != 0) g_source_remove(scroll_source_);
   pango_font_description_free(font_vocab_);
   pango_font_description_free(font_lesson_);
 }
@@ -144,6 +145,20 @@ void Main_window::append_line(const std::string& text) {
   gtk_widget_show(label);
   gtk_widget_show(box);
   lbox2_.push_back(box);
+  // The pane's height is known only once GTK has laid the new lines out,
+  // which it does at an idle priority above this one.
+  if (scroll_source_ == 0)
+    scroll_source_ = g_idle_add_full(G_PRIORITY_DEFAULT_IDLE, scroll_to_last_line, this, nullptr);
+}
+
+// Shows the last line written at the bottom of the drill pane.
+gboolean Main_window::scroll_to_last_line(gpointer window) {
+  Main_window& w = *static_cast<Main_window*>(window);
+  w.scroll_source_ = 0;
+  GtkAdjustment* v = gtk_scrolled_window_get_vadjustment(GTK_SCROLLED_WINDOW(w.scroll_page));
+  gtk_adjustment_set_value(v, gtk_adjustment_get_upper(v) - gtk_adjustment_get_page_size(v));
+  schedule_geometry_dump(w);
+  return FALSE;
 }
 
 void Main_window::clear_lines() {

@@ -38,7 +38,7 @@ class Main_window final : public Screen {
   void set_drill_sensitive(bool sensitive) override;
   void set_sense_label(const std::string& label) override;
   void set_sound_label(const std::string& label) override;
-  RecordAnswer ask_record(const std::string& text) override;
+  RecordAnswer ask_record(const std::string& text, bool offer_reset) override;
   bool ask_yes_no(const std::string& text) override;
   void warn(const std::string& text) override;
   void clear_text() override;
@@ -77,6 +77,9 @@ class Main_window final : public Screen {
   };
   std::vector<Text_button> text_buttons;
 
+  // The box of the last line of the drill pane; none while it is empty.
+  GtkWidget* last_line() const { return lbox2_.empty() ? nullptr : lbox2_.back(); }
+
   // How many presses of the drill button have been acted on and followed by
   // their pause, the button taking presses again (tests wait on it).
   int drill_freed = 0;
@@ -86,10 +89,12 @@ class Main_window final : public Screen {
   void build_right_half();
   void add_text_button(const std::string& label, int tag, bool known);
   int run_dialog(GtkWidget* dialog);
+  static gboolean scroll_to_last_line(gpointer window);
 
   PangoFontDescription* font_vocab_ = nullptr;   // entry and drill-pane lines
   PangoFontDescription* font_lesson_ = nullptr;  // lesson text view
   std::vector<GtkWidget*> lbox2_;                // the boxes of the drill-pane lines
+  guint scroll_source_ = 0;                      // the pending scroll to the last line
 };
 
 // The text `cp1252` as GTK wants it (UTF-8).

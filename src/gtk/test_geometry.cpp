@@ -46,7 +46,7 @@ std::vector<Named> window_widgets(Main_window& w) {
       {"window", w.pWindow},   {"entry", w.entry_book}, {"quit", w.button_quit},
       {"prev", w.button_prev}, {"next", w.button_next}, {"sound", w.button_sound},
       {"sense", w.button_qr},  {"drill", w.Button1},    {"clr", w.button_clr},
-      {"redr", w.button_redr},
+      {"redr", w.button_redr}, {"pane", w.scroll_page}, {"lastline", w.last_line()},
   };
   for (const auto& b : w.text_buttons) all.push_back({"text:" + b.label, b.widget});
   return all;
@@ -99,8 +99,11 @@ gboolean on_dialog_mapped(GtkWidget* dialog, GdkEvent*, gpointer) {
       case GTK_RESPONSE_NO:
         dialog_buttons.push_back({"dialog:no", button});
         break;
-      case GTK_RESPONSE_OK:
-        dialog_buttons.push_back({"dialog:raz", button});
+      case GTK_RESPONSE_OK:  // "RAZ ?" of the record question, or a box's OK
+        dialog_buttons.push_back({g_strcmp0(gtk_button_get_label(GTK_BUTTON(button)), "RAZ ?") == 0
+                                      ? "dialog:raz"
+                                      : "dialog:ok",
+                                  button});
         break;
       default:
         dialog_buttons.push_back({"dialog:ok", button});

@@ -12,8 +12,10 @@
 //
 // one line per widget on screen, with X and Y its upper left corner on the
 // screen and SENSITIVE 1 when it takes presses, else 0. NAME is one of
-// window, entry, quit, prev, next, sound, sense, drill, clr, redr, "text:"
-// followed by a text button's label, and, while a dialog is open,
+// window, entry, quit, prev, next, sound, sense, drill, clr, redr, pane (the
+// drill pane's scrolled window), lastline (the last line written in it, where
+// it lies even when scrolled out of sight), "text:" followed by a text
+// button's label, and, while a dialog is open,
 // "dialog:yes", "dialog:no", "dialog:raz", "dialog:ok". The file is replaced
 // whole each time. Without the variable nothing is written.
 #pragma once

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Commands typed into the entry: "!help" shows the help text, "!ltag" writes
-# the tag census, a lesson's alias opens that lesson, whose drill is then
-# recorded at Quit; the entry keeps its text, and a press in it removes the
-# selected text so that the next command can be typed.
+# Commands typed into the entry: "!help" shows the help text, scrolled to
+# its last line, "!ltag" writes the tag census, a lesson's alias opens that
+# lesson, whose drill is then recorded at Quit; the entry keeps its text,
+# selected so that typing replaces it, and a press in it removes the
+# selected text.
 set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
@@ -20,15 +21,24 @@ command() {
   sleep 0.5
 }
 
+# The last line written lies within the drill pane.
+last_line_in_sight() {
+  awk '$1 == "pane" { top = $3; bottom = $3 + $5 } $1 == "lastline" { y = $3; h = $5 }
+       END { exit !(h > 0 && y >= top && y + h <= bottom) }' "$gui_geometry"
+}
+
 gui_start "$work"
 command '!help'
+for ((i = 0; i < 100; i++)); do last_line_in_sight && break; sleep 0.05; done
+last_line_in_sight || bad "the end of the help is out of sight: $(grep -E '^(pane|lastline) ' "$gui_geometry")"
 gui_screenshot command_entry_help
 
 command '!ltag'
 expect_file "$work/pimlo_ltag"
 grep -q 'animal' "$work/pimlo_ltag" 2>/dev/null || bad "the tag census lacks the tag animal"
 
-command 'fr'
+xdotool type --delay 20 'fr' # replaces "!ltag", still selected
+xdotool key Return
 gui_press_drill 3 # the drill confirmation of lesson 3, "fr"
 gui_press_drill 1 # confirmed: the first question
 gui_press_drill 1

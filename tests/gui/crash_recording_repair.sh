@@ -33,7 +33,7 @@ before=$(make_temp)
 cp -a "$work/." "$before/"
 
 # Closes each message box with Enter until pimlo.x ends. A message box's
-# one button answers OK, which the geometry names "dialog:raz"; when one box
+# one button is "dialog:ok" in the geometry; when one box
 # follows another the geometry may go from one to the next without a dump
 # between, so each Enter waits for the next dump.
 box_shown() { grep -qE '^dialog:(ok|raz) ' "$gui_geometry" 2>/dev/null; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # "!new" typed into the entry of the real window builds the lesson of the
 # words never asked (all 16 entries of the demo lessons). Its drill, with
-# mouse buttons 1 and 3, is left with Next and recorded with Yes: each
-# answer lands in the history file of the lesson the word comes from.
+# mouse buttons 1 and 3, is left with Next and recorded with Yes (no "RAZ ?"
+# offered: the lesson has no history of its own): each answer lands in the
+# history file of the lesson the word comes from.
 set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
@@ -40,6 +41,8 @@ gui_screenshot new_lesson_drilled
 
 gui_click next 1
 gui_wait_for dialog:yes || bad "Next during the drill of the new words asked nothing"
+gui_screenshot new_lesson_record_question
+grep -q '^dialog:raz ' "$gui_geometry" && bad "\"RAZ ?\" offered for the generated lesson"
 gui_click dialog:yes 1
 sleep 0.5
 gui_click quit 1

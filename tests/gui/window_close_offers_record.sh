@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Closing the window with the window manager during a drill asks whether to
 # record it, as Quit does, and leaves the same way: the answer given is
-# recorded and the last-state file is written. A close while another
+# recorded and the last-state file is written; Escape in the question means
+# "not now" and the program goes on. A close while another
 # question is open (Next's) is ignored. The next start takes the remembered
 # lesson and window, deletes the file, and writes it again at Quit.
 set -u
@@ -33,6 +34,13 @@ gui_press_drill 3 # not known
 gui_wm_close
 gui_wait_for dialog:yes || bad "closing the window during a drill asked nothing"
 gui_screenshot window_close_offers_record
+xdotool mousemove "$(gui_field dialog:no 2)" "$(gui_field dialog:no 3)" key Escape
+for ((i = 0; i < 100; i++)); do grep -q '^dialog:yes ' "$gui_geometry" || break; sleep 0.05; done
+grep -q '^dialog:yes ' "$gui_geometry" && bad "Escape left the question open"
+kill -0 "$gui_pid" 2>/dev/null || bad "Escape in the question ended the program"
+expect_no_file "$work/Pimlo_last_state"
+gui_wm_close
+gui_wait_for dialog:yes || bad "closing the window again asked nothing"
 gui_click dialog:yes 1
 gui_wait_exit
 expect_gui_status 0

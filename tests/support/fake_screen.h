@@ -41,9 +41,10 @@ class FakeScreen final : public Screen {
 
   // Dialogs: the question is recorded; the answer is the next queued one,
   // or the default when the queue is empty.
-  RecordAnswer ask_record(const std::string& text) override {
+  RecordAnswer ask_record(const std::string& text, bool offer_reset) override {
     log("ask_record");
     questions.push_back(text);
+    reset_offered.push_back(offer_reset);
     if (record_answers.empty()) return default_record_answer;
     const RecordAnswer answer = record_answers.front();
     record_answers.pop_front();
@@ -101,6 +102,7 @@ class FakeScreen final : public Screen {
   std::string sense_label;
   std::string sound_label;
   std::vector<std::string> questions;
+  std::vector<bool> reset_offered;  // one per record question: "RAZ ?" among its answers
   std::vector<std::string> warnings;
   std::string text;
   // The text with each button in its place: "[label]", or "{label}" for a

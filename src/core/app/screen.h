@@ -12,7 +12,9 @@
 
 class Screen {
  public:
-  enum class RecordAnswer { Yes, No, Reset };
+  // Cancel: the question was closed without an answer (Escape, the
+  // dialog's close button), meaning "not now".
+  enum class RecordAnswer { Yes, No, Reset, Cancel };
 
   virtual ~Screen() = default;
 
@@ -30,7 +32,8 @@ class Screen {
   virtual void set_sound_label(const std::string& label) = 0;
 
   // Modal dialogs. `text` may hold line feeds.
-  virtual RecordAnswer ask_record(const std::string& text) = 0;  // Yes / No / "RAZ ?"
+  // Yes / No, and "RAZ ?" when `offer_reset`.
+  virtual RecordAnswer ask_record(const std::string& text, bool offer_reset) = 0;
   virtual bool ask_yes_no(const std::string& text) = 0;
   virtual void warn(const std::string& text) = 0;  // warning box with one OK button
 

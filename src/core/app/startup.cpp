@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "app/screen.h"
+#include "app/stop_notice.h"
 #include "app/unfinished_copies.h"
 #include "app/work_dir.h"
 #include "app/work_dir_lock.h"
@@ -20,19 +21,25 @@ namespace {
 // before it touches a file of its own. Nothing is written before the
 // configuration has been read whole.
 void read_settings(Program& program) {
-  FURCH_SET(program.caract_win, program.book, program.G_kentel, program.ss_font_lesson,
-            program.ss_font_vocab);
+  try {
+    FURCH_SET(program.caract_win, program.book, program.G_kentel, program.ss_font_lesson,
+              program.ss_font_vocab);
+  } catch (ProgramStop& stopped) {
+    if (stopped.file.empty()) stopped.file = "pimlo.conf";
+    throw;
+  }
   trace("After FURCH_SET \n");
   trace("nbt_lesson=%d \n", program.book.nbt_lesson);
   if (program.book.nbt_lesson < 1)
-    fail(1, "none of the lesson files named in pimlo.conf exists stop \n");
+    fail_on("pimlo.conf", 1, "none of the lesson files named in pimlo.conf exists stop \n");
 
   program.book.sound = 1;
   if (!program.log.open("pimlo_log"))
     fail(1, "cannot create the log file pimlo_log in the working directory stop \n");
 }
 
-void start(int argc, char** argv, Window_shell& shell) {
+// `logged` becomes true once the log of this run is open.
+void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   WORK_DIR(argc > 0 && argv[0] != nullptr ? argv[0] : "");
   // Before anything is read or written: a second program in this directory
   // would overwrite the first one's files.
@@ -40,6 +47,7 @@ void start(int argc, char** argv, Window_shell& shell) {
   lock.take();
   Program program;
   read_settings(program);
+  logged = true;
 
   remove_unfinished_copies(program.log, program.G_kentel);
   CALC_INDEX(program.log, program.G_kentel, program.t_posit);
@@ -91,10 +99,12 @@ void settle_book(Trf_book& book, const Start_State& S_state) {
 }
 
 int run_pimlo(int argc, char** argv, Window_shell& shell) {
+  bool logged = false;
   try {
-    start(argc, argv, shell);
+    start(argc, argv, shell, logged);
   } catch (const ProgramStop& stopped) {
     std::fflush(stdout);
+    shell.tell_stop(stop_notice(stopped, logged));
     return stopped.status;
   }
   return 0;

@@ -26,9 +26,10 @@ struct Start_State;
 struct Trf_book;
 
 // Runs the program with the window system `shell`; returns the exit status.
-// A fatal case before the main loop prints its message and returns its
-// status; so does a window system that cannot start ("cannot open the
-// display, the window cannot be shown stop \n", status 1). Nothing escapes.
+// A fatal case before the main loop prints its message, has the shell tell
+// it (Window_shell::tell_stop) and returns its status; so does a window
+// system that cannot start ("cannot open the display, the window cannot be
+// shown stop \n", status 1). Nothing escapes.
 int run_pimlo(int argc, char** argv, Window_shell& shell);
 
 // The window's first size: the remembered width, height and divider when

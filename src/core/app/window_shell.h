@@ -6,6 +6,8 @@
 // test, and keeps the toolkit out of the core library.
 #pragma once
 
+#include <string>
+
 struct Program;
 class Screen;
 
@@ -43,4 +45,9 @@ class Window_shell {
 
   // Runs the main loop until the program quits.
   virtual void run_main_loop() = 0;
+
+  // Shows `notice` (stop_notice.h) in a box that waits for the user, when a
+  // display can be opened; over the window once it exists. Called when the
+  // program stops at start-up, whatever the step.
+  virtual void tell_stop(const std::string& notice) = 0;
 };

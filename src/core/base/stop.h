@@ -12,10 +12,15 @@
 #define PIMLO_PRINTF(fmt_index, first_arg) __attribute__((format(printf, fmt_index, first_arg)))
 
 struct ProgramStop : std::exception {
-  explicit ProgramStop(int exit_status);
+  explicit ProgramStop(int exit_status, std::string printed = {}, std::string file_at_fault = {});
   const char* what() const noexcept override;
 
   int status;
+  // What fail() printed for this stop; empty for a bare stop().
+  std::string message;
+  // The file whose content or state caused the stop, when it is known; the
+  // window names it to a user who never sees standard output.
+  std::string file;
 
  private:
   std::string text_;
@@ -27,6 +32,10 @@ struct ProgramStop : std::exception {
 // Prints a printf-style message on standard output, flushes it, then stops
 // with `status`. The message is printed exactly as formatted.
 [[noreturn]] void fail(int status, const char* fmt, ...) PIMLO_PRINTF(2, 3);
+
+// As fail(), for a fault found in the file `file`.
+[[noreturn]] void fail_on(const std::string& file, int status, const char* fmt, ...)
+    PIMLO_PRINTF(3, 4);
 
 // Prints a message that reports a failure on standard output and flushes it;
 // unlike trace() it is always printed. Used for the non-fatal cases too.

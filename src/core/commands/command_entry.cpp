@@ -206,10 +206,13 @@ void callback_entry_book(const std::string& utf8_text, Trf_book& book) {
     return;
   }
 
-  release_lesson_files(book);
-  if (ilesson_left >= 0 && ilesson_left <= book.nbt_lesson && start_lesson_left >= 3) {
-    OFFER_RECORD_LESSON(ilesson_left, book);
+  // "Not now" to the record question: the drill goes on, the text is not
+  // acted on.
+  if (ilesson_left >= 0 && ilesson_left <= book.nbt_lesson && start_lesson_left >= 3 &&
+      !OFFER_RECORD_LESSON(ilesson_left, book)) {
+    return;
   }
+  release_lesson_files(book);
   // The drill is left, maybe at an answer: the drill button takes its
   // question label back (an announcement after a command result, and a
   // listing, leave the button alone).

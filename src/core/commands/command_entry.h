@@ -5,7 +5,8 @@
 // Every command but "!sound" leaves the lesson being drilled: when a drill
 // runs (the lesson announced and confirmed, answers not yet recorded) the
 // user is first asked "Voulez-vous enregistrer la leçon N ?" (Yes / No /
-// "RAZ ?"), whatever the text turns out to be. Then:
+// "RAZ ?"), whatever the text turns out to be; closing the question
+// unanswered keeps the drill running and the text is not acted on. Then:
 //
 //   after                       current lesson           drill pane shows
 //   a generator with words      0 (generated lesson)     its announcement

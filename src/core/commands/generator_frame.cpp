@@ -34,7 +34,7 @@ long skip_header(const Generator& g, const char* who, LineReader& fp, const std:
   }
   g.fp_log.write("Error no detection of ####### stop \n");
   g.fp_log.write("in file : %s \n", path.c_str());
-  fail(1, "%s error 0 stop 1 \n", who);
+  fail_on(path, 1, "%s error 0 stop 1 \n", who);
 }
 
 // Reads the statistics line of sense `sens_qr` at `nc`. Fatal (status 2 for
@@ -45,8 +45,8 @@ Sense_history read_stats(const Generator& g, const char* who, LineReader& fp, lo
   if (aln_getline(nc, ss, fp) < 0) {
     g.fp_log.write("Error no detection of values icont=%d stop \n", icont);
     g.fp_log.write("in file : %s \n", path.c_str());
-    if (sens_qr == 1) fail(2, "%s error 1 stop 2 \n", who);
-    fail(3, "%s error 2 stop 3 \n", who);
+    if (sens_qr == 1) fail_on(path, 2, "%s error 1 stop 2 \n", who);
+    fail_on(path, 3, "%s error 2 stop 3 \n", who);
   }
   std::array<long, 5> v{};
   if (CHECK_EXTRACT_4LINT(g.today, ss, v) != 0) {

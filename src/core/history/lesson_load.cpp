@@ -54,7 +54,7 @@ constexpr Loader_texts kReferenced{"INDIRECT_IDX1 error 1 stop 2 \n",
                             const std::string& path, LogFile& fp_log) {
   fp_log.write(texts.no_values, i);
   fp_log.write("in file : %s \n", path.c_str());
-  fail(status, "%s", printed);
+  fail_on(path, status, "%s", printed);
 }
 
 // Element `i` takes the two statistics lines of its record (nothing: the
@@ -90,7 +90,7 @@ long skip_header(LineReader& fp, const std::string& path, LogFile& fp_log) {
   }
   fp_log.write("Error no detection of ####### stop \n");
   fp_log.write("in file : %s \n", path.c_str());
-  fail(1, "INIT_LESSON error 0 stop 1 \n");
+  fail_on(path, 1, "INIT_LESSON error 0 stop 1 \n");
 }
 
 void pointer_line(std::string& fp_gene, const std::string& path, long stats_offset) {

@@ -8,9 +8,12 @@ struct Trf_book;
 // answers Yes, No and "RAZ ?" on book.screen. Yes records the drill
 // (RECORD_LESSON), "RAZ ?" offers to forget the lesson's history
 // (RAZ_LESSON), No records nothing. Both act on the drill of book.ilesson.
-// Without a screen nothing is asked nor recorded. Fatal only as RECORD_LESSON
-// and RAZ_LESSON are.
-void OFFER_RECORD_LESSON(int ilesson, Trf_book& book);
+// The generated lesson (0) has no history of its own: no "RAZ ?" there.
+// False when the question was closed unanswered ("not now"): nothing is
+// recorded and the caller must leave the lesson as it is. Without a screen
+// nothing is asked nor recorded (true). Fatal only as RECORD_LESSON and
+// RAZ_LESSON are.
+bool OFFER_RECORD_LESSON(int ilesson, Trf_book& book);
 
 // The drill of the current lesson is running (phase 3 or more) and belongs
 // to a lesson that can be recorded (0 to nbt_lesson).
@@ -18,7 +21,8 @@ bool drill_to_record(const Trf_book& book);
 
 // The Next button: makes the drill button take presses, offers to record a
 // running drill, then announces the next lesson (lesson 1 after the last
-// and after the generated lesson 0). Fatal as OFFER_RECORD_LESSON and
+// and after the generated lesson 0). A question closed unanswered leaves
+// the drill running and the lesson current. Fatal as OFFER_RECORD_LESSON and
 // CONFIRM0_LESSON.
 void cback_next_less(Trf_book& book);
 

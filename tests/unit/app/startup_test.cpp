@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "app/quit.h"
 #include "app/startup.h"
+#include "app/stop_notice.h"
 #include "drill/day_number.h"
 #include "fake_screen.h"
 #include "history/history_format.h"
@@ -52,6 +53,7 @@ class Fake_shell final : public Window_shell {
     steps.push_back("loop");
     if (user) user(*program);
   }
+  void tell_stop(const std::string& notice) override { notices.push_back(notice); }
 
   bool display = true;
   std::function<void(Program&)> user;
@@ -59,6 +61,7 @@ class Fake_shell final : public Window_shell {
   FakeScreen screen;
   Program* program = nullptr;
   std::vector<std::string> steps;
+  std::vector<std::string> notices;
   bool last_state_at_toolkit = false;
   bool last_state_at_window = false;
   bool history_at_toolkit = false;
@@ -192,6 +195,25 @@ TEST_F(Startup_test, WithoutADisplayItStopsWithStatusOneAndKeepsTheLastState) {
   EXPECT_TRUE(file_exists("Pimlo_last_state"));
 }
 
+// Started from a menu, nobody reads standard output: the shell is given the
+// message, the file at fault and what to do.
+TEST_F(Startup_test, AStopIsToldWithItsFileAndWhatToDo) {
+  write_file("pimlo.conf", "Fontvocab :> 12 <:\n");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(run(), 1);
+  testing::internal::GetCapturedStdout();
+  ASSERT_EQ(shell.notices.size(), 1u);
+  EXPECT_NE(shell.notices[0].find("s=Fontvocab :> 12 <: order unknown =-1\n\nFile: pimlo.conf\n"),
+            std::string::npos)
+      << shell.notices[0];
+
+  const std::string drilled =
+      stop_notice(ProgramStop(1, "INIT_LESSON error 0 stop 1 \n", "./IDX1/idx1_a.txt"), true);
+  for (const char* part :
+       {"INIT_LESSON error 0 stop 1\n", "./IDX1/cpy_idx1_a.txt", "\"!ccdb\"", "pimlo_log"})
+    EXPECT_NE(drilled.find(part), std::string::npos) << part;
+}
+
 TEST_F(Startup_test, ADrillAnsweredWrongAndQuitWithYesIsRecordedAndRemembered) {
   const long today = DIFF_JOUR();
   const std::string wrong_today = stat_line(0, 1, 0, today);
@@ -237,6 +259,18 @@ TEST_F(Startup_test, QuitAnsweredNoRecordsNothingAndQuitWithoutDrillAsksNothing)
   EXPECT_EQ(again.ilesson, 2);
   EXPECT_TRUE(again.screen.questions.empty());
   EXPECT_EQ(lines_of("Pimlo_last_state").at(0), "  2    Last lesson");
+
+  // Quit whose question is closed unanswered: the drill goes on, nothing is
+  // recorded nor written.
+  shell.screen.record_answers.push_back(Screen::RecordAnswer::Cancel);
+  shell.user = [&](Program& p) {
+    for (int button : {3, 1, 1, 3}) drill_press(button, p.book);
+    EXPECT_FALSE(ON_QUIT(p.book, [] { return Window_geometry{}; }));
+    EXPECT_EQ(p.book.start_lesson, 3);
+  };
+  run();
+  EXPECT_FALSE(file_exists("Pimlo_last_state"));
+  EXPECT_EQ(count_of(read_file("IDX1/idx1_b.txt"), blank_stat_line()), 2);
 }
 
 }  // namespace

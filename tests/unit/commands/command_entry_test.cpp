@@ -153,7 +153,7 @@ TEST_F(Entry_dispatch, LeavingAtAnAnswerGivesTheDrillButtonItsQuestionLabelBack)
   }
 }
 
-TEST_F(Entry_dispatch, NoKeepsTheHistoryYesRecordsItAndResetForgetsIt) {
+TEST_F(Entry_dispatch, NoKeepsTheHistoryYesRecordsItResetForgetsItAndCancelStays) {
   const std::string fresh = read_file(kAnimals);
   start_drill(1);
   answer(3);
@@ -174,6 +174,18 @@ TEST_F(Entry_dispatch, NoKeepsTheHistoryYesRecordsItAndResetForgetsIt) {
   screen.record_answers = {Screen::RecordAnswer::Reset};
   screen.yes_no_answers = {true};
   enter("!help");
+  EXPECT_EQ(read_file(kAnimals), fresh);
+
+  // Closed unanswered: the drill goes on and the text is not acted on.
+  start_drill(1);
+  answer(3);
+  const auto pane = screen.lines;
+  const int phase = book.start_lesson;
+  screen.record_answers = {Screen::RecordAnswer::Cancel};
+  enter("2");
+  EXPECT_EQ(book.ilesson, 1);
+  EXPECT_EQ(book.start_lesson, phase);
+  EXPECT_EQ(screen.lines, pane);
   EXPECT_EQ(read_file(kAnimals), fresh);
 }
 
@@ -232,6 +244,7 @@ TEST_F(Entry_dispatch, AGeneratedLessonDrilledAndLeftIsRecordedInItsLessons) {
   screen.record_answers = {Screen::RecordAnswer::Yes};
   enter("!help");
   EXPECT_EQ(screen.questions, Names{"Voulez-vous enregistrer la le\xE7on 0 ?"});
+  EXPECT_EQ(screen.reset_offered, std::vector<bool>{false});  // no history of its own
   const std::string wrong = stat_line(0, 1, 0, DIFF_JOUR());
   EXPECT_NE(read_file(kAnimals).find(wrong), std::string::npos);
   EXPECT_NE(read_file("IDX1/idx1_colours.txt").find(wrong), std::string::npos);

@@ -83,4 +83,20 @@ TEST_F(Record_question_test, RazForgetsTheHistoryOfTheLesson) {
   }
 }
 
+TEST_F(Record_question_test, ClosedUnansweredTheDrillGoesOnInItsLesson) {
+  const std::string before = read_file(kHistory);
+  for (void (*leave)(Trf_book&) : {cback_next_less, cback_prev_less}) {
+    start_drill(1);
+    answer(3);
+    const Lines pane = screen.lines;
+    const int phase = book.start_lesson;
+    screen.record_answers = {Screen::RecordAnswer::Cancel};
+    leave(book);
+    EXPECT_EQ(book.ilesson, 1);
+    EXPECT_EQ(book.start_lesson, phase);
+    EXPECT_EQ(screen.lines, pane);
+  }
+  EXPECT_EQ(read_file(kHistory), before);
+}
+
 }  // namespace
