@@ -22,6 +22,8 @@ function(pimlo_unit_test name)
   endif()
   add_executable(test_${name} ${sources} ${CMAKE_CURRENT_SOURCE_DIR}/support/sandbox.cpp)
   target_include_directories(test_${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+  # Tests find their support files here, whatever directory they run in.
+  target_compile_definitions(test_${name} PRIVATE PIMLO_TEST_SUPPORT_DIR="${CMAKE_CURRENT_SOURCE_DIR}/support")
   target_link_libraries(test_${name} PRIVATE ${ARGN} GTest::gtest_main)
   gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "PIMLO_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")

@@ -91,8 +91,7 @@ class Session_test : public Book_test {
   // mono 16-bit sound of `frames` frames whose frame f holds the sample f + 1.
   void play_into_file(const std::string& path, long frames) {
     old_alsa_config_ = std::getenv("ALSA_CONFIG_PATH") ? std::getenv("ALSA_CONFIG_PATH") : "";
-    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "support" /
-                     "alsa_file_output.conf.in");
+    std::ifstream in(std::filesystem::path(PIMLO_TEST_SUPPORT_DIR) / "alsa_file_output.conf.in");
     ASSERT_TRUE(in.good());
     std::ostringstream conf;
     conf << in.rdbuf();

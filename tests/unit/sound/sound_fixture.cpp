@@ -15,7 +15,7 @@ namespace {
 
 // tests/support/, found from this file's place in the source tree.
 fs::path support_dir() {
-  return fs::path(__FILE__).parent_path() / ".." / ".." / "support";
+  return fs::path(PIMLO_TEST_SUPPORT_DIR);
 }
 
 class Alsa_file_output final : public testing::Environment {
