@@ -88,7 +88,14 @@ class Side {
   std::optional<std::string> look_up(const std::string& name) {
     show(name);
     std::optional<std::string> path = SEARCH_SND_FILE_NAME(name, session_.sounds, book_);
-    if (!path) say_and_log(book_, "DISPLAY_QR snd_file=%s not found \n", name.c_str());
+    if (!path) {
+      say_and_log(book_, "DISPLAY_QR snd_file=%s not found \n", name.c_str());
+      if (session_.drill.missing_sounds.insert(name).second) {
+        show(formatted(
+            "Sound file %s not found beside the lesson, in ./, ./SOUND/ or the lesson's SOUND/",
+            name.c_str()));
+      }
+    }
     return path;
   }
 

@@ -32,5 +32,6 @@ struct Trf_book;
 // side is missing counts as not heard, so that its answer shows the response
 // side; a cue without two numbers says "DISPLAY_QR error detect 2 long int ?
 // ss=%s \n" and a sound file found nowhere says and logs "DISPLAY_QR
-// snd_file=%s not found \n", and the cue counts as not played.
+// snd_file=%s not found \n" (and, the first time in the lesson, tells the
+// user so in the pane), and the cue counts as not played.
 void DISPLAY_QR(int istate, Session& session, Trf_book& book);

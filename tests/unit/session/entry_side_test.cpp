@@ -101,9 +101,17 @@ TEST_F(Entry_side_test, ACueFoundNowhereOrThatNoDeviceCanPlayLeavesTheQuestionSh
   testing::internal::CaptureStdout();
   start_drill(5);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "DISPLAY_QR snd_file=nowhere.wav not found \n");
-  EXPECT_EQ(question_side(), (Lines{"nowhere.wav", "the text", "  "}));
+  EXPECT_EQ(question_side(),
+            (Lines{"nowhere.wav",
+                   "Sound file nowhere.wav not found beside the lesson, in ./, ./SOUND/ or the "
+                   "lesson's SOUND/",
+                   "the text", "  "}));
   press(1);
   EXPECT_EQ(answer_side(), (Lines{"the other", "  "}));
+  testing::internal::CaptureStdout();
+  press(1);  // the same entry again: the pane said it once in the lesson
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(question_side(), (Lines{"nowhere.wav", "the text", "  "}));
 
   write_file("alsa.conf", "pcm.!default { type hw card 99 }\n");
   snd_config_update_free_global();
