@@ -21,8 +21,9 @@ struct Trf_book;
 // sense book.sens_qrm. `istate` 1 means this side plays its sound cues when
 // book.sound is 1: "<))" or "?" plays the range it names, "<()" and "?" the
 // whole file (a "?" cue thus plays both); the file name is shown and looked
-// for beside the lesson (SEARCH_SND_FILE_NAME). The lines are shown whole,
-// whatever their length. book.nb_line counts them.
+// for beside the lesson (SEARCH_SND_FILE_NAME). Each line of the entry is
+// taken up to its first 100 characters; the rest of a longer line is never
+// read into memory. book.nb_line counts the lines shown.
 //
 // Never fatal: an entry position that does not hold an entry line logs
 // "DISPLAY_QR error 2 lecture \n" and shows the fifth line read from there
