@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "commands/generators.h"
 #include "drill/day_number.h"
@@ -45,14 +46,24 @@ class DrillFlow : public HistoryFixture {
 
 TEST_F(DrillFlow, ADrillWithAReferencedEntryIsRecordedIntoBothHistories) {
   session().drill.seed = 77;
+  // The reference is followed whatever its blanks; the ones that name no
+  // entry are said when the drill starts.
   write_lesson(kAnimals,
-               "!# ani\n# le chat * animal\nQ> le chat\nR> the cat\n##la maison *hou\n"
-               "# le chien *\nQ> le chien\nR> the dog\n");
+               "!# ani\n# le chat * animal\nQ> le chat\nR> the cat\n## la maison  *hou\n"
+               "# le chien *\nQ> le chien\nR> the dog\n##le loup *zzz\n## le  toit*hou\n");
   write_lesson(kHouses, "!# hou\n# la maison * building\nQ> la maison\nR> the house\n");
   quiet_start();
+  EXPECT_NE(read_file(kAnimalsIdx1).find("\r\n## la maison  *hou \r\n"), std::string::npos);
 
+  testing::internal::CaptureStdout();
   start_drill(1);
+  testing::internal::GetCapturedStdout();
   ASSERT_EQ(t_posit.nb_posit, 3);
+  EXPECT_EQ(
+      std::vector<std::string>(screen.lines.begin(), screen.lines.begin() + 3),
+      (std::vector<std::string>{
+          "Reference not followed: ##le loup *zzz (no lesson has the alias \"zzz\")",
+          "Reference not followed: ## le  toit*hou (lesson hou has no entry \"le toit\")", "  "}));
   std::set<std::string> asked;
   for (int q = 0; q < 3; ++q) {
     for (const char* word : {"le chat", "la maison", "le chien"}) {

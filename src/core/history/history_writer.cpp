@@ -35,15 +35,14 @@ std::string key_of_named_entry(LogFile& fp_log, const LessonItem& item, const st
   return entry_key(item.name, st_alias, item.position, item.tail);
 }
 
-// A reference line of the lesson as the history readers know one: "##"
-// first. A lesson also allows blanks before and between the two "#"; left
-// there, the line would be read back as a key line without its statistics
-// lines, and every load of the lesson would stop. Cannot fail.
+// A reference line of the lesson, as read, except "# #": that one would be
+// read back as a key line without its statistics lines, and every load of
+// the lesson would stop, so its blanks between the two "#" are dropped. An
+// indented line is kept as it is: the readers pass over a line that begins
+// with a blank, and the loader does not follow it. Cannot fail.
 std::string reference_line_text(const std::string& line) {
-  const std::size_t first = line.find('#');
-  const std::size_t second =
-      first == std::string::npos ? first : line.find_first_not_of(' ', first + 1);
-  if (second == std::string::npos || line[second] != '#') return line;
+  if (line.empty() || line[0] != '#') return line;
+  const std::size_t second = line.find_first_not_of(' ', 1);
   return "##" + line.substr(second + 1);
 }
 

@@ -6,7 +6,8 @@
 //   entry            key line "#NAME*ALIAS POSITION *TAIL" and two statistics lines
 //   nameless entry   key line "#NAME *ALIAS POSITION *" and two statistics lines
 //   reference line   the line as read (cut at 101 characters) and " \r\n",
-//                    blanks before and between its two "#" dropped
+//                    blanks between its two "#" dropped when the first is
+//                    in the first column
 // between the two header lines and the end line (history_format.h).
 //
 // A named entry whose line has no "*" is written as if its line ended with

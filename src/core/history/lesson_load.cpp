@@ -123,25 +123,27 @@ void write_gene(File gene, const std::string& fp_gene, LogFile& fp_log) {
 
 }  // namespace
 
-void INIT_LESSON(int ilesson, Trf_book& book) {
-  INIT_LESSON(ilesson, book, DIFF_JOUR());
+std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book) {
+  return INIT_LESSON(ilesson, book, DIFF_JOUR());
 }
 
-void INIT_LESSON(int ilesson, Trf_book& book, long today) {
+std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long today) {
   trace("INIT_LESSON ilesson=%d today=%ld \n", ilesson, today);
   Trf_posit& t = *book.t_posit;
   if (ilesson == 0) {
     t.clear_marks();
-    return;
+    return {};
   }
   LogFile& fp_log = book_log(book);
   const std::optional<std::string> path = S_IDX1_FROM_NUM(ilesson, *book.G_kentel);
   if (!path) {
-    return no_history(t, "INIT_LESSON no lesson " + std::to_string(ilesson) + " \n", fp_log);
+    no_history(t, "INIT_LESSON no lesson " + std::to_string(ilesson) + " \n", fp_log);
+    return {};
   }
   LineReader fp;
   if (!fp.open(*path)) {
-    return no_history(t, "INIT_LESSON cannot open history file " + *path + " \n", fp_log);
+    no_history(t, "INIT_LESSON cannot open history file " + *path + " \n", fp_log);
+    return {};
   }
   File gene(std::fopen(kGenePath, "wb"));
   if (!gene) gene_failure("create", fp_log);
@@ -150,13 +152,15 @@ void INIT_LESSON(int ilesson, Trf_book& book, long today) {
   t.reset(kFirstCapacity);
   std::string fp_gene;
   Reference_index references;
+  std::vector<Unfollowed_reference> unfollowed;
   int count = 0;
   std::string ss;
   std::optional<std::string> qr;
   std::optional<std::string> rq;
   while (aln_getline(nc, ss, fp) >= 0 && !is_end_line(ss)) {
     if (is_reference_line(ss)) {
-      INDIRECT_IDX1(fp_gene, book, ss, count, today, references);
+      if (auto missed = INDIRECT_IDX1(fp_gene, book, ss, count, today, references))
+        unfollowed.push_back(std::move(*missed));
       continue;
     }
     if (!is_key_line(ss)) continue;
@@ -184,31 +188,40 @@ void INIT_LESSON(int ilesson, Trf_book& book, long today) {
   t.clear_marks();
   SORT_CLASSMENT(t, *book.t_err, today);
   fp_log.write("INIT_LESSON of lesson %d done\n", ilesson);
+  return unfollowed;
 }
 
-void INDIRECT_IDX1(std::string& fp_gene, Trf_book& book, const std::string& ssd, int& jcont,
-                   long today, Reference_index& references) {
+std::optional<Unfollowed_reference> INDIRECT_IDX1(std::string& fp_gene, Trf_book& book,
+                                                  const std::string& ssd, int& jcont, long today,
+                                                  Reference_index& references) {
   LogFile& fp_log = book_log(book);
   const std::optional<Key_ref> ref = parse_key_line(ssd);
+  Unfollowed_reference missed;
+  missed.line = ssd;
+  if (ref) {
+    missed.name = reference_name(ref->name_part.substr(1));  // after the second "#"
+    missed.alias = ref->alias;
+  }
   const int num = ref ? NUM_FROM_ALIAS(ref->alias, *book.G_kentel) : -1;
   if (num < 1) {
     trace("INDIRECT_IDX1 no lesson for ssd=%s \n", ssd.c_str());
-    return;
+    return missed;
   }
-  const std::string path = S_IDX1_FROM_NUM(num, *book.G_kentel).value_or("");
+  missed.path = S_IDX1_FROM_NUM(num, *book.G_kentel).value_or("");
+  const std::string& path = missed.path;
   if (!references.readable(path)) {
     fp_log.write("INDIRECT_IDX1 cannot open %s \n", path.c_str());
     say("INDIRECT_IDX1 cannot open %s \n", path.c_str());
-    return;
+    missed.why = Unfollowed_reference::Why::unreadable;
+    return missed;
   }
-  // "##" NAME "*" ALIAS names the record whose key line holds "#" NAME "*".
-  const std::string key = ssd.substr(1, ssd.find('*'));
-  const std::optional<Referenced_record> record = references.find(path, key);
+  const std::optional<Referenced_record> record = references.find(path, missed.name);
   if (!record) {
     say("INDIRECT_IDX1 no detection of ssd=%s \n", ssd.c_str());
     fp_log.write("INDIRECT_IDX1 no detection of ssd=%s \n", ssd.c_str());
     fp_log.write("in file : %s \n", path.c_str());
-    return;
+    missed.why = Unfollowed_reference::Why::no_entry;
+    return missed;
   }
 
   Trf_posit& t = *book.t_posit;
@@ -220,4 +233,5 @@ void INDIRECT_IDX1(std::string& fp_gene, Trf_book& book, const std::string& ssd,
   load_record(t, i, record->stats_qr, record->stats_rq, today, kReferenced, path, fp_log);
   pointer_line(fp_gene, path, record->stats_offset);
   jcont = i;
+  return std::nullopt;
 }

@@ -21,10 +21,26 @@
 // the pointer line (lesson_record.h). The format is frozen for both.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class Reference_index;
 struct Trf_book;
+
+// A reference line of the lesson that added no element to the drill.
+struct Unfollowed_reference {
+  enum class Why {
+    no_lesson,   // no "*", or its alias names no lesson of the catalogue
+    unreadable,  // the history file of that lesson cannot be opened
+    no_entry,    // that history file has no record of the name
+  };
+  std::string line;  // the reference line as read from the history file
+  std::string name;  // the name it gives, as names are compared (reference_name)
+  std::string alias;
+  std::string path;  // the history file of lesson `alias`, when there is one
+  Why why = Why::no_lesson;
+};
 
 // Loads lesson `ilesson` into book.t_posit with today's day number.
 //
@@ -38,7 +54,8 @@ struct Trf_book;
 // record it names in lesson ALIAS (INDIRECT_IDX1). Computes every error
 // (book.t_err), sorts both orders worst first, writes "./idx1_gene" and logs
 // "INIT_LESSON of lesson %d done\n". Faulty statistics lines are logged and
-// loaded corrected. A lesson without records loads with nb_posit 0.
+// loaded corrected. A lesson without records loads with nb_posit 0. Returns
+// the reference lines that added no element, in file order.
 //
 // A history file that cannot be opened (or a lesson number outside the
 // catalogue) is said on standard output and in the log; the table is then
@@ -49,19 +66,22 @@ struct Trf_book;
 //     status 2; without its R->Q line: "INIT_LESSON error 3 stop r \n",
 //     status 3; the same for a referenced record (INDIRECT_IDX1);
 //   "./idx1_gene" cannot be created or written: status 1.
-void INIT_LESSON(int ilesson, Trf_book& book);
+std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book);
 
 // The same, scoring the errors for day `today`.
-void INIT_LESSON(int ilesson, Trf_book& book, long today);
+std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long today);
 
 // Adds the record named by the reference line `ssd` as element `jcont` + 1
 // (then `jcont` is that element), its key line and pointer line appended to
 // `fp_gene`, the text of the generated lesson file being built; the table
 // grows by 20 when full. Looks the record up through `references` (one pass
-// per history file and load). Adds nothing when the alias after the first
-// "*" names no lesson (silently), when that lesson's history file cannot be
+// per history file and load), by the name between "##" and the first "*"
+// compared as entry names are (blanks around it and runs of blanks do not
+// count). Adds nothing, and returns why, when the alias after the first "*"
+// names no lesson (traced only), when that lesson's history file cannot be
 // opened, or when no record matches before its end line (both said on
 // standard output and logged). Fatal: the record is cut short before its
 // Q->R line (status 2) or its R->Q line (status 3).
-void INDIRECT_IDX1(std::string& fp_gene, Trf_book& book, const std::string& ssd, int& jcont,
-                   long today, Reference_index& references);
+std::optional<Unfollowed_reference> INDIRECT_IDX1(std::string& fp_gene, Trf_book& book,
+                                                  const std::string& ssd, int& jcont, long today,
+                                                  Reference_index& references);

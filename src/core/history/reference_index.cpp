@@ -1,11 +1,10 @@
 // Lookups of referenced records, one pass per history file.
 //
-// A key begins with "#" and ends with its only "*". A line contains it
-// either at its first non-blank character, and then the line's head (from
-// that "#" up to its first "*") equals the key, or at a later "#". So the
-// first match is the first line with that head (one hash lookup) or, if
-// earlier, the first line holding a later "#" that contains the key; such
-// lines are rare and are scanned in file order.
+// A line names a record either by its own name (from its first "#" up to
+// its first "*") or, rarely, by the text after a later "#" of the line up to
+// the "*" that follows. So the first match is the first line with that own
+// name (one hash lookup) or, if earlier, the first line holding a later "#"
+// that names it; such lines are rare and are scanned in file order.
 #include "history/reference_index.h"
 
 #include "history/history_format.h"
@@ -22,7 +21,31 @@ std::size_t candidate_hash(std::string_view line) {
   return b;
 }
 
+// The name that the "#" at `hash` of `line` opens: the text up to the next
+// "*"; nothing without one.
+std::optional<std::string> name_after(std::string_view line, std::size_t hash) {
+  const std::size_t star = line.find('*', hash + 1);
+  if (star == std::string_view::npos) return std::nullopt;
+  return reference_name(line.substr(hash + 1, star - hash - 1));
+}
+
+// A "#" after the line's first one opens `name`.
+bool names_inside(std::string_view line, std::size_t first_hash, const std::string& name) {
+  for (std::size_t h = line.find('#', first_hash + 1); h != std::string_view::npos;
+       h = line.find('#', h + 1)) {
+    if (name_after(line, h) == name) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+std::string reference_name(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return "";
+  const std::size_t last = text.find_last_not_of(" \t");
+  return collapse_blanks(text.substr(first, last + 1 - first));
+}
 
 // The lines are kept in one string (a file of a few hundred lines would
 // otherwise cost as many allocations as lines, for every file a load names).
@@ -51,9 +74,8 @@ Reference_index::File_lines& Reference_index::lines_of(const std::string& path) 
     }
     const std::size_t b = candidate_hash(line);
     if (b == std::string_view::npos) continue;
-    const std::size_t star = line.find('*', b);
-    if (star != std::string_view::npos)
-      f.first_of_head.try_emplace(line.substr(b, star + 1 - b), j);
+    if (std::optional<std::string> name = name_after(line, b))
+      f.first_of_name.try_emplace(std::move(*name), j);
     if (line.find('#', b + 1) != std::string_view::npos) f.inner_hashes.push_back(j);
   }
   return f;
@@ -64,15 +86,16 @@ bool Reference_index::readable(const std::string& path) {
 }
 
 std::optional<Referenced_record> Reference_index::find(const std::string& path,
-                                                       const std::string& key) {
+                                                       std::string_view name) {
   const File_lines& f = lines_of(path);
+  const std::string wanted = reference_name(name);
   std::size_t found = std::string::npos;
-  if (const auto head = f.first_of_head.find(key); head != f.first_of_head.end()) {
-    found = head->second;
+  if (const auto own = f.first_of_name.find(wanted); own != f.first_of_name.end()) {
+    found = own->second;
   }
   for (std::size_t j : f.inner_hashes) {
     if (j >= found) break;
-    if (f.line(j).find(key) != std::string_view::npos) {
+    if (names_inside(f.line(j), candidate_hash(f.line(j)), wanted)) {
       found = j;
       break;
     }

@@ -5,9 +5,11 @@
 // whose key line holds "#" NAME "*": the first line of that lesson's
 // history file, before any line holding "END_OF_FILE", whose first
 // character after leading blanks is "#", whose next character is not "#",
-// and which contains that key. Each history file is read once per load, in
-// one sequential pass, however many references point into it; the lookups
-// then run in memory.
+// and in which a "#" is followed by NAME and "*". Names are compared as
+// entry names are: blanks around them do not count and a run of blanks is
+// one blank, so "##le chat *ani", "## le chat*ani" and "#le chat *ani 8 *"
+// agree. Each history file is read once per load, in one sequential pass,
+// however many references point into it; the lookups then run in memory.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +19,10 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+// `text` as names are compared: blanks dropped at both ends, each run of
+// them inside made one space. Cannot fail.
+std::string reference_name(std::string_view text);
 
 // What a lookup finds.
 struct Referenced_record {
@@ -28,11 +34,11 @@ struct Referenced_record {
 
 class Reference_index {
  public:
-  // The record whose key line contains `key` (which begins with "#" and
-  // ends with its only "*") in the history file `path`. Nothing when no
-  // line matches. Cannot fail; see readable() for a file that cannot be
-  // opened, which matches nothing.
-  std::optional<Referenced_record> find(const std::string& path, const std::string& key);
+  // The record named `name` (the text between the "##" of a reference line
+  // and its first "*") in the history file `path`. Nothing when no line
+  // matches. Cannot fail; see readable() for a file that cannot be opened,
+  // which matches nothing.
+  std::optional<Referenced_record> find(const std::string& path, std::string_view name);
 
   // False when `path` cannot be opened for reading.
   bool readable(const std::string& path);
@@ -44,7 +50,7 @@ class Reference_index {
     std::vector<std::size_t> starts;  // line j is text[starts[j], starts[j + 1])
     std::vector<long> next;           // next[j]: offset of the line after line j
     std::size_t searched = 0;         // lines before the first "END_OF_FILE" line
-    std::unordered_map<std::string_view, std::size_t> first_of_head;  // views into text
+    std::unordered_map<std::string, std::size_t> first_of_name;  // by the line's own name
     std::vector<std::size_t> inner_hashes;  // candidates holding "#" after their first one
 
     std::size_t size() const { return next.size(); }

@@ -1,13 +1,15 @@
 // What the drill keeps from one press of the drill button to the next.
 //
 // The values reset at the first question of a lesson are those of
-// START_QUESTION_RUN, the marking state and the random generator; the
-// others live for the whole run. The entry now asked is read from the
+// START_QUESTION_RUN, the marking state, the random generator and the sound
+// files said missing; the others live for the whole run. The entry now asked is read from the
 // working copy the session shares with the lesson text view (session.h).
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <set>
+#include <string>
 
 #include "drill/marking.h"
 #include "drill/question_choice.h"
@@ -21,6 +23,8 @@ struct Drill_State {
   int step = 1;        // 1 = a question is shown, 2 = its answer (the book's state)
   Marking_State marking;
   Question_Rng rng;
+  // Sound files of cues found nowhere, each said once in the pane a lesson.
+  std::set<std::string> missing_sounds;
 
   // When set, every lesson start seeds the generator with it instead of
   // the clock (tests).

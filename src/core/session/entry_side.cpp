@@ -21,6 +21,9 @@
 
 namespace {
 
+// The drill shows no more of a line than this many characters.
+constexpr std::size_t kShownWidth = 100;
+
 std::size_t first_non_blank(std::string_view ss) {
   const std::size_t i = ss.find_first_not_of(' ');
   return i == std::string_view::npos ? ss.size() : i;
@@ -54,10 +57,10 @@ class Side {
   Side(Session& session, Trf_book& book)
       : session_(session), book_(book), fp_(session.copy.fp()), nc_(session.drill.address) {}
 
-  // The next line of the entry; false at the end of the file or on a line
-  // that holds "END_OF_FILE".
+  // The next line of the entry, cut at kShownWidth characters; false at the
+  // end of the file or on a line that holds "END_OF_FILE".
   bool next(std::string& ss) {
-    return aln_getline(nc_, ss, fp_) >= 0 && !contains(ss, "END_OF_FILE");
+    return aln_getline_head(nc_, ss, fp_, kShownWidth) >= 0 && !contains(ss, "END_OF_FILE");
   }
 
   void show(std::string text) { DISPLAY_LINE(text, book_.nb_line, lblanc_, book_); }
@@ -88,7 +91,14 @@ class Side {
   std::optional<std::string> look_up(const std::string& name) {
     show(name);
     std::optional<std::string> path = SEARCH_SND_FILE_NAME(name, session_.sounds, book_);
-    if (!path) say_and_log(book_, "DISPLAY_QR snd_file=%s not found \n", name.c_str());
+    if (!path) {
+      say_and_log(book_, "DISPLAY_QR snd_file=%s not found \n", name.c_str());
+      if (session_.drill.missing_sounds.insert(name).second) {
+        show(formatted(
+            "Sound file %s not found beside the lesson, in ./, ./SOUND/ or the lesson's SOUND/",
+            name.c_str()));
+      }
+    }
     return path;
   }
 

@@ -21,8 +21,9 @@ struct Trf_book;
 // sense book.sens_qrm. `istate` 1 means this side plays its sound cues when
 // book.sound is 1: "<))" or "?" plays the range it names, "<()" and "?" the
 // whole file (a "?" cue thus plays both); the file name is shown and looked
-// for beside the lesson (SEARCH_SND_FILE_NAME). The lines are shown whole,
-// whatever their length. book.nb_line counts them.
+// for beside the lesson (SEARCH_SND_FILE_NAME). Each line of the entry is
+// taken up to its first 100 characters; the rest of a longer line is never
+// read into memory. book.nb_line counts the lines shown.
 //
 // Never fatal: an entry position that does not hold an entry line logs
 // "DISPLAY_QR error 2 lecture \n" and shows the fifth line read from there
@@ -32,5 +33,6 @@ struct Trf_book;
 // side is missing counts as not heard, so that its answer shows the response
 // side; a cue without two numbers says "DISPLAY_QR error detect 2 long int ?
 // ss=%s \n" and a sound file found nowhere says and logs "DISPLAY_QR
-// snd_file=%s not found \n", and the cue counts as not played.
+// snd_file=%s not found \n" (and, the first time in the lesson, tells the
+// user so in the pane), and the cue counts as not played.
 void DISPLAY_QR(int istate, Session& session, Trf_book& book);

@@ -31,14 +31,34 @@ void clear_pane_and_redraw(Trf_book& book) {
   if (book.screen != nullptr) book.screen->run_pending_events();
 }
 
+// Why a reference line of the lesson adds nothing to its drill, in the
+// user's words.
+std::string unfollowed_line(const Unfollowed_reference& r) {
+  std::string line = r.line.substr(0, r.line.find_last_not_of(' ') + 1);
+  switch (r.why) {
+    case Unfollowed_reference::Why::no_lesson:
+      return formatted("Reference not followed: %s (no lesson has the alias \"%s\")", line.c_str(),
+                       r.alias.c_str());
+    case Unfollowed_reference::Why::unreadable:
+      return formatted("Reference not followed: %s (cannot read %s)", line.c_str(), r.path.c_str());
+    case Unfollowed_reference::Why::no_entry:
+      break;
+  }
+  return formatted("Reference not followed: %s (lesson %s has no entry \"%s\")", line.c_str(),
+                   r.alias.c_str(), r.name.c_str());
+}
+
 void start_drill(Session& session, Trf_book& book) {
-  INIT_LESSON(book.ilesson, book);
+  const std::vector<Unfollowed_reference> unfollowed = INIT_LESSON(book.ilesson, book);
   clear_pane_and_redraw(book);
+  int lblanc = 0;
+  for (const Unfollowed_reference& r : unfollowed)
+    DISPLAY_LINE(unfollowed_line(r), book.nb_line, lblanc, book);
+  if (!unfollowed.empty()) DISPLAY_LINE("", book.nb_line, lblanc, book);
   if (book.t_posit->nb_posit < 1) {
     const int empty = book.ilesson;
     book.start_lesson = 0;
     book.ilesson = next_lesson(book);
-    int lblanc = 0;
     DISPLAY_LINE("", book.nb_line, lblanc, book);
     DISPLAY_LINE(formatted("No word in lesson %d  ", empty), book.nb_line, lblanc, book);
     DISPLAY_LINE(formatted("Trying next lesson %d  ", book.ilesson), book.nb_line, lblanc, book);

@@ -1,5 +1,6 @@
 #include "session/lesson_text.h"
 
+#include <string_view>
 #include <utility>
 
 #include "app/book.h"
@@ -20,6 +21,14 @@ namespace {
 // top (the lines of sound blocks aside).
 constexpr int kMaxTextLines = 10000;
 
+// A paragraph is shown up to this many characters, then kCutMark: the view
+// of a very long line costs many times its size.
+constexpr std::size_t kParagraphWidth = 4000;
+constexpr std::string_view kCutMark = " [...]";
+// Characters of a text line read at most: enough for a paragraph even after
+// accent sequences of three characters have become one.
+constexpr std::size_t kReadWidth = 4 * kParagraphWidth;
+
 bool is_delimiter(const std::string& ss) {
   return !ss.empty() && ss[0] == '#' && ss.find("#######") != std::string::npos;
 }
@@ -39,15 +48,20 @@ class Paragraphs {
   void end() {
     show(pending_ + "\n");
     pending_.clear();
+    cut_ = false;
   }
   // Shows the pending text unless it is empty.
   void finish() {
     if (!pending_.empty()) end();
   }
-  void start(std::string text) { pending_ = std::move(text); }
+  void start(std::string_view text) {
+    pending_.clear();
+    cut_ = false;
+    append(text);
+  }
   void add(std::string_view words) {
-    if (!pending_.empty()) pending_ += ' ';
-    pending_ += words;
+    if (!pending_.empty()) append(" ");
+    append(words);
   }
   // An empty line: the first of a run ends the paragraph, each further one
   // shows a line of three spaces.
@@ -64,9 +78,22 @@ class Paragraphs {
   void show(const std::string& s) {
     if (screen_) screen_->append_text(s);
   }
+  // The paragraph is cut, and marked, where it reaches kParagraphWidth;
+  // what would follow is dropped.
+  void append(std::string_view more) {
+    if (cut_) return;
+    if (pending_.size() + more.size() <= kParagraphWidth) {
+      pending_ += more;
+      return;
+    }
+    pending_ += more.substr(0, kParagraphWidth - pending_.size());
+    pending_ += kCutMark;
+    cut_ = true;
+  }
 
   Screen* screen_;
   std::string pending_;
+  bool cut_ = false;
   int blanks_ = 0;
 };
 
@@ -81,7 +108,7 @@ Block_end walk_text_block(LineReader& fp, long nc, int nlines, OnLine&& on_line,
                           OnBlock&& on_block) {
   std::string ss;
   while (nlines < kMaxTextLines) {
-    if (aln_getline(nc, ss, fp) < 0) return Block_end::file_end;
+    if (aln_getline_head(nc, ss, fp, kReadWidth) < 0) return Block_end::file_end;
     ++nlines;
     DECODE1_ACCENTS(ss);
     if (is_delimiter(ss)) return Block_end::closed;

@@ -14,6 +14,8 @@
 //                                    paragraph
 //   "<)start)" ... "<)end)"          a sound block (label_table.h): not shown
 //
+// A paragraph longer than 4000 characters is cut there and ends in " [...]".
+//
 // A button whose label a sound block of the text defines is a known button
 // (Screen::add_known_text_button); clicking it plays its parts
 // (sound_buttons.h). Text goes to the window through book.screen, in CP1252.

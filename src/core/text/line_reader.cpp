@@ -105,8 +105,10 @@ long skip_cr_line_end(LineReader& fp, long pos) {
 }
 
 // Appends the bytes from `pos` up to the next CR, LF or the end of the file to
-// `ss`; returns the offset of that CR or LF (or of the end).
-long collect_raw_line(LineReader& fp, long pos, std::string& ss) {
+// `ss`, as long as `ss` holds fewer than `limit` bytes; returns the offset of
+// that CR or LF (or of the end).
+long collect_raw_line(LineReader& fp, long pos, std::string& ss,
+                      std::size_t limit = std::string::npos) {
   for (;;) {
     std::string_view bytes = fp.bytes_from(pos);
     if (bytes.empty()) return pos;
@@ -119,7 +121,7 @@ long collect_raw_line(LineReader& fp, long pos, std::string& ss) {
       n = static_cast<std::size_t>(static_cast<const char*>(cr) - bytes.data());
       lf = cr;
     }
-    ss.append(bytes.data(), n);
+    if (ss.size() < limit) ss.append(bytes.data(), std::min(n, limit - ss.size()));
     pos += static_cast<long>(n);
     if (lf != nullptr) return pos;
   }
@@ -180,7 +182,33 @@ void shape_line(std::string& ss) {
 
 }  // namespace
 
-long aln_getline(long& nc, std::string& ss, LineReader& fp) {
+namespace {
+
+// Drops a UTF-8 sequence that the cut at the end of `ss` left without some
+// of its continuation bytes: the line is then still judged as the file
+// holds it.
+void drop_cut_sequence(std::string& ss) {
+  std::size_t lead = ss.size();
+  while (lead > 0 && ss.size() - lead < 3 &&
+         (static_cast<unsigned char>(ss[lead - 1]) & 0xC0) == 0x80)
+    --lead;
+  if (lead == 0) return;
+  const unsigned char c = static_cast<unsigned char>(ss[lead - 1]);
+  const std::size_t wanted = c >= 0xF8 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+  if (wanted > ss.size() - lead) ss.resize(lead - 1);
+}
+
+// Moves `pos`, the offset of the byte that ended a line (or of the end of
+// the file), past its line end.
+long past_line_end(LineReader& fp, long pos) {
+  const int end = fp.byte_at(pos);
+  if (end == '\n') return pos + 1;
+  if (end == '\r') return skip_cr_line_end(fp, pos);
+  return pos;
+}
+
+// Shared by the readers: `limit` raw bytes of the line are kept at most.
+long read_line(long& nc, std::string& ss, LineReader& fp, std::size_t limit) {
   ss.clear();
   if (nc < 0 || !fp.is_open()) return -1;
   int first = fp.byte_at(nc);
@@ -195,14 +223,23 @@ long aln_getline(long& nc, std::string& ss, LineReader& fp) {
     trace("aln_getline return 20 empty line nc=%ld \n", nc);
     return 0;
   }
-  long pos = collect_raw_line(fp, nc, ss);
+  const long pos = collect_raw_line(fp, nc, ss, limit);
+  if (ss.size() == limit) drop_cut_sequence(ss);
   shape_line(ss);
-  int end = fp.byte_at(pos);
-  if (end == '\n') {
-    pos += 1;
-  } else if (end == '\r') {
-    pos = skip_cr_line_end(fp, pos);
-  }
-  nc = pos;
+  nc = past_line_end(fp, pos);
   return static_cast<long>(ss.size());
+}
+
+}  // namespace
+
+long aln_getline(long& nc, std::string& ss, LineReader& fp) {
+  return read_line(nc, ss, fp, std::string::npos);
+}
+
+long aln_getline_head(long& nc, std::string& ss, LineReader& fp, std::size_t max_chars) {
+  // A character takes at most 4 bytes in UTF-8, and at least 1 otherwise.
+  const long got = read_line(nc, ss, fp, 4 * max_chars + 4);
+  if (got < 0 || ss.size() <= max_chars) return got;
+  ss.resize(max_chars);
+  return static_cast<long>(max_chars);
 }

@@ -77,3 +77,10 @@ class LineReader {
 // file (also at any offset past it); on -1 and -2 `ss` is empty and `nc`
 // unchanged. On success `nc` is the offset of the next line.
 long aln_getline(long& nc, std::string& ss, LineReader& fp);
+
+// The same, keeping only the first `max_chars` characters of the line (as
+// delivered: tabs expanded, converted from UTF-8); the rest of a longer line
+// is passed over without being held in memory, and `nc` still moves past
+// the whole line. Results as for aln_getline, the length being that of the
+// part kept.
+long aln_getline_head(long& nc, std::string& ss, LineReader& fp, std::size_t max_chars);

@@ -11,7 +11,7 @@ namespace {
 using Lesson_text_test = Text_view_test;
 
 TEST_F(Lesson_text_test, LinesAreLaidOutInParagraphs) {
-  const std::string long_words(5000, 'x');
+  const std::string long_words(20000, 'x');
   const struct {
     Lines copy;
     std::string shown;
@@ -21,7 +21,9 @@ TEST_F(Lesson_text_test, LinesAreLaidOutInParagraphs) {
        "Un\nAutre suite\n2. Deux\n<) son fin\n"},
       {{"#######", "un", "", "   ", "", "deux", "", "trois", "#######"},
        "un\n   \n   \ndeux\ntrois\n"},
-      {{"#######", "caf\\'e", long_words, "#######"}, "caf\xE9 " + long_words + "\n"},
+      // A paragraph is cut at 4000 characters, with a mark.
+      {{"#######", "caf\\'e", long_words, "suite", "", "fin", "#######"},
+       "caf\xE9 " + long_words.substr(0, 3995) + " [...]\nfin\n"},
       {{"#######", "#######"}, "\n"},
       {{"# le chat *", "Q> le chat", "R> the cat"}, ""},   // no text block
       {{"#######", "Le chat", "dort"}, "Le chat dort\n"},  // an unclosed one

@@ -109,6 +109,25 @@ TEST_F(LineReaderTest, LinesLongerThanTheWindowComeWhole) {
   }
 }
 
+TEST_F(LineReaderTest, AHeadKeepsItsCharactersAndStepsOverTheWholeLine) {
+  // After "a", UTF-8 letters of two bytes each: the bytes read stop within
+  // one of them.
+  std::string utf8 = "a";
+  for (int k = 0; k < 300; ++k) utf8 += "\xC3\xA9";
+  write_file("f.txt", "\tab" + std::string(200000, 'x') + "\r\n" + utf8 + "\nend");
+  LineReader reader("f.txt", 7);
+  long nc = 0;
+  std::string ss;
+  EXPECT_EQ(aln_getline_head(nc, ss, reader, 10), 10);
+  EXPECT_EQ(ss, "        ab");
+  EXPECT_EQ(nc, 200005);
+  EXPECT_EQ(aln_getline_head(nc, ss, reader, 100), 100);
+  EXPECT_EQ(ss, "a" + std::string(99, '\xE9'));
+  EXPECT_EQ(aln_getline_head(nc, ss, reader, 100), 3);
+  EXPECT_EQ(ss, "end");
+  EXPECT_EQ(aln_getline_head(nc, ss, reader, 100), -2);
+}
+
 TEST_F(LineReaderTest, SeesBytesRewrittenAfterInvalidateAndBytesAppendedAtTheEnd) {
   write_file("f.txt", "first\nsecond\n");
   LineReader reader("f.txt");
