@@ -13,13 +13,16 @@
 // out (for profiling the operations on a catalogue already built).
 //
 // The start-ups are runs of pimlo.x itself without a display (it stops right
-// after the index build); every other figure comes from the same code paths
-// the window drives, headless (operations.cpp). The catalogue is changed:
-// its working copies and histories are rebuilt, answers are filled in, one
-// lesson is edited, lessons are drilled and recorded.
+// after the index build), the unchanged one also with the lessons named as
+// one range (pimlo_range.conf) instead of one by one; every other figure
+// comes from the same code paths the window drives, headless
+// (operations.cpp). The catalogue is changed: its working copies and
+// histories are rebuilt, answers are filled in, one lesson is edited,
+// lessons are drilled and recorded.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "floors.h"
@@ -50,7 +53,7 @@ int count_lessons(const std::string& dir) {
 
 std::string lesson_file(int k) {
   char name[32];
-  std::snprintf(name, sizeof name, "L%05d.txt", k);
+  std::snprintf(name, sizeof name, "L%d.txt", k);
   return name;
 }
 
@@ -104,6 +107,32 @@ bench::Cost time_shell(const Args& args, int reps, const std::string& command,
   return bench::median(samples);
 }
 
+// The lines of the log of the last start that say a history was up to date.
+int up_to_date_in_log(const std::string& dir) {
+  std::ifstream log(fs::path(dir) / "pimlo_log");
+  int count = 0;
+  for (std::string line; std::getline(log, line);) {
+    if (line.find(" is up to date ") != std::string::npos) ++count;
+  }
+  return count;
+}
+
+// Unchanged start-ups with pimlo_range.conf, which names the `n` lessons as
+// one range, in place of pimlo.conf; each must find all `n` up to date.
+Start_figures time_starts_listed_as_range(const Args& args, int n) {
+  const fs::path dir(args.dir);
+  fs::copy_file(dir / "pimlo.conf", dir / "pimlo_listed.conf",
+                fs::copy_options::overwrite_existing);
+  fs::copy_file(dir / "pimlo_range.conf", dir / "pimlo.conf", fs::copy_options::overwrite_existing);
+  const Start_figures figures = time_starts(args, args.reps, nullptr);
+  if (up_to_date_in_log(args.dir) != n) {
+    std::fprintf(stderr, "pimlo_bench: the range did not name the %d lessons (see pimlo_log)\n", n);
+    std::exit(1);
+  }
+  fs::rename(dir / "pimlo_listed.conf", dir / "pimlo.conf");
+  return figures;
+}
+
 void measure_starts(const Args& args, bench::Report& report) {
   const fs::path dir(args.dir);
   auto forget_builds = [&] {
@@ -123,6 +152,9 @@ void measure_starts(const Args& args, bench::Report& report) {
   report.add("start-up, nothing changed", same.cost, same_floor, same.peak_kib);
 
   const int n = count_lessons(args.dir);
+  const Start_figures range = time_starts_listed_as_range(args, n);
+  report.add("start-up, nothing changed, one range", range.cost, same_floor, range.peak_kib);
+
   const std::string changed = lesson_file(n / 2 + 1);
   const Start_figures touched = time_starts(args, args.reps, [&] {
     run_generator(args, "touch '" + args.dir + "' " + std::to_string(n / 2 + 1));

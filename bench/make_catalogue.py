@@ -4,7 +4,9 @@
   make_catalogue.py lessons DIR N M [B] N lessons of M entries, plus one lesson
                                         of B entries (1000 unless given: the
                                         lesson whose load is timed), and
-                                        pimlo.conf
+                                        pimlo.conf, which lists them one by
+                                        one; pimlo_range.conf names the same
+                                        lessons as one range
   make_catalogue.py answers DIR         fills every history file of DIR (built by
                                         a first start of pimlo.x) with answers
                                         spread over the last two years
@@ -45,7 +47,7 @@ def alias_of(k):
 
 
 def file_of(k):
-    return "L%05d.txt" % k
+    return "L%d.txt" % k  # no leading zeros: a range names the same files
 
 
 def entry_name(k, i):
@@ -98,15 +100,14 @@ def make_lessons(root, n, m, big=BIG):
     for k in range(1, n + 1):
         write_lesson(root, k, m)
     write_lesson(root, n + 1, big)
-    names = [file_of(k) for k in range(1, n + 2)]
-    with open(os.path.join(root, "pimlo.conf"), "w") as f:
-        f.write("Coef_Err :> 9 3 2 6 10 <:\n")
-        f.write("Horiz_pix_total :> 1100 <:\nVerti_pix_total :> 760 <:\n")
-        f.write("Width_pix_vocab :> 560 <:\nPath_idx1 :> ./IDX1 <:\n")
-        f.write("Which_lesson :>\n")
-        for name in names:
-            f.write("  lessons/%s\n" % name)
-        f.write("<:\n")
+    settings = ("Coef_Err :> 9 3 2 6 10 <:\n"
+                "Horiz_pix_total :> 1100 <:\nVerti_pix_total :> 760 <:\n"
+                "Width_pix_vocab :> 560 <:\nPath_idx1 :> ./IDX1 <:\n")
+    listed = "".join("  lessons/%s\n" % file_of(k) for k in range(1, n + 2))
+    for conf, names in (("pimlo.conf", listed),
+                        ("pimlo_range.conf", "  lessons/L1->%d.txt\n" % (n + 1))):
+        with open(os.path.join(root, conf), "w") as f:
+            f.write(settings + "Which_lesson :>\n" + names + "<:\n")
     with open(os.path.join(root, "pimlo_list.txt"), "w") as f:
         f.write("!help\n")
 

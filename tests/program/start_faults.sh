@@ -133,6 +133,21 @@ else
   echo "note: unwritable and unreadable files not checked: no unprivileged user can run $program"
 fi
 
+# --- A history directory whose parents are not there yet ---------------------
+# They are made; where no directory can be made the start-up stops at once,
+# naming it and the reason.
+copy_catalogue "$base/catalogue" "$case_dir"
+printf 'Path_idx1 :> ./store/hist/IDX1 <:\nWhich_lesson :>\n a.txt\n b.txt\n<:\n' >"$case_dir/pimlo.conf"
+(cd "$case_dir" && run ./pimlo.x)
+expect_status 1
+expect_output "$no_window"
+expect_well_formed "$case_dir/store/hist/IDX1/idx1_b.txt"
+expect_file "$case_dir/store/hist/CPY/a.txt"
+sed -i 's|store/hist|a.txt/hist|' "$case_dir/pimlo.conf"
+(cd "$case_dir" && run ./pimlo.x)
+expect_status 1
+expect_output "cannot create the directory ./a.txt/hist/CPY: Not a directory stop "
+
 # --- A full disk ------------------------------------------------------------
 # A file-size limit below the history's size: the rebuild cannot be written.
 # The program is not killed by the limit; it says so and keeps the history.

@@ -47,9 +47,7 @@ std::optional<std::string> S_LESSON_FROM_NUM(int num, const Trf_string& G_lesson
   if (word.front() != '&') {
     s = word;
   } else {
-    // The nearest word before it that does not begin with "&" is its base.
-    int base = num - 1;
-    while (base >= 1 && list_word(G_lesson.st_lesson, base).front() == '&') --base;
+    const int base = list_base_word_number(G_lesson.st_lesson, num);
     if (base < 1) fail(3, "%s", "S_LESSON_FROM_NUM error i=0 STOP \n");
     // The list reader writes "&/name"; the two leading characters go.
     s = directory_of(list_word(G_lesson.st_lesson, base)) +

@@ -26,11 +26,13 @@ std::vector<Word_place> scan_words(std::string_view list) {
   return places;
 }
 
-// A list with its words found and each distinct word's first number.
+// A list with its words found, each distinct word's first number and each
+// word's base word.
 struct Indexed_list {
   std::string text;
   std::vector<Word_place> places;
   std::unordered_map<std::string_view, int> first_number;  // views into `text`
+  std::vector<int> base_number;                            // of word k at k - 1
 };
 
 // The lesson list and the alias list are looked up for every lesson of
@@ -53,10 +55,14 @@ const Indexed_list& indexed(std::string_view list) {
   index.text.assign(list);
   index.places = scan_words(index.text);
   index.first_number.clear();
+  index.base_number.clear();
+  int base = 0;
   for (std::size_t k = 0; k < index.places.size(); ++k) {
     const Word_place& p = index.places[k];
-    index.first_number.emplace(std::string_view(index.text).substr(p.begin, p.length),
-                               static_cast<int>(k) + 1);
+    const int number = static_cast<int>(k) + 1;
+    index.first_number.emplace(std::string_view(index.text).substr(p.begin, p.length), number);
+    if (index.text[p.begin] != '&') base = number;
+    index.base_number.push_back(base);
   }
   return index;
 }
@@ -84,6 +90,12 @@ int list_word_number(std::string_view list, std::string_view word) {
   const Indexed_list& index = indexed(list);
   const auto found = index.first_number.find(word);
   return found == index.first_number.end() ? -1 : found->second;
+}
+
+int list_base_word_number(std::string_view list, int k) {
+  if (k < 1) return 0;
+  const std::vector<int>& bases = indexed(list).base_number;
+  return static_cast<std::size_t>(k) > bases.size() ? 0 : bases[static_cast<std::size_t>(k) - 1];
 }
 
 int list_word_count(std::string_view list) {

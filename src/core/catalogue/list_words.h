@@ -25,5 +25,12 @@ std::string_view list_word(std::string_view list, int k);
 // none is, or when `word` is empty or holds a space.
 int list_word_number(std::string_view list, std::string_view word);
 
+// The number (from 1) of the nearest word at or before word `k` that does
+// not begin with "&": the word whose directory an "&/" word of the lesson
+// list shares. 0 when there is none or `list` has no word `k`. Found for
+// every word at once when the list is indexed: a lookup walks back over
+// nothing, however many "&/" words a range wrote before it.
+int list_base_word_number(std::string_view list, int k);
+
 // The number of words of `list`.
 int list_word_count(std::string_view list);

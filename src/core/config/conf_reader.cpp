@@ -99,7 +99,7 @@ void read_key(int i_order, ConfSource& fp, std::string& s, Settings& set) {
       EXTRACT_PATH_IDX1(fp, s, count, set.catalogue.spath_idx1);
       break;
     default:
-      fail(1, "s=%s order unknown =%d \n", s.c_str(), i_order);
+      fail(1, "s=%s order unknown =%d \n", shown_line(s).c_str(), i_order);
   }
 }
 

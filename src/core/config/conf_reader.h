@@ -45,7 +45,8 @@ void FURCH_SET(Prenestro& Caract_win, Trf_book& book, Trf_string& G_dico,
 // history directory, the two font names and book.nbt_lesson. Nothing is
 // written to disk. Every fault ends the program (ProgramStop):
 //   file unreadable           "cannot read %s stop \n" (the path), status 1
-//   line that names no key    "s=%s order unknown =%d \n" (line, -1), status 1
+//   line that names no key    "s=%s order unknown =%d \n" (its first 149
+//                              bytes, -1), status 1
 //   no lesson list at all     "pimlo.conf names no lesson list (Which_lesson
 //                              :> ... <:) stop \n", status 1
 // and the faults of the value readers (value_readers.h, which_lesson.h,

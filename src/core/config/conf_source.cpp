@@ -25,3 +25,7 @@ bool ConfSource::next_line(std::string& s) {
   }
   return true;
 }
+
+std::string shown_line(std::string_view s) {
+  return std::string(s.substr(0, 149));
+}

@@ -9,6 +9,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 
 class ConfSource {
  public:
@@ -21,3 +22,7 @@ class ConfSource {
  private:
   std::istream& in_;
 };
+
+// Line `s` as a message echoes it: its first 149 bytes (a 150-byte line
+// buffer), so that a line of any length cannot flood the output.
+std::string shown_line(std::string_view s);

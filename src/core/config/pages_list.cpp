@@ -29,7 +29,7 @@ void EXTRACT_PAGES(ConfSource& fp, std::string& s, int& n_pages, Trf_string& G_d
   G_dico.st_lesson.clear();
   G_dico.nb_lesson = 0;
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", s.c_str());
+  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
   read_value_lines(fp, s, start, "EXTRACT_PAGES", "EXTRACT_PAGES",
                    [&](std::size_t i, const std::string& line, bool& code_fin) {
                      EXTRACT2_INPUT(i, line, G_dico, code_fin);

@@ -57,7 +57,7 @@ void collect_runs(int& count, std::size_t i, const std::string& s, std::string& 
 std::string read_number_tokens(ConfSource& fp, std::string& s, const char* reader_name,
                                int& n_pages) {
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", s.c_str());
+  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
   std::string ss_pages;
   n_pages = 0;
   read_value_lines(fp, s, start, reader_name, reader_name,
@@ -161,7 +161,7 @@ void EXTRACT_FONT_DICO(ConfSource& fp, std::string& s, int& n_fonts, std::string
   ss_fonts.clear();
   n_fonts = 0;
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", s.c_str());
+  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
   read_value_lines(fp, s, start, "EXTRACT_FONT_DICO", "EXTRACT_FONT_DICO",
                    [&](std::size_t i, const std::string& line, bool& code_fin) {
                      EXTRACT_FONT_NAME(n_fonts, i, line, ss_fonts, code_fin);
@@ -172,7 +172,7 @@ void EXTRACT_FONT_DICO(ConfSource& fp, std::string& s, int& n_fonts, std::string
 void EXTRACT_PATH_IDX1(ConfSource& fp, std::string& s, int& nspath, std::string& s_path) {
   s_path.clear();
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", s.c_str());
+  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
   read_value_lines(fp, s, start, "EXTRACT_FONT_DICO", "EXTRACT_FONT_DICO",
                    [&](std::size_t i, const std::string& line, bool& code_fin) {
                      ADD_TO_PATH_NAME(i, line, s_path, code_fin);

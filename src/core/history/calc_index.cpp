@@ -1,6 +1,5 @@
 // The start-up step over all lessons: working copies, aliases, histories.
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -16,14 +15,22 @@
 
 namespace {
 
-// Creates `dir` (mode 0777) when it cannot be opened as a directory.
+// Creates `dir`, with every missing directory above it (mode 0777, as the
+// umask allows), when it cannot be opened as a directory. Stops naming the
+// directory and the reason when it cannot be made: every working copy or
+// history would fail after it.
 void ensure_directory(LogFile& fp_log, const std::string& dir) {
   if (DIR* d = ::opendir(dir.c_str())) {
     ::closedir(d);
     return;
   }
   fp_log.write("\n Create directory %s \n", dir.c_str());
-  ::mkdir(dir.c_str(), 0777);
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (!error && std::filesystem::is_directory(dir, error)) return;
+  const std::string reason = error ? error.message() : "not a directory";
+  fp_log.write("cannot create the directory %s: %s stop \n", dir.c_str(), reason.c_str());
+  fail(1, "cannot create the directory %s: %s stop \n", dir.c_str(), reason.c_str());
 }
 
 std::string current_directory() {

@@ -32,15 +32,17 @@ struct Trf_posit;
 void CALC_INDEX(LogFile& fp_log, Trf_string& G_dico, Trf_posit& t_posit);
 
 // Refreshes the working copy of every lesson whose lesson file is newer
-// (creating the copy directory when missing). A missing lesson file is
-// fatal (status 1, from DIFF_TIME_FILE); a copy that cannot be written is
-// logged and left as it was.
+// (creating the copy directory, and the directories above it, when
+// missing). A missing lesson file is fatal (status 1, from DIFF_TIME_FILE),
+// so is a copy directory that cannot be made ("cannot create the directory
+// %s: %s stop \n", the directory and the reason, status 1); a copy that
+// cannot be written is logged and left as it was.
 void CPY_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson);
 
 // Rebuilds the history file of every lesson whose working copy is newer
-// (creating the history directory when missing); logs "is up to date" for
-// the others. Stops the program as UPDATE_IDX1_FILE does; a missing working
-// copy is fatal (status 1, from DIFF_TIME_FILE).
+// (creating the history directory as CPY_ALL_LESSONS does its own); logs
+// "is up to date" for the others. Stops the program as UPDATE_IDX1_FILE
+// does; a missing working copy is fatal (status 1, from DIFF_TIME_FILE).
 void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson);
 
 // Rebuilds the history file `s_idx1` from the working copy `scpy_lesson`,

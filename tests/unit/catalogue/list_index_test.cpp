@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "catalogue/list_words.h"
 
@@ -22,11 +23,13 @@ TEST(ListIndex, AListChangedInPlaceToTheSameLengthIsReadAnew) {
 }
 
 TEST(ListIndex, SeveralListsLookedUpInTurnEachAnswerForThemselves) {
-  const std::string lessons = "a/x.txt &/y.txt b/z.txt";
+  const std::string lessons = "&/w.txt a/x.txt &/y.txt &/v.txt b/z.txt";
   const std::string aliases = " ani hou ani ";
   const std::string other = " p q r s ";
   for (int round = 0; round < 3; ++round) {
-    EXPECT_EQ(list_word(lessons, 2), "&/y.txt");
+    EXPECT_EQ(list_word(lessons, 3), "&/y.txt");
+    const std::vector<int> bases{0, 0, 2, 2, 2, 5, 0};  // words 0 to 6
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(list_base_word_number(lessons, k), bases[k]) << k;
     EXPECT_EQ(list_word_number(aliases, "ani"), 1);  // the first of two
     EXPECT_EQ(list_word_number(aliases, "hou"), 2);
     EXPECT_EQ(list_word(other, 4), "s");

@@ -48,6 +48,11 @@ TEST_F(ConfTest, FaultsOfTheFileAsAWholeStop) {
   // A value line of a key without reader is taken as a key line.
   EXPECT_EQ(read_conf(kList + "Level_dico :>\n 3 <:\n"), 1);
   EXPECT_TRUE(printed_last("s= 3 <: order unknown =-1 \n")) << out;
+  const std::string huge(100000, 'x');  // echoed by its first 149 bytes only
+  EXPECT_EQ(read_conf(kList + huge + "\n"), 1);
+  EXPECT_TRUE(printed_last("s=" + huge.substr(0, 149) + " order unknown =-1 \n")) << out.size();
+  EXPECT_EQ(read_conf(kList + "Verti_pix_total" + huge + "\n"), 1);
+  EXPECT_TRUE(printed_last("error in line s=Verti_pix_total" + huge.substr(0, 134) + " \n"));
   EXPECT_EQ(read_conf("Horiz_pix_total :> 900 <:\n"), 1);
   EXPECT_TRUE(printed_last("pimlo.conf names no lesson list (Which_lesson :> ... <:) stop \n"));
   std::filesystem::remove("pimlo.conf");
