@@ -61,6 +61,10 @@ class FakeScreen final : public Screen {
     log("warn");
     warnings.push_back(text);
   }
+  void inform(const std::string& text) override {
+    log("inform");
+    informations.push_back(text);
+  }
 
   // Lesson text view.
   void clear_text() override {
@@ -102,6 +106,7 @@ class FakeScreen final : public Screen {
   std::string sound_label;
   std::vector<std::string> questions;
   std::vector<std::string> warnings;
+  std::vector<std::string> informations;
   std::string text;
   // The text with each button in its place: "[label]", or "{label}" for a
   // known button.
