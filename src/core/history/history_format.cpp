@@ -181,6 +181,14 @@ int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i
   return fault ? 1 : 0;
 }
 
+bool has_stat_line_layout(std::string_view line) {
+  if (line.size() != kStatLineLength) return false;
+  for (std::size_t k = 1; k <= 4; ++k) {
+    if (line[k * (kStatFieldWidth + 1) - 1] != ';') return false;
+  }
+  return true;
+}
+
 std::string stat_line(long nb, long nok, long date_ok, long date_nok) {
   std::string line;
   line.reserve(kStatLineLength);

@@ -108,6 +108,11 @@ int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i
 // (and so the day `date0`).
 int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i_extracted);
 
+// True when `line` is laid out as a statistics line of the current form:
+// 52 characters, each of its four fields closed by ";". The numbers are not
+// looked at. Cannot fail.
+bool has_stat_line_layout(std::string_view line);
+
 // ---- Building lines --------------------------------------------------------
 
 // The 52-character statistics line of four numbers, without line end.
