@@ -42,6 +42,7 @@ class Quiet_screen final : public Screen {
   void warn(const std::string& text) override {
     std::fprintf(stderr, "pimlo_bench: warning box: %s\n", text.c_str());
   }
+  void inform(const std::string&) override {}
   void clear_text() override {}
   void append_text(const std::string&) override {}
   void add_text_button(const std::string&, int) override {}

@@ -1,5 +1,5 @@
-// The modal dialogs of the window: the record question, a yes/no question
-// and a warning. Each runs its own nested main loop over the window and is
+// The modal dialogs of the window: the record question, a yes/no question,
+// a warning and an information. Each runs its own nested main loop over the window and is
 // destroyed before it returns.
 #include "main_window.h"
 #include "test_geometry.h"
@@ -51,4 +51,8 @@ bool Main_window::ask_yes_no(const std::string& text) {
 
 void Main_window::warn(const std::string& text) {
   run_dialog(message_dialog(pWindow, GTK_MESSAGE_WARNING, GTK_BUTTONS_OK, text));
+}
+
+void Main_window::inform(const std::string& text) {
+  run_dialog(message_dialog(pWindow, GTK_MESSAGE_INFO, GTK_BUTTONS_OK, text));
 }

@@ -41,6 +41,7 @@ class Main_window final : public Screen {
   RecordAnswer ask_record(const std::string& text, bool offer_reset) override;
   bool ask_yes_no(const std::string& text) override;
   void warn(const std::string& text) override;
+  void inform(const std::string& text) override;
   void clear_text() override;
   void append_text(const std::string& text) override;
   void add_text_button(const std::string& label, int tag) override;

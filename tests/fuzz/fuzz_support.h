@@ -83,6 +83,7 @@ class Null_screen : public Screen {
   RecordAnswer ask_record(const std::string&, bool) override { return RecordAnswer::No; }
   bool ask_yes_no(const std::string&) override { return false; }
   void warn(const std::string&) override {}
+  void inform(const std::string&) override {}
   void clear_text() override {}
   void append_text(const std::string&) override {}
   void add_text_button(const std::string&, int) override {}

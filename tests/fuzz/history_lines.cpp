@@ -1,6 +1,7 @@
 // Statistics lines and key lines of history files on arbitrary bytes: no
-// crash, the validated numbers obey the record rules, and a line written
-// from them reads back unchanged and without fault.
+// crash, the validated numbers obey the record rules, damage in one field
+// changes no other, and a line written from them reads back unchanged and
+// without fault.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -14,7 +15,6 @@ namespace {
 using fuzz::check;
 
 constexpr long kToday = 9200;
-constexpr long kFieldLimit = 100000000000L;  // numbers that fit a 12-character field
 
 void check_current_form(const std::string& input) {
   std::array<long, 5> v{};
@@ -24,13 +24,32 @@ void check_current_form(const std::string& input) {
   check(v[3] <= kToday && v[4] <= kToday);
   check(v[1] != 0 || v[3] == 0);
   check(v[2] != 0 || v[4] == 0);
-  if (v[1] >= kFieldLimit || v[2] >= kFieldLimit) return;
+  check(v[1] <= kMaxStatCount && v[2] <= kMaxStatCount);
 
   const std::string rewritten = stat_line(v[1], v[2], v[3], v[4]);
   check(rewritten.size() == kStatLineLength);
   std::array<long, 5> again{};
   check(CHECK_EXTRACT_4LINT(kToday, rewritten, again) == 0);
   check(again == v);
+}
+
+// Bytes put in one field of a sound line (the first input byte chooses the
+// field) change only that field's sense pair, count and day; the other
+// pair reads as it was.
+void check_damage_stays_in_its_field(const std::string& input) {
+  if (input.size() <= kStatFieldWidth) return;
+  const std::string field = input.substr(1, kStatFieldWidth);
+  if (field.find(';') != std::string::npos) return;
+  const std::size_t k = static_cast<unsigned char>(input[0]) % 4;
+  std::string line = stat_line(5, 3, 100, 90);
+  line.replace(k * (kStatFieldWidth + 1), kStatFieldWidth, field);
+  std::array<long, 5> v{};
+  CHECK_EXTRACT_4LINT(kToday, line, v);
+  if (k % 2 == 0) {
+    check(v[2] == 3 && v[4] == 90);
+  } else {
+    check(v[1] == 5 && v[3] == 100);
+  }
 }
 
 void check_old_form(const std::string& input) {
@@ -41,7 +60,7 @@ void check_old_form(const std::string& input) {
     const long asked = v[1 + 3 * sense];
     const long wrong = v[2 + 3 * sense];
     const long day = v[3 + 3 * sense];
-    check(asked >= 0 && wrong >= 0 && wrong <= asked);
+    check(asked >= 0 && wrong >= 0 && wrong <= asked && asked <= kMaxStatCount);
     check(day >= 0 && day <= kToday);
   }
 }
@@ -63,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   try {
     check_current_form(input);
+    check_damage_stays_in_its_field(input);
     check_old_form(input);
     check_key_line(input);
   } catch (const ProgramStop&) {

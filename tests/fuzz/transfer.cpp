@@ -1,6 +1,7 @@
 // The conversion of an old single-line history into the current form, on an
-// arbitrary file. Checked: a conversion that stops leaves no converted file
-// behind (nor a half-written one); a finished one keeps every line up to the
+// arbitrary file. Checked: a conversion that stops, or that leaves out a
+// file of the current form, leaves no converted file behind (nor a
+// half-written one); a finished one keeps every line up to the
 // marker, gives every record two statistics lines that read back without
 // fault, and ends with its end line naming its own offset.
 #include <algorithm>
@@ -68,7 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   LogFile log;
   const long today = DIFF_JOUR();
-  if (two_lessons::stops([&] { TRF_IDX1_FILE(log, kOld, kConverted); })) {
+  Transfer_outcome outcome = Transfer_outcome::done;
+  if (two_lessons::stops([&] { outcome = TRF_IDX1_FILE(log, kOld, kConverted); }) ||
+      outcome == Transfer_outcome::not_old_form) {
     check(std::filesystem::is_empty("IDX1_TRF"));
     return 0;
   }

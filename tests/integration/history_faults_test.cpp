@@ -71,7 +71,7 @@ TEST_F(HistoryFaults, AFaultyStatisticsLineIsRecordedCorrectedWithTheFaultyFileK
                              "./IDX1/idx1_animals.txt of lesson : ani \n"),
             std::string::npos)
       << outcome.out;
-  ASSERT_EQ(screen.warnings.size(), 2u);
+  ASSERT_EQ(screen.warnings.size(), 1u);
   EXPECT_EQ(screen.warnings[0].rfind("Errors found in data base. \n", 0), 0u);
   EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), broken);
 

@@ -36,21 +36,23 @@ std::string old_line(long n1, long w1, long d1, long n2, long w2, long d2) {
 
 }  // namespace
 
-TEST_F(Maintenance, CheckByAliasRewritesAFaultyLineAndKeepsTheFaultyVersionAsBackup) {
+TEST_F(Maintenance, CheckByAliasRewritesFaultyLinesAndKeepsTheFaultyVersionAsBackup) {
   put_stats(kHousesIdx1, "#la maison ", stat_line(5, 2, 99999, 90), stat_line(1, 0, 30, 0));
+  // A count no drill can have recorded: repaired, the rest of its line kept.
+  put_stats(kHousesIdx1, "#Le Toit ", stat_line(46065403, 1, 30, 40), blank_stat_line());
   const std::string faulty = read_file(kHousesIdx1);
 
-  CHECK_CORR_SNG_DBASE("hou", book);
+  const Base_report report = CHECK_CORR_SNG_DBASE("hou", book);
 
-  EXPECT_EQ(read_file(kHousesIdx1), houses_history(stats2({0, 2, 0, 90}, {1, 0, 30, 0}), zero2()));
+  EXPECT_EQ(read_file(kHousesIdx1), houses_history(stats2({0, 2, 0, 90}, {1, 0, 30, 0}),
+                                                   stats2({0, 1, 0, 40}, {0, 0, 0, 0})));
   EXPECT_EQ(read_file("./IDX1/cpy_idx1_houses.txt"), faulty);
   EXPECT_NE(log().find("IDX1_DICO and CHECK_4LINTsome error in file : ./IDX1/idx1_houses.txt \n"),
             std::string::npos);
-  EXPECT_EQ(screen.warnings,
-            std::vector<std::string>{"Check and correct single lesson data base. \n"
-                                     "Look at file pimlo_log for details.\n"
-                                     "Compare in directory IDX1 the present file\n"
-                                     "./IDX1/idx1_houses.txt\n to the previous cpy_idx1_file !\n"});
+  ASSERT_EQ(report.rewritten.size(), 1u);
+  EXPECT_EQ(report.rewritten[0].path, kHousesIdx1);
+  EXPECT_EQ(report.rewritten[0].backup, "./IDX1/cpy_idx1_houses.txt");
+  EXPECT_EQ(report.rewritten[0].faulty_lines, 2);
 }
 
 TEST_F(Maintenance, CheckByNumberCopiesTheLessonWhateverTheFileTimes) {
@@ -69,29 +71,25 @@ TEST_F(Maintenance, CheckOfAnUnknownLessonChangesNothing) {
   const std::string houses = read_file(kHousesIdx1);
 
   testing::internal::CaptureStdout();
-  CHECK_CORR_SNG_DBASE("zoo", book);
+  EXPECT_EQ(CHECK_CORR_SNG_DBASE("zoo", book).unknown, std::vector<std::string>{"zoo"});
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "alias zoo is unknown\n");
-  CHECK_CORR_SNG_DBASE("3", book);
-  CHECK_CORR_SNG_DBASE("0", book);
-  CHECK_CORR_SNG_DBASE("   ", book);
+  EXPECT_EQ(CHECK_CORR_SNG_DBASE("3", book).unknown, std::vector<std::string>{"3"});
+  EXPECT_EQ(CHECK_CORR_SNG_DBASE("0", book).unknown, std::vector<std::string>{"0"});
+  EXPECT_TRUE(CHECK_CORR_SNG_DBASE("   ", book).unknown.empty());
 
   EXPECT_EQ(read_file(kAnimalsIdx1), animals);
   EXPECT_EQ(read_file(kHousesIdx1), houses);
   EXPECT_FALSE(file_exists("./IDX1/cpy_idx1_houses.txt"));
   EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE not OK lesson  num=3 \n"), std::string::npos);
-  EXPECT_EQ(screen.warnings, std::vector<std::string>{"Check and correct single lesson data base. "
-                                                      "\nalias zoo is unknown.\n"
-                                                      "Look at file pimlo_log for details.\n"});
 }
 
-TEST_F(Maintenance, CheckOfTheWholeDataBaseWarnsThenRebuildsEveryLesson) {
-  CHECK_CORR_ALL_DBASE(book);
+TEST_F(Maintenance, CheckOfTheWholeDataBaseRebuildsEveryLessonAfterItsBackup) {
+  const Base_report report = CHECK_CORR_ALL_DBASE(book);
 
-  EXPECT_EQ(screen.warnings,
-            std::vector<std::string>{"Check and correct whole data base. \n"
-                                     "Look at file pimlo_log for details.\n"
-                                     "Compare in directory IDX1 the present \n"
-                                     "idx1_files to the previous cpy_idx1_files !\n"});
+  ASSERT_EQ(report.rewritten.size(), 2u);
+  EXPECT_EQ(report.rewritten[0].backup, "./IDX1/cpy_idx1_animals.txt");
+  EXPECT_EQ(report.rewritten[1].backup, "./IDX1/cpy_idx1_houses.txt");
+  EXPECT_EQ(report.rewritten[1].faulty_lines, 0);
   EXPECT_TRUE(file_exists("./IDX1/cpy_idx1_animals.txt"));
   EXPECT_TRUE(file_exists("./IDX1/cpy_idx1_houses.txt"));
   // Blank statistics come back as zeros once rebuilt.
@@ -108,7 +106,7 @@ TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies)
                  stats2({3, 2, 102, 95}, {0, 0, 0, 0}) + "#Le Toit *hou 60 * \r\n" +
                  stats2({2, 0, 50, 0}, {0, 1, 0, 51}) + "# END_OF_FILE * 85  \r\n");
 
-  SYNCHRO_ALL_DBASE("  usb\\copy ", book);
+  const Base_report report = SYNCHRO_ALL_DBASE("  usb\\copy ", book);
 
   EXPECT_EQ(read_file(kHousesIdx1), houses_history(stats2({4, 2, 102, 95}, {1, 0, 7, 0}),
                                                    stats2({2, 0, 50, 0}, {0, 1, 0, 51})));
@@ -118,11 +116,9 @@ TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies)
   EXPECT_NE(log().find(" \n file = ./IDX1/idx1_houses.txt has been recomputed and synchronized \n"
                        "with file ./usb/copy/idx1_houses.txt \n"),
             std::string::npos);
-  EXPECT_EQ(screen.warnings,
-            std::vector<std::string>{"Synchronize whole data base. \n"
-                                     "Look at file pimlo_log for details.\n"
-                                     "Compare in directory IDX1 the present \n"
-                                     "idx1_files to the previous cpy_idx1_files !\n"});
+  ASSERT_EQ(report.rewritten.size(), 1u);
+  EXPECT_EQ(report.rewritten[0].backup, "./IDX1/cpy_idx1_houses.txt");
+  EXPECT_EQ(report.left_alone, std::vector<std::string>{kAnimalsIdx1});
 }
 
 TEST_F(Maintenance, SynchronisationWithACutRecordStopsAndLeavesTheHistory) {
@@ -142,16 +138,15 @@ TEST_F(Maintenance, SynchronisationDirectoryIsMadeRelativeAndEndsWithASlash) {
   EXPECT_EQ(synchro_directory("   "), "");
 }
 
-TEST_F(Maintenance, TransferConvertsTheOldFormAndSkipsLessonsWithoutHistory) {
+TEST_F(Maintenance, TransferConvertsTheOldFormAndLeavesOutOtherFiles) {
   const std::string old = "./IDX1/idx1_houses.txt hou \r\n" + kMarker +
                           "#la maison *hou 8 * building \r\n" + old_line(5, 2, 200, 2, 2, 200) +
                           "## le chat *ani \r\n" + "#Le Toit *hou 60 * \r\n" +
                           old_line(0, 0, 0, 0, 0, 150) + "# END_OF_FILE * 85  \r\n";
   write_file(kHousesIdx1, old);
-  std::filesystem::remove(kAnimalsIdx1);
 
   testing::internal::CaptureStdout();
-  TRF_ALL_DBASE(book);
+  const Transfer_report report = TRF_ALL_DBASE(book);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Create directory IDX1_TRF \n");
 
   const std::string body = "./IDX1/idx1_houses.txt hou \n" + std::string(53, '#') + "\n" +
@@ -162,8 +157,15 @@ TEST_F(Maintenance, TransferConvertsTheOldFormAndSkipsLessonsWithoutHistory) {
   EXPECT_EQ(read_file("./IDX1_TRF/idx1_houses.txt"),
             body + "# END_OF_FILE * " + std::to_string(body.size()) + " \n");
   EXPECT_EQ(read_file(kHousesIdx1), old);
+  // The animals' history is in the current form already.
   EXPECT_EQ(files_in("IDX1_TRF"), std::set<std::string>{"idx1_houses.txt"});
-  EXPECT_NE(log().find("TRF_IDX1_FILE no history file ./IDX1/idx1_animals.txt: skipped \n"),
+  const std::vector<std::pair<std::string, Transfer_outcome>> outcomes = {
+      {kAnimalsIdx1, Transfer_outcome::not_old_form}, {kHousesIdx1, Transfer_outcome::done}};
+  EXPECT_EQ(report.files, outcomes);
+  EXPECT_FALSE(report.all_done());
+  EXPECT_EQ(TRF_IDX1_FILE(log_file, "./IDX1/none.txt", "./IDX1_TRF/none.txt"),
+            Transfer_outcome::missing);
+  EXPECT_NE(log().find("TRF_IDX1_FILE no history file ./IDX1/none.txt: skipped \n"),
             std::string::npos);
 }
 

@@ -115,6 +115,8 @@ TEST_F(LessonRecord, FaultyLinesAreBackedUpShownAndRepairedWhetherWrittenOrNot) 
        resized(stat_line(4, 1, 100, 90), 50), 1, stat_line(4, 2, 100, kToday)},
       {"a day in the future in a line the drill leaves alone", vache_rq, stat_line(1, 1, 20000, 71),
        0, stat_line(0, 1, 0, 71)},
+      {"a count no drill can have recorded", vache_rq, stat_line(46065403, 1, 70, 71), 0,
+       stat_line(0, 1, 0, 71)},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);

@@ -62,6 +62,10 @@ class FakeScreen final : public Screen {
     log("warn");
     warnings.push_back(text);
   }
+  void inform(const std::string& text) override {
+    log("inform");
+    informations.push_back(text);
+  }
 
   // Lesson text view.
   void clear_text() override {
@@ -104,6 +108,7 @@ class FakeScreen final : public Screen {
   std::vector<std::string> questions;
   std::vector<bool> reset_offered;  // one per record question: "RAZ ?" among its answers
   std::vector<std::string> warnings;
+  std::vector<std::string> informations;
   std::string text;
   // The text with each button in its place: "[label]", or "{label}" for a
   // known button.

@@ -35,7 +35,8 @@ class Screen {
   // Yes / No, and "RAZ ?" when `offer_reset`.
   virtual RecordAnswer ask_record(const std::string& text, bool offer_reset) = 0;
   virtual bool ask_yes_no(const std::string& text) = 0;
-  virtual void warn(const std::string& text) = 0;  // warning box with one OK button
+  virtual void warn(const std::string& text) = 0;    // warning box with one OK button
+  virtual void inform(const std::string& text) = 0;  // information box with one OK button
 
   // Lesson text view, the right half.
   virtual void clear_text() = 0;

@@ -6,6 +6,7 @@
 #include "app/screen.h"
 #include "base/log_file.h"
 #include "base/trace.h"
+#include "commands/base_reports.h"
 #include "commands/entry_command.h"
 #include "commands/generators.h"
 #include "commands/help_display.h"
@@ -136,12 +137,47 @@ void run_generator(const Entry_command& c, Trf_book& book) {
   }
 }
 
-void check_base(const Entry_command& c, Trf_book& book) {
+// "!ccdb": every lesson named, or the whole data base, checked; then one
+// box says what was found.
+void check_base(const Entry_command& c, int ilesson_left, Trf_book& book) {
+  Base_report report;
   if (c.words.empty()) {
-    CHECK_CORR_ALL_DBASE(book);
+    report = CHECK_CORR_ALL_DBASE(book);
+  } else {
+    for (const std::string& word : c.words) {
+      Base_report one = CHECK_CORR_SNG_DBASE(word, book);
+      report.rewritten.insert(report.rewritten.end(), one.rewritten.begin(), one.rewritten.end());
+      report.unknown.insert(report.unknown.end(), one.unknown.begin(), one.unknown.end());
+    }
+  }
+  after_maintenance(kBaseDone, ilesson_left, book);
+  tell_check_report(report, c.words.empty(), book);
+}
+
+void synchro_base(const Entry_command& c, int ilesson_left, Trf_book& book) {
+  const std::string directory = c.words.empty() ? "" : synchro_directory(c.words.front());
+  if (directory.empty()) {
+    after_maintenance(kBaseDone, ilesson_left, book);
     return;
   }
-  for (const std::string& word : c.words) CHECK_CORR_SNG_DBASE(word, book);
+  const Base_report report = SYNCHRO_ALL_DBASE(c.words.front(), book);
+  after_maintenance(kBaseDone, ilesson_left, book);
+  tell_synchro_report(report, directory, book);
+}
+
+// "!trf": "DONE" only when every history file was transferred without
+// fault; otherwise the pane names the others, and the lesson left is
+// announced at the next press of the drill button.
+void transfer_base(int ilesson_left, Trf_book& book) {
+  const Transfer_report report = TRF_ALL_DBASE(book);
+  if (report.all_done()) {
+    after_maintenance(kBaseDone, ilesson_left, book);
+    return;
+  }
+  release_lesson_files(book);
+  book.ilesson = lesson_to_go_back(ilesson_left);
+  book.start_lesson = 0;
+  show_transfer_faults(report, book);
 }
 
 void run_command(const Entry_command& c, const std::string& ss, int ilesson_left, Trf_book& book) {
@@ -173,16 +209,13 @@ void run_command(const Entry_command& c, const std::string& ss, int ilesson_left
       }
       break;
     case Entry_action::check_base:
-      check_base(c, book);
-      after_maintenance(kBaseDone, ilesson_left, book);
+      check_base(c, ilesson_left, book);
       break;
     case Entry_action::transfer_base:
-      TRF_ALL_DBASE(book);
-      after_maintenance(kBaseDone, ilesson_left, book);
+      transfer_base(ilesson_left, book);
       break;
     case Entry_action::synchro_base:
-      if (!c.words.empty()) SYNCHRO_ALL_DBASE(c.words.front(), book);
-      after_maintenance(kBaseDone, ilesson_left, book);
+      synchro_base(c, ilesson_left, book);
       break;
     case Entry_action::lesson:
       select_lesson(ss, ilesson_left, book);

@@ -14,6 +14,14 @@
 //                                                        its announcement
 //   "!ccdb", "!trf", "!synchro" the one left (1 for 0)   "Check and correct
 //                                                        data base : DONE,"
+//                                                        ("!ccdb" and
+//                                                        "!synchro" then show
+//                                                        a box of what they
+//                                                        found)
+//   "!trf" that left a file out the one left (1 for 0)   the files left out
+//   or met faulty lines                                  or corrected; the
+//                                                        lesson is announced
+//                                                        at the next press
 //   "!dico"                     the one left (1 for 0)   "Dictionary file ..."
 //                                                        (a warning box and
 //                                                        the announcement

@@ -1,7 +1,6 @@
 // Check and correct: history files rebuilt from the lesson files.
 #include <vector>
 
-#include "app/screen.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "catalogue/aliases.h"
@@ -19,10 +18,6 @@ LogFile& log_of(Trf_book& book) {
   return book.fp_log ? *book.fp_log : no_log;
 }
 
-void warn(Trf_book& book, const std::string& text) {
-  if (book.screen) book.screen->warn(text);
-}
-
 // The lesson named by a number: the characters after the leading spaces,
 // up to the next space or the end, are all digits.
 bool names_a_number(const std::string& ss) {
@@ -36,16 +31,19 @@ bool names_a_number(const std::string& ss) {
 
 // Working copy refreshed whatever the times, history backed up (unless
 // `back_up` is false) and rebuilt.
-void check_and_correct(LogFile& fp_log, const Trf_string& G_lesson, int k, bool back_up = true) {
+Rewritten_history check_and_correct(LogFile& fp_log, const Trf_string& G_lesson, int k,
+                                    bool back_up = true) {
   const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
   const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
-  const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
+  Rewritten_history rewritten;
+  rewritten.path = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
   if (win_file(lesson, copy) < 0) {
     fp_log.write("CHECK_CORR cannot copy lesson=%d %s to %s \n", k, lesson.c_str(), copy.c_str());
     say("CHECK_CORR cannot copy lesson=%d %s to %s \n", k, lesson.c_str(), copy.c_str());
   }
-  if (back_up) back_up_file(idx1);
-  UPDATE_IDX1_FILE(fp_log, copy, idx1);
+  if (back_up) rewritten.backup = back_up_file(rewritten.path).value_or("");
+  rewritten.faulty_lines = UPDATE_IDX1_FILE(fp_log, copy, rewritten.path);
+  return rewritten;
 }
 
 // The lesson number in `ss`, or 0 after logging why there is none.
@@ -69,27 +67,28 @@ int lesson_of_number(LogFile& fp_log, const std::string& ss, int nbt_lesson) {
 
 namespace {
 
-void check_single_lesson(const std::string& ss, Trf_book& book, bool back_up) {
+Base_report check_single_lesson(const std::string& ss, Trf_book& book, bool back_up) {
   LogFile& fp_log = log_of(book);
   const Trf_string& G_lesson = *book.G_kentel;
+  Base_report report;
   if (ss.find_first_not_of(' ') == std::string::npos) {
     fp_log.write("CHECK_CORR_SNG_DBASE ss is blanc line \n");
-    return;
+    return report;
   }
   const bool by_number = names_a_number(ss);
   int k = 0;
   if (by_number) {
     k = lesson_of_number(fp_log, ss, book.nbt_lesson);
-    if (k == 0) return;
   } else {
     k = NUM_FROM_ALIAS(ss, G_lesson);
     if (k < 1) {
       say("alias %s is unknown\n", ss.c_str());
       fp_log.write("  \n CHECK_CORR_SNG_DBASE alias %s is unknown\n", ss.c_str());
-      warn(book, "Check and correct single lesson data base. \nalias " + ss +
-                     " is unknown.\nLook at file pimlo_log for details.\n");
-      return;
     }
+  }
+  if (k < 1) {
+    report.unknown.push_back(ss);
+    return report;
   }
 
   const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
@@ -98,31 +97,26 @@ void check_single_lesson(const std::string& ss, Trf_book& book, bool back_up) {
                S_LESSON_FROM_NUM(k, G_lesson).value_or("").c_str());
   fp_log.write("CHECK_CORR_SNG_DBASE num =%d s_cpy=%s \n", k,
                S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("").c_str());
-  check_and_correct(fp_log, G_lesson, k, back_up);
+  report.rewritten.push_back(check_and_correct(fp_log, G_lesson, k, back_up));
   if (!by_number) fp_log.write("  \n CHECK_CORR_SNG_DBASE alias %s is OK\n", ss.c_str());
-
-  warn(book,
-       "Check and correct single lesson data base. \nLook at file pimlo_log for details.\n"
-       "Compare in directory IDX1 the present file\n" +
-           idx1 + "\n to the previous cpy_idx1_file !\n");
+  return report;
 }
 
 }  // namespace
 
-void CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book) {
-  check_single_lesson(ss, book, true);
+Base_report CHECK_CORR_SNG_DBASE(const std::string& ss, Trf_book& book) {
+  return check_single_lesson(ss, book, true);
 }
 
-void repair_after_recording(const std::string& alias, Trf_book& book) {
-  check_single_lesson(alias, book, false);
+Base_report repair_after_recording(const std::string& alias, Trf_book& book) {
+  return check_single_lesson(alias, book, false);
 }
 
-void CHECK_CORR_ALL_DBASE(Trf_book& book) {
-  warn(book,
-       "Check and correct whole data base. \nLook at file pimlo_log for details.\n"
-       "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n");
+Base_report CHECK_CORR_ALL_DBASE(Trf_book& book) {
+  Base_report report;
   for (int k = 1; k <= book.nbt_lesson; ++k) {
     trace("CHECK_CORR_ALL_DBASE lesson=%d \n", k);
-    check_and_correct(log_of(book), *book.G_kentel, k);
+    report.rewritten.push_back(check_and_correct(log_of(book), *book.G_kentel, k));
   }
+  return report;
 }

@@ -2,6 +2,7 @@
 // is drawn in history_format.h.
 #include "history/history_format.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/number_fields.h"
@@ -13,22 +14,11 @@ namespace {
 template <std::size_t N>
 using Fields = std::array<std::optional<long>, N + 1>;
 
-bool starts_a_number(char c) {
-  return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == ' ';
-}
-
-// Reads the N fields of `ssd` from a running index, field k into fields[k].
-// Each field is read by the number reader from where the previous one ended,
-// one character after the point where the reader stopped (the ";"); when
-// that character is not a space, characters are skipped up to the start of
-// the next number or blank. Returns true when the layout is faulty: a
-// length other than 13 N, a ";" missing at the end of a field, or (in a
-// line laid out right) a field whose scan did not stop on its own ";", which
-// would move the numbers that follow into the wrong fields.
 // The line as the program writes it, read directly (the number reader would
 // take four calls): N fields each of blanks only, or of blanks, 1 to 11
 // digits and at least one blank, each closed by its ";". False, with
-// `fields` to be read again, for any other line.
+// `fields` to be read again, for any other line. Gives what read_fields()
+// gives for such a line.
 template <std::size_t N>
 bool read_written_fields(std::string_view ssd, Fields<N>& fields) {
   const std::size_t width = kStatFieldWidth + 1;
@@ -57,6 +47,37 @@ bool read_written_fields(std::string_view ssd, Fields<N>& fields) {
   return true;
 }
 
+// The text of each of the N fields of `ssd`. A line holding exactly N ";"
+// is cut at them, so that a character lost or added in one field moves no
+// other field; any other line is cut into its fixed columns, each 12
+// characters after the ";" place of the field before (as far as the line
+// goes).
+template <std::size_t N>
+std::array<std::string_view, N + 1> field_texts(std::string_view ssd) {
+  std::array<std::string_view, N + 1> texts{};
+  const std::size_t width = kStatFieldWidth + 1;
+  if (std::count(ssd.begin(), ssd.end(), ';') == static_cast<std::ptrdiff_t>(N)) {
+    std::size_t start = 0;
+    for (std::size_t k = 1; k <= N; ++k) {
+      const std::size_t end = ssd.find(';', start);
+      texts[k] = ssd.substr(start, end - start);
+      start = end + 1;
+    }
+    return texts;
+  }
+  for (std::size_t k = 1; k <= N; ++k) {
+    const std::size_t start = (k - 1) * width;
+    if (start < ssd.size()) texts[k] = ssd.substr(start, kStatFieldWidth);
+  }
+  return texts;
+}
+
+// Reads the N fields of `ssd`, each within its own text (field_texts()):
+// its number is the first one there, as the number reader takes it (the
+// field is empty when none). Returns true when the line is faulty: a length
+// other than 13 N, a ";" missing at the end of a field, or a field that
+// holds more than one number, or text where a number should begin. Damage
+// in one field thus changes that field alone.
 template <std::size_t N>
 bool read_fields(std::string_view ssd, Fields<N>& fields) {
   if (read_written_fields<N>(ssd, fields)) return false;
@@ -66,31 +87,26 @@ bool read_fields(std::string_view ssd, Fields<N>& fields) {
     if (ssd[k * width - 1] != ';') fault = true;
   }
 
+  const std::array<std::string_view, N + 1> texts = field_texts<N>(ssd);
   std::vector<long> got;
-  std::size_t idx = 0;
   for (std::size_t k = 1; k <= N; ++k) {
-    fields[k].reset();
-    if (idx >= ssd.size()) continue;
-    const std::size_t stop = idx + EXTR_N_LINT(1, ssd.substr(idx), got);
-    if (!got.empty() && got[0] >= 1) fields[k] = got[1];
-    if (!fault && stop != k * width - 1) fault = true;
-    idx = stop + 1;
-    if (idx < ssd.size() && ssd[idx] != ' ') {
-      while (idx < ssd.size() && !starts_a_number(ssd[idx])) ++idx;
+    const std::string_view text = texts[k];
+    const std::size_t stop = static_cast<std::size_t>(EXTR_N_LINT(1, text, got));
+    if (got[0] >= 1) {
+      fields[k] = got[1];
+    } else {
+      fields[k].reset();
     }
+    if (stop < text.size()) fault = true;
   }
   return fault;
 }
 
-// Counts of twelve digits or more fill their field to the ";" and so can
-// never be read back without fault: a record holding one (only a damaged
-// line can give it) could be neither recorded nor repaired.
-constexpr long kCountLimit = 100'000'000'000L;
-
-// A count: negative, or too long for its field, is a fault and becomes 0.
+// A count: negative, or above kMaxStatCount (no drill can have recorded
+// it, and a recording would stop on it), is a fault and becomes 0.
 long checked_count(std::optional<long> field, bool& fault) {
   const long value = field.value_or(0);
-  if (value >= 0 && value < kCountLimit) return value;
+  if (value >= 0 && value <= kMaxStatCount) return value;
   fault = true;
   return 0;
 }
@@ -163,6 +179,14 @@ int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i
   check_old_sense(date0, fields[1], fields[2], fields[3], &i_extracted[1], fault);
   check_old_sense(date0, fields[4], fields[5], fields[6], &i_extracted[4], fault);
   return fault ? 1 : 0;
+}
+
+bool has_stat_line_layout(std::string_view line) {
+  if (line.size() != kStatLineLength) return false;
+  for (std::size_t k = 1; k <= 4; ++k) {
+    if (line[k * (kStatFieldWidth + 1) - 1] != ';') return false;
+  }
+  return true;
 }
 
 std::string stat_line(long nb, long nok, long date_ok, long date_nok) {

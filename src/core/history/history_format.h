@@ -74,6 +74,9 @@
 inline constexpr std::size_t kStatFieldWidth = 12;
 inline constexpr std::size_t kStatLineLength = 52;
 inline constexpr std::size_t kOldStatLineLength = 78;
+// The most answers a count of a record may hold (either sense, right or
+// wrong): a recording stops rather than write more.
+inline constexpr long kMaxStatCount = 10000;
 inline constexpr std::string_view kMarkerText = "#######";
 inline constexpr std::string_view kEndOfFileText = "END_OF_FILE";
 
@@ -83,23 +86,32 @@ inline constexpr std::string_view kEndOfFileText = "END_OF_FILE";
 // i_extracted[1] to [4] (nb, nok, date_ok, date_nok) and checks them against
 // today's day number `date0`; i_extracted[0] is set to 0. Returns 1 when the
 // line is faulty, else 0; the values are usable either way, corrected:
+// - each field is read within its own text: between its ";" when the line
+//   holds four, else in its fixed 12-character column; the first number
+//   there is the field's;
 // - a length other than 52, a field not closed by ";" at its place, or a
-//   field whose text does not end where the field does: fault, values read
-//   as far as they go;
-// - a negative field, or a count of 12 digits or more: fault, 0;
+//   field holding more than its number (a second number, or text where the
+//   number should begin): fault, the field's first number (0 without one);
+// - a negative field, or a count above kMaxStatCount: fault, 0;
 // - a day after `date0`: fault, that day and its count become 0;
 // - a day whose count is 0 becomes 0 (not a fault).
-// A field without a number reads 0 and is not a fault.
+// A field of blanks reads 0 and is not a fault. A fault in one field thus
+// changes that field alone, and its day when its count becomes 0.
 int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i_extracted);
 
 // The same for a line of the old single-line form (78 characters) into
-// i_extracted[1] to [6]. Per sense: negative counts, and counts of 12
-// digits or more, are faults and become 0; more wrong answers than
-// interrogations is a fault and makes both 0; the day, when missing or when
+// i_extracted[1] to [6], each field read as above. Per sense: negative
+// counts, and counts above kMaxStatCount, are faults and become 0; more
+// wrong answers than interrogations is a fault and makes both 0; the day, when missing or when
 // no interrogation is left, is `date0`; a negative day is a fault and
 // becomes `date0`; a day after `date0` is a fault and makes both counts 0
 // (and so the day `date0`).
 int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i_extracted);
+
+// True when `line` is laid out as a statistics line of the current form:
+// 52 characters, each of its four fields closed by ";". The numbers are not
+// looked at. Cannot fail.
+bool has_stat_line_layout(std::string_view line);
 
 // ---- Building lines --------------------------------------------------------
 

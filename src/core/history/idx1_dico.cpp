@@ -22,9 +22,10 @@ bool file_exists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
-// The statistics of the entry named `name_part`, from its old record.
+// The statistics of the entry named `name_part`, from its old record;
+// `faulty_lines` counts the old lines found faulty (written corrected).
 Stat_lines old_stats(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string& name_part,
-                     const std::string& sfp1, long today) {
+                     const std::string& sfp1, long today, int& faulty_lines) {
   const Stat_lines blank{blank_stat_line(), blank_stat_line()};
   if (!trf_classmt) return blank;
   const int j = find_old_record(*trf_classmt, name_part);
@@ -41,10 +42,12 @@ Stat_lines old_stats(LogFile& fp_log, Trf_classmt* trf_classmt, const std::strin
   Stat_lines stats;
   if (CHECK_EXTRACT_4LINT(today, old.stats_qr, v) != 0) {
     fp_log.write("IDX1_DICO and CHECK_4LINTsome error in file : %s \n", sfp1.c_str());
+    ++faulty_lines;
   }
   stats.qr = stat_line(v[1], v[2], v[3], v[4]);
   if (CHECK_EXTRACT_4LINT(today, old.stats_rq, v) != 0) {
     fp_log.write("IDX1_DICO and CHECK_4LINTsome error 2 in file : %s \n", sfp1.c_str());
+    ++faulty_lines;
   }
   stats.rq = stat_line(v[1], v[2], v[3], v[4]);
   return stats;
@@ -85,23 +88,24 @@ std::unique_ptr<Trf_classmt> old_records_of(LogFile& fp_log, const std::string& 
 
 }  // namespace
 
-int IDX1_DICO(LogFile& fp_log, LineReader& fp, const std::string& sfp1, const std::string& st_alias,
-              AtomicFile& fpi, Trf_classmt* trf_classmt) {
+History_written IDX1_DICO(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
+                          const std::string& st_alias, AtomicFile& fpi, Trf_classmt* trf_classmt) {
   log_entrance(fp_log, "IDX1_DICO", sfp1, st_alias);
   const long today = DIFF_JOUR();
   fp_log.write(trf_classmt ? "Taking account of old history records \n"
                            : "NOT taking account of old history \n");
   check_idx1_path(fp_log, sfp1, "IDX1_DICO");
 
-  const int nb = write_history_file(fp_log, fp, sfp1, st_alias, fpi, "IDX1_DICO",
-                                    [&](const std::string& name_part) {
-                                      return old_stats(fp_log, trf_classmt, name_part, sfp1, today);
-                                    });
-  trace("IDX1_DICO nb=%d file=%s \n", nb, sfp1.c_str());
-  return nb;
+  History_written written;
+  written.nb = write_history_file(
+      fp_log, fp, sfp1, st_alias, fpi, "IDX1_DICO", [&](const std::string& name_part) {
+        return old_stats(fp_log, trf_classmt, name_part, sfp1, today, written.faulty_lines);
+      });
+  trace("IDX1_DICO nb=%d file=%s \n", written.nb, sfp1.c_str());
+  return written;
 }
 
-void UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1) {
+int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1) {
   LineReader fp;
   if (!fp.open(scpy_lesson)) {
     fp_log.write("UPDATE_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
@@ -112,7 +116,8 @@ void UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std
 
   AtomicFile fpi;
   if (!fpi.open(s_idx1)) cannot_write(fp_log, s_idx1);
-  IDX1_DICO(fp_log, fp, s_idx1, alias, fpi, table.get());
+  const History_written written = IDX1_DICO(fp_log, fp, s_idx1, alias, fpi, table.get());
   if (!fpi.commit()) cannot_write(fp_log, s_idx1);
   fp_log.write("file = %s has been updated \n", s_idx1.c_str());
+  return written.faulty_lines;
 }

@@ -52,14 +52,22 @@ void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson);
 //   the previous history exists but cannot be read (status 1);
 //   the previous history is faulty (CLASS_OLD_WORDS, IDX1_DICO);
 //   the new history cannot be written (status 1).
-// In every case the history file keeps its old bytes.
-void UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1);
+// In every case the history file keeps its old bytes. Returns the number of
+// faulty statistics lines of the previous history that were written
+// corrected (logged each).
+int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1);
+
+// What IDX1_DICO wrote.
+struct History_written {
+  int nb = 0;            // entry and reference lines met
+  int faulty_lines = 0;  // faulty statistics lines of old records, written corrected
+};
 
 // Writes the history file `fpi` (path `sfp1`) of the working copy `fp` of
 // the lesson whose alias is `st_alias`, taking the statistics of each entry
-// from `trf_classmt` (nullptr: every entry is new). Returns the number of
-// entry and reference lines met. Fatal: a path that names no idx1 file
-// (status 1), an old record cut short (status 3). Faulty statistics lines
-// of old records are logged and written corrected.
-int IDX1_DICO(LogFile& fp_log, LineReader& fp, const std::string& sfp1, const std::string& st_alias,
-              AtomicFile& fpi, Trf_classmt* trf_classmt);
+// from `trf_classmt` (nullptr: every entry is new). Fatal: a path that names
+// no idx1 file (status 1), an old record cut short (status 3). Faulty
+// statistics lines of old records are logged, counted and written
+// corrected.
+History_written IDX1_DICO(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
+                          const std::string& st_alias, AtomicFile& fpi, Trf_classmt* trf_classmt);

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr const char* kWho = "RECORD_LESSON";
-constexpr long kMaxCount = 10000;
 
 // A statistics line to be rewritten: where, and its new text.
 struct Planned_line {
@@ -77,7 +76,7 @@ std::optional<std::string> recorded_line(Recording& r, const Slot_record& slot, 
   long nb = v[1], nok = v[2], date_ok = v[3], date_nok = v[4];
 
   const long nb1 = s.cum_nb[k], nb1n = s.cum_nok[k], err = s.cum_err[k];
-  if (nb1 > kMaxCount || nb1n > kMaxCount) stop_with(r, 1, "RECORD_LESSON error 1 \n");
+  if (nb1 > kMaxStatCount || nb1n > kMaxStatCount) stop_with(r, 1, "RECORD_LESSON error 1 \n");
   if (nb1n < nok || nb1 < nb) stop_with(r, 2, "RECORD_LESSON error 2 \n");
   if (nb1n == nok && nb1 == nb) return std::nullopt;
 

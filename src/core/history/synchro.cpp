@@ -5,7 +5,6 @@
 #include <array>
 #include <memory>
 
-#include "app/screen.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "catalogue/aliases.h"
@@ -32,9 +31,9 @@ LogFile& log_of(Trf_book& book) {
 }
 
 // The numbers of the entry named `name_part` in one table; zeros when the
-// table has no record of it.
+// table has no record of it. `faulty_lines` counts the lines found faulty.
 Numbers numbers_of(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string& name_part,
-                   const std::string& sfp1, long today) {
+                   const std::string& sfp1, long today, int& faulty_lines) {
   Numbers numbers{};
   if (!trf_classmt) return numbers;
   const int j = find_old_record(*trf_classmt, name_part);
@@ -53,6 +52,7 @@ Numbers numbers_of(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string&
   for (int sense = 0; sense < 2; ++sense) {
     if (CHECK_EXTRACT_4LINT(today, sense == 0 ? old.stats_qr : old.stats_rq, v) != 0) {
       fp_log.write("SYNCHRO_IDX1 and CHECK_4LINTsome error in file : %s \n", sfp1.c_str());
+      ++faulty_lines;
     }
     std::copy(v.begin() + 1, v.end(), numbers.begin() + 4 * sense);
   }
@@ -66,32 +66,35 @@ Numbers numbers_of(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string&
 
 }  // namespace
 
-bool SYNCHRO_IDX1(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
-                  const std::string& st_alias, AtomicFile& fpi, Trf_classmt* trf_classmt1,
-                  Trf_classmt* trf_classmt2) {
+std::optional<int> SYNCHRO_IDX1(LogFile& fp_log, LineReader& fp, const std::string& sfp1,
+                                const std::string& st_alias, AtomicFile& fpi,
+                                Trf_classmt* trf_classmt1, Trf_classmt* trf_classmt2) {
   log_entrance(fp_log, "SYNCHRO_IDX1", sfp1, st_alias);
   const long today = DIFF_JOUR();
   fp_log.write(trf_classmt1 ? "Taking account of s_idx1 records \n"
                             : "NOT taking account of s_idx1 \n");
   fp_log.write(trf_classmt2 ? "Taking account of s_idx1_bis records \n"
                             : "NOT taking account of s_idx1_bis \n");
-  if (!trf_classmt1 && !trf_classmt2) return false;
+  if (!trf_classmt1 && !trf_classmt2) return std::nullopt;
   check_idx1_path(fp_log, sfp1, "SYNCHRO_IDX1");
 
+  int faulty_lines = 0;
   write_history_file(
       fp_log, fp, sfp1, st_alias, fpi, "SYNCHRO_IDX1", [&](const std::string& name_part) {
-        const Numbers own = numbers_of(fp_log, trf_classmt1, name_part, sfp1, today);
-        const Numbers other = numbers_of(fp_log, trf_classmt2, name_part, sfp1, today);
+        const Numbers own = numbers_of(fp_log, trf_classmt1, name_part, sfp1, today, faulty_lines);
+        const Numbers other =
+            numbers_of(fp_log, trf_classmt2, name_part, sfp1, today, faulty_lines);
         Numbers merged;
         for (std::size_t i = 0; i < merged.size(); ++i) merged[i] = std::max(own[i], other[i]);
         return Stat_lines{stat_line(merged[0], merged[1], merged[2], merged[3]),
                           stat_line(merged[4], merged[5], merged[6], merged[7])};
       });
-  return true;
+  return faulty_lines;
 }
 
-void SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1,
-                       const std::string& s_idx1_bis) {
+std::optional<Rewritten_history> SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson,
+                                                   const std::string& s_idx1,
+                                                   const std::string& s_idx1_bis) {
   LineReader fp;
   if (!fp.open(scpy_lesson)) {
     fp_log.write("SYNCHRO_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
@@ -101,15 +104,19 @@ void SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const st
 
   Trf_classmt other;
   if (!open_old_records(other, s_idx1_bis, fp_log)) {
-    trace("SYNCHRO_IDX1_FILE no file %s \n", s_idx1_bis.c_str());
-    return;
+    fp_log.write("SYNCHRO_IDX1_FILE no file %s: %s left as it was \n", s_idx1_bis.c_str(),
+                 s_idx1.c_str());
+    return std::nullopt;
   }
   CLASS_OLD_WORDS(other);
 
-  const std::optional<std::string> backup = back_up_file(s_idx1);
-  if (!backup) return;
+  Rewritten_history rewritten{s_idx1, back_up_file(s_idx1).value_or(""), 0};
+  if (rewritten.backup.empty()) {
+    fp_log.write("SYNCHRO_IDX1_FILE cannot back up %s: left as it was \n", s_idx1.c_str());
+    return std::nullopt;
+  }
   Trf_classmt own;
-  if (!open_old_records(own, *backup, fp_log)) {
+  if (!open_old_records(own, rewritten.backup, fp_log)) {
     fp_log.write("sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
     fail(1, "sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
   }
@@ -117,11 +124,13 @@ void SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const st
 
   AtomicFile fpi;
   if (!fpi.open(s_idx1)) cannot_write(fp_log, s_idx1);
-  if (SYNCHRO_IDX1(fp_log, fp, s_idx1, alias, fpi, &own, &other) && !fpi.commit()) {
-    cannot_write(fp_log, s_idx1);
-  }
+  const std::optional<int> faulty_lines =
+      SYNCHRO_IDX1(fp_log, fp, s_idx1, alias, fpi, &own, &other);
+  if (faulty_lines && !fpi.commit()) cannot_write(fp_log, s_idx1);
+  rewritten.faulty_lines = faulty_lines.value_or(0);
   fp_log.write(" \n file = %s has been recomputed and synchronized \n", s_idx1.c_str());
   fp_log.write("with file %s \n", s_idx1_bis.c_str());
+  return rewritten;
 }
 
 std::string synchro_directory(const std::string& path_synchro) {
@@ -135,15 +144,11 @@ std::string synchro_directory(const std::string& path_synchro) {
   return dir;
 }
 
-void SYNCHRO_ALL_DBASE(const std::string& path_synchro, Trf_book& book) {
+Base_report SYNCHRO_ALL_DBASE(const std::string& path_synchro, Trf_book& book) {
+  Base_report report;
   const std::string dir = synchro_directory(path_synchro);
-  if (dir.empty()) return;
+  if (dir.empty()) return report;
   LogFile& fp_log = log_of(book);
-  if (book.screen) {
-    book.screen->warn(
-        "Synchronize whole data base. \nLook at file pimlo_log for details.\n"
-        "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n");
-  }
   const Trf_string& G_lesson = *book.G_kentel;
   for (int k = 1; k <= book.nbt_lesson; ++k) {
     const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
@@ -154,6 +159,13 @@ void SYNCHRO_ALL_DBASE(const std::string& path_synchro, Trf_book& book) {
                    copy.c_str());
     }
     back_up_file(idx1);
-    SYNCHRO_IDX1_FILE(fp_log, copy, idx1, dir + FILENAME_FROM_PATH(idx1).value_or(""));
+    std::optional<Rewritten_history> merged =
+        SYNCHRO_IDX1_FILE(fp_log, copy, idx1, dir + FILENAME_FROM_PATH(idx1).value_or(""));
+    if (merged) {
+      report.rewritten.push_back(std::move(*merged));
+    } else {
+      report.left_alone.push_back(idx1);
+    }
   }
+  return report;
 }

@@ -9,6 +9,10 @@
 //   day of the last right answer d (0 when every answer was wrong);
 //   day of the last wrong answer d - 1 (0 when there was none, or below 0).
 // Lines of the converted file end with "\n" alone.
+//
+// A file already in the current form would read as old records whose
+// statistics lines are all faulty: its first record of the current form
+// (a key line followed by a statistics line of four fields) leaves it out.
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -46,12 +50,13 @@ std::string converted_line(long asked, long wrong, long day) {
 
 }  // namespace
 
-bool TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1, const std::string& s_trf) {
+Transfer_outcome TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1,
+                               const std::string& s_trf) {
   const long today = DIFF_JOUR();
   LineReader in;
   if (!in.open(s_idx1)) {
     fp_log.write("TRF_IDX1_FILE no history file %s: skipped \n", s_idx1.c_str());
-    return false;
+    return Transfer_outcome::missing;
   }
   AtomicFile out;
   if (!out.open(s_trf)) cannot_write(fp_log, s_trf);
@@ -69,6 +74,7 @@ bool TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1, const std::string
     fail(1, "TRF_IDX1_FILE error 0 stop 1 \n");
   }
 
+  bool faulty = false;
   while (aln_getline(nc, line, in) >= 0 && !is_end_line(line)) {
     if (line.empty() || line[0] != '#') continue;
     out.write(line + "\n");
@@ -79,9 +85,16 @@ bool TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1, const std::string
       fp_log.write("in file : %s \n", s_idx1.c_str());
       fail(2, "TRF_IDX1_FILE error 1 stop 2 \n");
     }
+    if (has_stat_line_layout(old_line)) {
+      out.abandon();
+      fp_log.write("TRF_IDX1_FILE %s is not in the old single-line form: left out \n",
+                   s_idx1.c_str());
+      return Transfer_outcome::not_old_form;
+    }
     std::array<long, 7> v{};
     if (CHECK_EXTRACT_6LINT(today, old_line, v) != 0) {
       fp_log.write("TRF_IDX1_FILE and CHECK_6LINTsome error in file : %s \n", s_idx1.c_str());
+      faulty = true;
     }
     out.write(converted_line(v[1], v[2], v[3]));
     out.write(converted_line(v[4], v[5], v[6]));
@@ -90,20 +103,27 @@ bool TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1, const std::string
   out.write("# END_OF_FILE * " + std::to_string(out.size()) + " \n");
   if (!out.commit()) cannot_write(fp_log, s_trf);
   fp_log.write("TRF_IDX1_FILE done\n");
-  return true;
+  return faulty ? Transfer_outcome::corrected : Transfer_outcome::done;
 }
 
-void TRF_ALL_DBASE(Trf_book& book) {
+bool Transfer_report::all_done() const {
+  return std::all_of(files.begin(), files.end(),
+                     [](const auto& file) { return file.second == Transfer_outcome::done; });
+}
+
+Transfer_report TRF_ALL_DBASE(Trf_book& book) {
   if (DIR* d = ::opendir(kTransferDirectory)) {
     ::closedir(d);
   } else {
     say("Create directory IDX1_TRF \n");
     ::mkdir(kTransferDirectory, 0777);
   }
+  Transfer_report report;
   for (int k = 1; k <= book.nbt_lesson; ++k) {
     const std::string idx1 = S_IDX1_FROM_NUM(k, *book.G_kentel).value_or("");
     const std::string trf =
         std::string(kTransferDirectory) + "/" + FILENAME_FROM_PATH(idx1).value_or("");
-    TRF_IDX1_FILE(log_of(book), idx1, trf);
+    report.files.emplace_back(idx1, TRF_IDX1_FILE(log_of(book), idx1, trf));
   }
+  return report;
 }

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr const char* kWho = "VERIF_LESSON";
-constexpr long kMaxCount = 10000;
 
 struct Check {
   LogFile& fp_log;
@@ -42,7 +41,7 @@ void check_line(Check& c, const Slot_record& slot, const Stat_at& line, ConstSen
   }
   if (v[1] != s.cum_nb[k]) ++c.errors;
   if (v[2] != s.cum_nok[k]) ++c.errors;
-  if (s.cum_nb[k] > kMaxCount || s.cum_nok[k] > kMaxCount) {
+  if (s.cum_nb[k] > kMaxStatCount || s.cum_nok[k] > kMaxStatCount) {
     c.fp_log.write("VERIF_LESSON error 1 \n");
     fail(1, "VERIF_LESSON error 1 \n");
   }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "commands/entry_command.h"
 #include "commands/help_display.h"
@@ -260,12 +261,57 @@ TEST_F(Entry_dispatch, ListingsKeepTheLessonAndMaintenanceReportsDone) {
     EXPECT_EQ(book.start_lesson, 0) << text;
   }
   EXPECT_TRUE(pane_has("* animal * nb=3  QR=0  RQ=0"));
-  for (const char* text : {"!ccdb ani 3", "!synchro ../elsewhere", "!trf"}) {
+  for (const char* text : {"!ccdb ani 3", "!synchro ../elsewhere"}) {
     announce(1);
     enter(text);
     expect_announced(1, "Check and correct data base : DONE,");
   }
   EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE num =3 "), std::string::npos);
+}
+
+TEST_F(Entry_dispatch, CheckAndSynchroTellWhatTheyFoundInOneBoxOnceDone) {
+  const std::string tail = "Look at file pimlo_log for details.\n";
+  enter("!ccdb");
+  EXPECT_EQ(screen.informations, Names{"Check and correct whole data base. \n"
+                                       "3 history files checked: all were sound.\n" +
+                                       tail});
+  write_file("usb/idx1_colours.txt", read_file("IDX1/idx1_colours.txt"));
+  enter("!synchro usb");
+  EXPECT_EQ(screen.informations.back(),
+            "Synchronize whole data base. \n1 history file synchronized with ./usb/.\n"
+            "The previous version of each is kept beside it as cpy_ and its name.\n"
+            "Left as they were (no file of the same name there):\n"
+            "  ./IDX1/idx1_animals.txt\n  ./IDX1/idx1_verbs.txt\n" +
+                tail);
+  EXPECT_TRUE(screen.warnings.empty());
+
+  std::string colours = read_file("IDX1/idx1_colours.txt");
+  colours.replace(colours.find(stat_line(0, 0, 0, 0)), kStatLineLength,
+                  stat_line(46065403, 0, 1, 0));
+  write_file("IDX1/idx1_colours.txt", colours);
+  enter("!ccdb col zoo 7");
+  EXPECT_EQ(screen.warnings,
+            Names{"Check and correct single lesson data base. \nalias zoo is unknown.\n"
+                  "lesson 7 is unknown.\n1 history file checked: 1 repaired.\n"
+                  "Faulty lines were repaired in:\n  ./IDX1/idx1_colours.txt (1 line), the faulty "
+                  "file is kept as ./IDX1/cpy_idx1_colours.txt\n"
+                  "Compare the present files to these cpy_idx1 files !\n" +
+                  tail});
+  EXPECT_EQ(read_file("IDX1/cpy_idx1_colours.txt"), colours);
+}
+
+TEST_F(Entry_dispatch, TransferIsDoneOnlyWhenEveryFileWasOfTheOldForm) {
+  announce(2);
+  enter("!trf");
+  EXPECT_EQ(book.ilesson, 2);
+  EXPECT_EQ(book.start_lesson, 0);  // announced at the next press
+  EXPECT_FALSE(pane_has("Check and correct data base : DONE,"));
+  EXPECT_TRUE(pane_has("Transfer of data base to ./IDX1_TRF : 3 of 3 files not done,"));
+  EXPECT_TRUE(pane_has("./IDX1/idx1_colours.txt is not in the old single-line form: left out"));
+  EXPECT_NE(log().find("TRF_IDX1_FILE ./IDX1/idx1_colours.txt is not in the old single-line "
+                       "form: left out \n"),
+            std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_empty("IDX1_TRF"));
 }
 
 TEST_F(Entry_dispatch, TheDictionaryIsReportedDoneOnlyWhenWritten) {

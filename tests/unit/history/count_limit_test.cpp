@@ -1,5 +1,6 @@
-// Counts too long for a statistics field: a damaged line may hold any run of
-// digits, and what is read from it must be writable again.
+// Counts no drill can have recorded: a hand-edited line, or digits run
+// together in a damaged one. Carried on, they would stop every later
+// recording of the lesson; read as faults, they are repaired with the line.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,25 +13,29 @@ constexpr long kToday = 9200;
 
 }  // namespace
 
-TEST(CountLimit, ACountTooLongForItsFieldIsAFaultAndReadsZeroSoTheRewrittenLineReadsBack) {
-  // Digits running over three fields of the current form and of the old one.
-  const std::string run(30, '7');
-  const std::string current = run + stat_line(0, 1, 0, 9000).substr(30);
-  std::array<long, 5> v{};
-  EXPECT_EQ(CHECK_EXTRACT_4LINT(kToday, current, v), 1);
-  EXPECT_EQ(v[1], 0);
-  std::array<long, 5> again{};
-  EXPECT_EQ(CHECK_EXTRACT_4LINT(kToday, stat_line(v[1], v[2], v[3], v[4]), again), 0);
-  EXPECT_EQ(again, v);
+TEST(CountLimit, ACountAbove10000IsAFaultThatClearsItAndItsDayAlone) {
+  const std::string run(30, '7');  // digits running over three fields
+  const struct {
+    std::string line;
+    int fault;
+    std::array<long, 5> values;
+  } cases[] = {
+      {stat_line(10000, 10000, 9000, 9100), 0, {0, 10000, 10000, 9000, 9100}},
+      {stat_line(10001, 3, 9000, 9100), 1, {0, 0, 3, 0, 9100}},
+      {stat_line(2, 46065403, 9000, 9100), 1, {0, 2, 0, 9000, 0}},
+      {run + stat_line(0, 1, 0, 9000).substr(30), 1, {0, 0, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    std::array<long, 5> v{};
+    EXPECT_EQ(CHECK_EXTRACT_4LINT(kToday, c.line, v), c.fault) << c.line;
+    EXPECT_EQ(v, c.values) << c.line;
+    std::array<long, 5> again{};
+    EXPECT_EQ(CHECK_EXTRACT_4LINT(kToday, stat_line(v[1], v[2], v[3], v[4]), again), 0);
+    EXPECT_EQ(again, v);
+  }
 
-  const std::string old = run + std::string(78 - 30 - 1, ' ') + ";";
+  const std::string old = stat_line(10001, 2, 100, 4) + stat_line(1, 0, 0, 0).substr(0, 26);
   std::array<long, 7> o{};
   EXPECT_EQ(CHECK_EXTRACT_6LINT(kToday, old, o), 1);
-  EXPECT_EQ(o[1], 0);
-  EXPECT_EQ(o[2], 0);
-
-  // Eleven digits still fit a field with its blank, and are kept.
-  const std::string eleven = stat_line(99'999'999'999L, 0, kToday, 0);
-  EXPECT_EQ(CHECK_EXTRACT_4LINT(kToday, eleven, v), 0);
-  EXPECT_EQ(v[1], 99'999'999'999L);
+  EXPECT_EQ(o, (std::array<long, 7>{0, 0, 0, kToday, 4, 1, 0}));
 }

@@ -1,6 +1,6 @@
 // Statistics lines as the program writes them are read by a short road;
-// every other line by the number reader. Both must read alike, most of all
-// on the lines that lie at the edge between them.
+// every other line field by field by the number reader. Both must read
+// alike, most of all on the lines that lie at the edge between them.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -21,24 +21,26 @@ constexpr Read_case kCases[] = {
     {"     3      ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
     {"            ;            ;            ;            ;", 0, {0, 0, 0, 0}},
     {"3           ;1           ;100         ;90          ;", 0, {3, 1, 100, 90}},
-    {"12345678901 ;     1      ;    100     ;     90     ;", 0, {12345678901, 1, 100, 90}},
-    // Digits up to the ";": the number reader takes the ";" into the token.
-    {"123456789012;     1      ;    100     ;     90     ;", 1, {0, 0, 0, 0}},
-    {" 12345678901;     1      ;    100     ;     90     ;", 1, {12345678901, 0, 100, 0}},
-    {"           3;     1      ;    100     ;     90     ;", 1, {3, 0, 100, 0}},
-    // Two numbers in one field move the others.
-    {"  3  4      ;     1      ;    100     ;     90     ;", 1, {3, 0, 1, 0}},
+    {"           3;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
     {"    +3      ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
-    {"    -3      ;     1      ;    100     ;     90     ;", 1, {0, 1, 0, 90}},
     {"     3x     ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
-    {"     3      ;     1      ;    100     ;     90     ; ", 1, {3, 1, 100, 90}},
-    {"     3      ;     1      ;    100     ;     90     :", 1, {3, 1, 100, 90}},
+    // Damage in one field changes that field alone, and its day with a count
+    // that becomes 0.
+    {"     x1     ;     1      ;    100     ;     90     ;", 1, {0, 1, 0, 90}},
+    {"  3  4      ;     1      ;    100     ;     90     ;", 1, {3, 1, 100, 90}},
+    {"    -3      ;     1      ;    100     ;     90     ;", 1, {0, 1, 0, 90}},
+    {"123456789012;     1      ;    100     ;     90     ;", 1, {0, 1, 0, 90}},
     {"     3      ;     1      ;   9999     ;     90     ;", 1, {0, 1, 0, 90}},
+    // A character lost, a ";" lost or one too many: the other fields stay.
+    {"     3      ;    1      ;    100     ;     90     ;", 1, {3, 1, 100, 90}},
+    {"     3      ;     1           100     ;     90     ;", 1, {3, 1, 100, 90}},
+    {"     3      ;     1      ;    100     ;     90     :", 1, {3, 1, 100, 90}},
+    {"     3      ;     1      ;    100     ;     90     ; ", 1, {3, 1, 100, 90}},
 };
 
 }  // namespace
 
-TEST(StatLineReading, WrittenAndHandMadeLinesReadAsTheNumberReaderReadsThem) {
+TEST(StatLineReading, EachFieldIsReadWithinItsOwnColumn) {
   for (const Read_case& c : kCases) {
     std::array<long, 5> v{};
     EXPECT_EQ(CHECK_EXTRACT_4LINT(5000, c.line, v), c.fault) << c.line;
@@ -47,7 +49,7 @@ TEST(StatLineReading, WrittenAndHandMadeLinesReadAsTheNumberReaderReadsThem) {
 }
 
 TEST(StatLineReading, EveryWrittenLineReadsBackItsNumbers) {
-  for (long nb : {0L, 1L, 9L, 10L, 9999L, 10000L}) {
+  for (long nb : {0L, 1L, 9L, 10L, 9999L}) {
     for (long day : {1L, 42L, 4999L}) {
       std::array<long, 5> v{};
       EXPECT_EQ(CHECK_EXTRACT_4LINT(5000, stat_line(nb, nb + 1, day, day), v), 0);
