@@ -155,14 +155,18 @@ void cback_button(GtkWidget* button, gpointer data) {
 
 // ---- the command entry
 
-// A press in the entry removes the text selected (the previous command,
-// which GTK selects when the entry takes the focus), so that a new one can
-// be typed; the press goes on to place the cursor.
-gboolean clean_entry_book(GtkWidget* entry, GdkEventButton*, gpointer) {
+// A press in the entry removes the text selected, or the command that ran
+// last when it is still there unselected (the selection is lost once another
+// button took the focus), so that a new one can be typed; the press goes on
+// to place the cursor.
+gboolean clean_entry_book(GtkWidget* entry, GdkEventButton*, gpointer data) {
   gint start = 0;
   gint end = 0;
-  gtk_editable_get_selection_bounds(GTK_EDITABLE(entry), &start, &end);
-  if (end > 0) gtk_editable_delete_selection(GTK_EDITABLE(entry));
+  if (gtk_editable_get_selection_bounds(GTK_EDITABLE(entry), &start, &end)) {
+    gtk_editable_delete_selection(GTK_EDITABLE(entry));
+  } else if (gtk_entry_get_text(GTK_ENTRY(entry)) == window_of(data).last_command) {
+    gtk_entry_set_text(GTK_ENTRY(entry), "");
+  }
   return FALSE;
 }
 
@@ -170,6 +174,7 @@ gboolean clean_entry_book(GtkWidget* entry, GdkEventButton*, gpointer) {
 // instead of running on after it.
 void callback_entry_book(GtkWidget* entry, gpointer data) {
   const std::string text = gtk_entry_get_text(GTK_ENTRY(entry));
+  window_of(data).last_command = text;
   guarded(top(data), [&] { ::callback_entry_book(text, book_of(data)); });
   gtk_editable_select_region(GTK_EDITABLE(entry), 0, -1);
 }

@@ -81,6 +81,9 @@ class Main_window final : public Screen {
   // The box of the last line of the drill pane; none while it is empty.
   GtkWidget* last_line() const { return lbox2_.empty() ? nullptr : lbox2_.back(); }
 
+  // The text of the command that ran last (UTF-8, as the entry holds it).
+  std::string last_command;
+
   // How many presses of the drill button have been acted on and followed by
   // their pause, the button taking presses again (tests wait on it).
   int drill_freed = 0;

@@ -3,18 +3,16 @@
 # its last line, "!ltag" writes the tag census, a lesson's alias opens that
 # lesson, whose drill is then recorded at Quit; the entry keeps its text,
 # selected so that typing replaces it, and a press in it removes the
-# selected text.
+# previous command even once another button took the focus.
 set -u
 here=$(dirname "$0")
 source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
 gui_begin "$@"
 
-# command TEXT: selects the entry's text, presses in the entry (which
-# removes the selected text), types TEXT and confirms it.
+# command TEXT: presses in the entry (which removes the previous command,
+# selected or not), types TEXT and confirms it.
 command() {
-  gui_click entry 1
-  xdotool key ctrl+a
   gui_click entry 1
   xdotool type --delay 20 "$1"
   xdotool key Return
@@ -33,6 +31,8 @@ for ((i = 0; i < 100; i++)); do last_line_in_sight && break; sleep 0.05; done
 last_line_in_sight || bad "the end of the help is out of sight: $(grep -E '^(pane|lastline) ' "$gui_geometry")"
 gui_screenshot command_entry_help
 
+gui_click sense 1 # the focus leaves the entry and the selection with it
+gui_click sense 1
 command '!ltag'
 expect_file "$work/pimlo_ltag"
 grep -q 'animal' "$work/pimlo_ltag" 2>/dev/null || bad "the tag census lacks the tag animal"
