@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "app/screen.h"
+#include "base/player.h"
 #include "base/stop.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
@@ -27,32 +27,13 @@ namespace bench {
 
 namespace {
 
-// A window that shows nothing. The record question is answered No: the
-// recording is timed by itself, through RECORD_LESSON.
-class Quiet_screen final : public Screen {
- public:
-  void append_line(const std::string&) override {}
-  void clear_lines() override {}
-  void set_drill_button(const std::string&, const std::string&) override {}
-  void set_drill_sensitive(bool) override {}
-  void set_sense_label(const std::string&) override {}
-  void set_sound_label(const std::string&) override {}
-  RecordAnswer ask_record(const std::string&, bool) override { return RecordAnswer::No; }
-  bool ask_yes_no(const std::string&) override { return false; }
-  void warn(const std::string& text) override {
-    std::fprintf(stderr, "pimlo_bench: warning box: %s\n", text.c_str());
-  }
-  void inform(const std::string&) override {}
-  void clear_text() override {}
-  void append_text(const std::string&) override {}
-  void add_text_button(const std::string&, int) override {}
-  void run_pending_events() override {}
-};
-
+// The program with no window and no sound: its screen shows nothing and
+// answers No to the record question (the recording is timed by itself,
+// through RECORD_LESSON).
 struct Bench_book {
-  Program program;
-  Quiet_screen screen;
+  Program program{std::make_unique<Null_player>()};
   Trf_book& book = program.book;
+  Session& session = program.session;
   std::vector<std::string> histories;  // in lesson order
 
   Bench_book() {
@@ -60,7 +41,6 @@ struct Bench_book {
               program.ss_font_vocab);
     if (!program.log.open("pimlo_log")) fail(1, "pimlo_bench: cannot open pimlo_log\n");
     CALC_INDEX(program.log, program.G_kentel, program.t_posit);
-    book.screen = &screen;
     book.sound = 0;
     book.sens_qr = 1;
     book.ilesson = 1;
@@ -74,9 +54,9 @@ struct Bench_book {
 void begin_drill(Bench_book& b, int ilesson) {
   b.book.ilesson = ilesson;
   b.book.start_lesson = 0;
-  CONFIRM0_LESSON(b.book);
-  drill_press(3, b.book);
-  drill_press(1, b.book);
+  CONFIRM0_LESSON(b.session, b.book);
+  drill_press(3, b.session, b.book);
+  drill_press(1, b.session, b.book);
   if (b.book.start_lesson != 3)
     fail(1, "pimlo_bench: the drill of lesson %d did not start\n", ilesson);
 }
@@ -89,7 +69,7 @@ std::vector<Cost> answer_questions(Bench_book& b, int count) {
     for (int button : {1, q % 3 == 2 ? 3 : 1}) {
       const double start = now();
       const double cpu_start = cpu_now();
-      drill_press(button, b.book);
+      drill_press(button, b.session, b.book);
       press_times.push_back({now() - start, cpu_now() - cpu_start});
     }
   }
@@ -162,7 +142,7 @@ void measure_command(Bench_book& b, int reps, const std::string& command,
       reps,
       [&] {
         const Io_count before = io_count();
-        callback_entry_book(command, b.book);
+        callback_entry_book(command, b.session, b.book);
         bytes_read = io_count().read - before.read;
       },
       [&] {

@@ -24,7 +24,7 @@ function(pimlo_unit_test name)
   target_include_directories(test_${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
   # Tests find their support files here, whatever directory they run in.
   target_compile_definitions(test_${name} PRIVATE PIMLO_TEST_SUPPORT_DIR="${CMAKE_CURRENT_SOURCE_DIR}/support")
-  target_link_libraries(test_${name} PRIVATE ${ARGN} GTest::gtest_main)
+  target_link_libraries(test_${name} PRIVATE ${ARGN} pimlo_core GTest::gtest_main)
   gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "PIMLO_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")
 endfunction()

@@ -19,15 +19,10 @@ bool Gtk_shell::init_toolkit(int& argc, char**& argv) {
   return true;
 }
 
-Screen& Gtk_shell::build_window(Program& program, const Window_size& size) {
-  window_ = std::make_unique<Main_window>(program, size);
-  return *window_;
-}
-
-void Gtk_shell::build_button_rows(Program&) {
-  window_->build_button_rows();
-  connect_handlers(*window_);
+Screen& Gtk_shell::build_window(const Window_setup& setup, Pimlo& pimlo) {
+  window_ = std::make_unique<Main_window>(setup, pimlo);
   watch_window_geometry(*window_);
+  return *window_;
 }
 
 void Gtk_shell::show(int x, int y) {

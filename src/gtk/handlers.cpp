@@ -2,17 +2,7 @@
 
 #include <string>
 
-#include "app/program.h"
-#include "app/quit.h"
-#include "commands/command_entry.h"
-#include "guard.h"
 #include "main_window.h"
-#include "session/drill_press.h"
-#include "session/lesson_text.h"
-#include "session/navigation.h"
-#include "session/session.h"
-#include "session/sound_buttons.h"
-#include "session/toggles.h"
 #include "test_geometry.h"
 
 namespace {
@@ -24,99 +14,76 @@ namespace handler {
 Main_window& window_of(gpointer data) {
   return *static_cast<Main_window*>(data);
 }
-Trf_book& book_of(gpointer data) {
-  return window_of(data).program.book;
-}
-
-// The window a stop's box is shown over.
-GtkWidget* top(gpointer data) {
-  return window_of(data).pWindow;
+Pimlo& pimlo_of(gpointer data) {
+  return window_of(data).pimlo;
 }
 
 // ---- the drill button and its pause
 
-guint pause_source = 0;
-
 gboolean end_of_pause(gpointer data) {
-  pause_source = 0;
+  window_of(data).pause_source = 0;
   ++window_of(data).drill_freed;
   window_of(data).set_drill_sensitive(true);
   return FALSE;
 }
 
-// The drill button stays insensitive (drill_press left it so) for
+// The drill button stays insensitive (the press left it so) for
 // kDrillPauseMs, without holding the processor: presses made meanwhile
 // reach an insensitive button and are not acted on.
 void start_pause(Main_window& window) {
-  if (pause_source != 0) g_source_remove(pause_source);
-  pause_source = g_timeout_add(kDrillPauseMs, end_of_pause, &window);
+  if (window.pause_source != 0) g_source_remove(window.pause_source);
+  window.pause_source = g_timeout_add(kDrillPauseMs, end_of_pause, &window);
 }
 
 // Only single presses count: the second and third press of a double or
 // triple click are extra events of presses already handled.
 gboolean callback_ok_nok(GtkWidget*, GdkEventButton* event, gpointer data) {
   if (event->type != GDK_BUTTON_PRESS) return TRUE;
-  guarded(top(data), [&] {
-    switch (drill_press(static_cast<int>(event->button), book_of(data))) {
-      case Press_result::done:
-        start_pause(window_of(data));
-        break;
-      case Press_result::undone:
-        ++window_of(data).drill_freed;
-        schedule_geometry_dump(window_of(data));
-        break;
-      case Press_result::dropped:
-        break;
-    }
-  });
+  switch (pimlo_of(data).press_drill(static_cast<int>(event->button))) {
+    case Drill_press::paused:
+      start_pause(window_of(data));
+      break;
+    case Drill_press::freed:
+      ++window_of(data).drill_freed;
+      schedule_geometry_dump(window_of(data));
+      break;
+    case Drill_press::dropped:
+      break;
+  }
   return TRUE;
 }
 
 // ---- the other buttons of the left row
 
 gboolean callback_togsound(GtkWidget*, GdkEventButton* event, gpointer data) {
-  if (event->type == GDK_BUTTON_PRESS)
-    guarded(top(data), [&] { ::callback_togsound(book_of(data)); });
+  if (event->type == GDK_BUTTON_PRESS) pimlo_of(data).press_sound();
   return FALSE;
 }
 
 gboolean callback_togqr(GtkWidget*, GdkEventButton* event, gpointer data) {
-  if (event->type == GDK_BUTTON_PRESS) guarded(top(data), [&] { ::callback_togqr(book_of(data)); });
+  if (event->type == GDK_BUTTON_PRESS) pimlo_of(data).press_sense();
   return FALSE;
 }
 
 void cback_prev_less(GtkWidget*, gpointer data) {
-  guarded(top(data), [&] { ::cback_prev_less(book_of(data)); });
+  pimlo_of(data).press_prev();
 }
 
 void cback_next_less(GtkWidget*, gpointer data) {
-  guarded(top(data), [&] { ::cback_next_less(book_of(data)); });
+  pimlo_of(data).press_next();
 }
 
 // ---- quitting
-
-bool quitting = false;
-
-Window_geometry geometry_of(Main_window& window) {
-  Window_geometry g;
-  gtk_window_get_position(GTK_WINDOW(window.pWindow), &g.x, &g.y);
-  gtk_window_get_size(GTK_WINDOW(window.pWindow), &g.width, &g.height);
-  g.divider = gtk_paned_get_position(GTK_PANED(window.hpaned));
-  return g;
-}
 
 // Quit, and the window closed by the window manager, leave the same way:
 // the record question for a running drill, the last-state file, the end of
 // the main loop. A second request while the question is open is ignored.
 // The record question closed unanswered keeps the program running.
 void quit(Main_window& window) {
-  if (quitting) return;
-  quitting = true;
-  bool leave = true;
-  guarded(window.pWindow,
-          [&] { leave = ::ON_QUIT(window.program.book, [&] { return geometry_of(window); }); });
-  if (!leave) {
-    quitting = false;
+  if (window.quitting) return;
+  window.quitting = true;
+  if (!window.pimlo.quit()) {
+    window.quitting = false;
     return;
   }
   gtk_main_quit();
@@ -133,24 +100,24 @@ gboolean on_delete(GtkWidget*, GdkEvent*, gpointer data) {
   return TRUE;
 }
 
-void on_destroy(GtkWidget*, gpointer) {
-  if (!quitting) gtk_main_quit();
-  quitting = true;
+void on_destroy(GtkWidget*, gpointer data) {
+  if (!window_of(data).quitting) gtk_main_quit();
+  window_of(data).quitting = true;
 }
 
 // ---- the lesson text view
 
 void cback_clr_butt(GtkWidget*, gpointer data) {
-  guarded(top(data), [&] { ::cback_clr_butt(session().text, book_of(data)); });
+  pimlo_of(data).press_clear_text();
 }
 
 void cback_redr_butt(GtkWidget*, gpointer data) {
-  guarded(top(data), [&] { ::cback_redr_butt(session().text, book_of(data)); });
+  pimlo_of(data).press_redraw_text();
 }
 
 void cback_button(GtkWidget* button, gpointer data) {
-  const int tag = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "pimlo-tag"));
-  guarded(top(data), [&] { ::cback_button(tag, session().text, book_of(data)); });
+  pimlo_of(data).press_text_button(
+      GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "pimlo-tag")));
 }
 
 // ---- the command entry
@@ -175,7 +142,7 @@ gboolean clean_entry_book(GtkWidget* entry, GdkEventButton*, gpointer data) {
 void callback_entry_book(GtkWidget* entry, gpointer data) {
   const std::string text = gtk_entry_get_text(GTK_ENTRY(entry));
   window_of(data).last_command = text;
-  guarded(top(data), [&] { ::callback_entry_book(text, book_of(data)); });
+  pimlo_of(data).enter_command(text);
   gtk_editable_select_region(GTK_EDITABLE(entry), 0, -1);
 }
 

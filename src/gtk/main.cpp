@@ -1,7 +1,7 @@
 // pimlo.x: a vocabulary trainer in one GTK 2 window.
 #include <csignal>
 
-#include "app/startup.h"
+#include "app/pimlo.h"
 #include "gtk_shell.h"
 
 int main(int argc, char** argv) {

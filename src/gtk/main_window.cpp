@@ -1,11 +1,7 @@
 #include "main_window.h"
 
-#include "app/program.h"
-#include "session/display_line.h"
-#include "session/drill_press.h"
-#include "session/toggles.h"
+#include "handlers.h"
 #include "test_geometry.h"
-#include "text/encoding.h"
 
 namespace {
 
@@ -46,14 +42,10 @@ void restyle(GtkWidget* widget, const std::string& name) {
 
 }  // namespace
 
-std::string for_gtk(const std::string& cp1252) {
-  return cp1252_to_utf8(cp1252);
-}
-
-Main_window::Main_window(Program& program_, const Window_size& size) : program(program_) {
-  font_vocab_ = pango_font_description_from_string(program.ss_font_vocab.c_str());
-  font_lesson_ = pango_font_description_from_string(program.ss_font_lesson.c_str());
-  lbox2_.reserve(MAX_LINE);
+Main_window::Main_window(const Window_setup& setup, Pimlo& pimlo_) : pimlo(pimlo_) {
+  const Window_size& size = setup.size;
+  font_vocab_ = pango_font_description_from_string(setup.font_vocab.c_str());
+  font_lesson_ = pango_font_description_from_string(setup.font_lesson.c_str());
 
   pWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_position(GTK_WINDOW(pWindow), GTK_WIN_POS_CENTER);
@@ -68,8 +60,10 @@ Main_window::Main_window(Program& program_, const Window_size& size) : program(p
   gtk_paned_pack1(GTK_PANED(hpaned), frame1, TRUE, FALSE);
   gtk_paned_pack2(GTK_PANED(hpaned), frame2, TRUE, FALSE);
 
-  build_left_half(size);
+  build_left_half();
   build_right_half();
+  build_button_rows(setup);
+  connect_handlers(*this);
 }
 
 Main_window::~Main_window() {
@@ -78,7 +72,7 @@ Main_window::~Main_window() {
   pango_font_description_free(font_lesson_);
 }
 
-void Main_window::build_left_half(const Window_size&) {
+void Main_window::build_left_half() {
   GtkWidget* command_row = gtk_hbox_new(FALSE, 0);
   GtkWidget* command_label = gtk_label_new("Cmd : ");
   PangoFontDescription* command_font = pango_font_description_from_string(kCommandFont);
@@ -109,14 +103,13 @@ void Main_window::build_right_half() {
   gtk_box_pack_start(GTK_BOX(vBox2), gtk_hseparator_new(), FALSE, TRUE, 5);
 }
 
-void Main_window::build_button_rows() {
-  Trf_book& book = program.book;
+void Main_window::build_button_rows(const Window_setup& setup) {
   GtkWidget* row = gtk_hbox_new(FALSE, 0);
   button_quit = named_button("Quit", "buttonruz");
   button_prev = named_button("Prev", "buttonnoir");
   button_next = named_button("Next", "buttonnoir");
-  button_sound = named_button(book.sound == 1 ? kSoundOnLabel : kSoundOffLabel, "buttonnoir");
-  button_qr = named_button(book.sens_qr == 2 ? "R->Q" : "Q->R", "buttonnoir");
+  button_sound = named_button(setup.sound_label, "buttonnoir");
+  button_qr = named_button(setup.sense_label, "buttonnoir");
   Button1 = named_button(kDrillLabel, "buttonyellow");
   for (GtkWidget* b : {button_quit, button_prev, button_next, button_sound, button_qr})
     gtk_box_pack_start(GTK_BOX(row), b, TRUE, FALSE, 0);
@@ -186,4 +179,12 @@ void Main_window::set_sound_label(const std::string& label) {
 
 void Main_window::run_pending_events() {
   while (gtk_events_pending()) gtk_main_iteration();
+}
+
+Window_geometry Main_window::geometry() const {
+  Window_geometry g;
+  gtk_window_get_position(GTK_WINDOW(pWindow), &g.x, &g.y);
+  gtk_window_get_size(GTK_WINDOW(pWindow), &g.width, &g.height);
+  g.divider = gtk_paned_get_position(GTK_PANED(hpaned));
+  return g;
 }

@@ -2,7 +2,8 @@
 // pane, button row), the lesson text view on the right (with Clr and ReDr).
 //
 // It implements Screen, so the program talks to it only through that
-// interface; the handlers (handlers.h) pass every signal on to the program.
+// interface; the handlers (handlers.h) pass every signal on to the program
+// through its door (Pimlo).
 // Every text the program gives is CP1252 and is converted here for GTK.
 #pragma once
 
@@ -11,22 +12,18 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
-#include "app/window_shell.h"
-
-struct Program;
+#include "app/pimlo.h"
+#include "base/screen.h"
 
 class Main_window final : public Screen {
  public:
-  // Builds the window, its halves, the entry, the panes and the text view
-  // with the fonts of `program` (nothing shown yet). Cannot fail.
-  Main_window(Program& program, const Window_size& size);
+  // Builds the window, its halves, the entry, the panes, the text view and
+  // both button rows as `setup` says, its presses going to `pimlo`
+  // (nothing shown yet). Cannot fail.
+  Main_window(const Window_setup& setup, Pimlo& pimlo);
   ~Main_window() override;
   Main_window(const Main_window&) = delete;
   Main_window& operator=(const Main_window&) = delete;
-
-  // Both button rows, labelled from the book (sound 0/1, sense 1/2).
-  void build_button_rows();
 
   // Shows everything, then moves the window to (x, y) when both are 0 or more.
   void show(int x, int y);
@@ -47,8 +44,9 @@ class Main_window final : public Screen {
   void add_text_button(const std::string& label, int tag) override;
   void add_known_text_button(const std::string& label, int tag) override;
   void run_pending_events() override;
+  Window_geometry geometry() const override;
 
-  Program& program;
+  Pimlo& pimlo;
 
   GtkWidget* pWindow = nullptr;
   GtkWidget* hpaned = nullptr;
@@ -81,6 +79,11 @@ class Main_window final : public Screen {
   // The box of the last line of the drill pane; none while it is empty.
   GtkWidget* last_line() const { return lbox2_.empty() ? nullptr : lbox2_.back(); }
 
+  // The drill button's pause after a press, while it runs (0: none).
+  guint pause_source = 0;
+  // Quitting has begun: the record question may be open.
+  bool quitting = false;
+
   // The text of the command that ran last (UTF-8, as the entry holds it).
   std::string last_command;
 
@@ -89,8 +92,9 @@ class Main_window final : public Screen {
   int drill_freed = 0;
 
  private:
-  void build_left_half(const Window_size& size);
+  void build_left_half();
   void build_right_half();
+  void build_button_rows(const Window_setup& setup);
   void add_text_button(const std::string& label, int tag, bool known);
   int run_dialog(GtkWidget* dialog);
   static gboolean scroll_to_last_line(gpointer window);
@@ -102,4 +106,6 @@ class Main_window final : public Screen {
 };
 
 // The text `cp1252` as GTK wants it (UTF-8).
-std::string for_gtk(const std::string& cp1252);
+inline std::string for_gtk(const std::string& cp1252) {
+  return window_text(cp1252);
+}

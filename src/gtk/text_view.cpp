@@ -1,6 +1,5 @@
 // The lesson text view of the right half: flowing text with buttons inside
 // it, each held by a child anchor at the end of the buffer.
-#include "app/program.h"
 #include "handlers.h"
 #include "main_window.h"
 #include "test_geometry.h"

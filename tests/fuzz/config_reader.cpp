@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "catalogue/lesson_paths.h"
 #include "catalogue/trf_string.h"

@@ -51,7 +51,7 @@ void check_table(const Trf_posit& t) {
 // Marks one verdict per byte of `verdicts` (at most 64): the element, the
 // sense and the button (right, wrong, skip, right) come from its bits.
 void mark(const std::string& verdicts, Trf_book& book) {
-  Trf_posit& t = *book.t_posit;
+  Trf_posit& t = book.t_posit;
   Marking_State marking;
   for (std::size_t i = 0; i < verdicts.size() && i < 64; ++i) {
     const auto b = static_cast<unsigned char>(verdicts[i]);
@@ -89,7 +89,7 @@ std::vector<int> users_of_records(const Trf_posit& t) {
 // Lesson 1 loads again and shows what the drill `drilled` brought.
 void check_recorded(const Trf_posit& drilled, const std::vector<int>& users, Trf_book& book) {
   check(!two_lessons::stops([&] { INIT_LESSON(1, book, kToday); }));
-  const Trf_posit& t = *book.t_posit;
+  const Trf_posit& t = book.t_posit;
   check_table(t);
   check(t.nb_posit == drilled.nb_posit);
   for (int k = 1; k <= t.nb_posit; ++k) {
@@ -106,7 +106,7 @@ void check_recorded(const Trf_posit& drilled, const std::vector<int>& users, Trf
 
 void check_forgotten(Trf_book& book) {
   check(!two_lessons::stops([&] { INIT_LESSON(1, book, kToday); }));
-  const Trf_posit& t = *book.t_posit;
+  const Trf_posit& t = book.t_posit;
   check_table(t);
   for (int k = 1; k <= t.nb_posit; ++k) {
     check(t.QRcum_nb0[k] == 0 && t.QRcum_nok0[k] == 0);

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "catalogue/trf_string.h"
 #include "commands/generators.h"
@@ -55,7 +55,7 @@ void run(Trf_book& book, Generator generate) {
   } catch (const ProgramStop&) {
     return;
   }
-  check_lesson(*book.t_posit);
+  check_lesson(book.t_posit);
 }
 
 }  // namespace

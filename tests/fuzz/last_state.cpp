@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "fuzz_support.h"
 #include "session/last_state.h"

@@ -12,8 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "base/stop.h"
 #include "catalogue/trf_string.h"
 #include "fuzz_support.h"

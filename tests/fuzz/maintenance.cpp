@@ -29,7 +29,7 @@ const char* const kOther = "./other/idx1_l1.txt";
 
 void check_loads(Trf_book& book) {
   check(!two_lessons::stops([&] { INIT_LESSON(1, book, kToday); }));
-  if (const auto fault = drill_table_fault(*book.t_posit)) {
+  if (const auto fault = drill_table_fault(book.t_posit)) {
     std::fprintf(stderr, "fuzz_maintenance: %s\n", fault->c_str());
     std::abort();
   }

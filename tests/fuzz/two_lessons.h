@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "catalogue/trf_string.h"

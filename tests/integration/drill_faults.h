@@ -63,21 +63,21 @@ class DrillFaults : public LessonDrillFixture {
   // (kLeaving: before leaving), then leaves it with Yes to the record
   // question. The fault's own clean-up runs once the drill ended.
   Outcome drill_with(int at, const std::function<void()>& fault) {
-    reset_session();
-    session().drill.seed = 3;
+    session.drill = Drill_State{};
+    session.drill.seed = 3;
     book.ilesson = 1;
     book.start_lesson = 0;
     screen.record_answers = {Screen::RecordAnswer::Yes};
     Outcome outcome;
     testing::internal::CaptureStdout();
     outcome.status = stop_status([&] {
-      CONFIRM0_LESSON(book);
+      CONFIRM0_LESSON(session, book);
       for (int i = 0; i < kLeaving; ++i) {
         if (i == at) fault();
-        drill_press(kPresses[i], book);
+        drill_press(kPresses[i], session, book);
       }
       if (at == kLeaving) fault();
-      cback_next_less(book);
+      cback_next_less(session, book);
     });
     outcome.out = testing::internal::GetCapturedStdout();
     limit.reset();
@@ -87,18 +87,18 @@ class DrillFaults : public LessonDrillFixture {
   // Drills lesson `lesson` with `presses` presses (every fourth one "not
   // known"), then leaves it with Yes to the record question.
   Outcome drill_and_record(int lesson, unsigned seed, int presses) {
-    reset_session();
-    session().drill.seed = seed;
+    session.drill = Drill_State{};
+    session.drill.seed = seed;
     book.ilesson = lesson;
     book.start_lesson = 0;
     screen.record_answers = {Screen::RecordAnswer::Yes};
     Outcome outcome;
     testing::internal::CaptureStdout();
     outcome.status = stop_status([&] {
-      CONFIRM0_LESSON(book);
-      for (int press = 0; press < presses; ++press) drill_press(press % 4 == 3 ? 3 : 1, book);
+      CONFIRM0_LESSON(session, book);
+      for (int press = 0; press < presses; ++press) drill_press(press % 4 == 3 ? 3 : 1, session, book);
       outcome.drilled = t_posit.nb_posit;
-      cback_next_less(book);
+      cback_next_less(session, book);
     });
     outcome.out = testing::internal::GetCapturedStdout();
     return outcome;

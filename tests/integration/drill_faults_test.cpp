@@ -127,7 +127,7 @@ TEST_F(DrillFaults, AGeneratedLessonWhoseFileIsGoneCannotBeAskedNorRecorded) {
 
   testing::internal::CaptureStdout();
   book.start_lesson = 2;
-  EXPECT_EQ(stop_status([&] { DISPLAY_ARTICLE(session(), book); }), 2);
+  EXPECT_EQ(stop_status([&] { DISPLAY_ARTICLE(session, book); }), 2);
   EXPECT_EQ(stop_status([&] { RECORD_LESSON(book, kToday); }), 1);
   const std::string out = testing::internal::GetCapturedStdout();
   EXPECT_NE(out.find("WHAT_QR unable to open file fpg \n"), std::string::npos) << out;

@@ -30,12 +30,12 @@ class DrillFlow : public HistoryFixture {
     log_file.open("pimlo_log");
   }
 
-  Press_result press(int button) { return drill_press(button, book); }
+  Press_result press(int button) { return drill_press(button, session, book); }
 
   void start_drill(int ilesson) {
     book.ilesson = ilesson;
     book.start_lesson = 0;
-    CONFIRM0_LESSON(book);
+    CONFIRM0_LESSON(session, book);
     press(3);
     press(1);
     ASSERT_EQ(book.start_lesson, 3);
@@ -45,7 +45,7 @@ class DrillFlow : public HistoryFixture {
 }  // namespace
 
 TEST_F(DrillFlow, ADrillWithAReferencedEntryIsRecordedIntoBothHistories) {
-  session().drill.seed = 77;
+  session.drill.seed = 77;
   // The reference is followed whatever its blanks; the ones that name no
   // entry are said when the drill starts.
   write_lesson(kAnimals,
@@ -77,7 +77,7 @@ TEST_F(DrillFlow, ADrillWithAReferencedEntryIsRecordedIntoBothHistories) {
   EXPECT_EQ(asked.size(), 3u);
 
   screen.record_answers = {Screen::RecordAnswer::Yes};
-  cback_next_less(book);
+  cback_next_less(session, book);
   const long today = DIFF_JOUR();
   const std::string right = stat_line(1, 0, today, 0) + "\r\n" + blank_stat_line() + "\r\n";
   EXPECT_EQ(stats(kAnimalsIdx1, "#le chat *ani "), right);
@@ -87,7 +87,7 @@ TEST_F(DrillFlow, ADrillWithAReferencedEntryIsRecordedIntoBothHistories) {
 
   // The next drill of the lesson starts from what was recorded: the entry
   // answered wrong comes first.
-  cback_prev_less(book);
+  cback_prev_less(session, book);
   press(3);
   press(1);
   EXPECT_TRUE(pane_has("la maison"));
@@ -96,7 +96,7 @@ TEST_F(DrillFlow, ADrillWithAReferencedEntryIsRecordedIntoBothHistories) {
 }
 
 TEST_F(DrillFlow, AnswersMarkedInANewWordsLessonAreRecordedInTheirOwnLessons) {
-  session().drill.seed = 5;
+  session.drill.seed = 5;
   write_lesson(kAnimals,
                "!# ani\n# le chat * animal\nQ> le chat\nR> the cat\n"
                "# le chien * animal\nQ> le chien\nR> the dog\n"

@@ -16,11 +16,7 @@
 #include <set>
 #include <string>
 
-#include "app/book.h"
-#include "base/log_file.h"
-#include "catalogue/trf_string.h"
-#include "config/settings.h"
-#include "drill/trf_posit.h"
+#include "app/program.h"
 #include "fake_screen.h"
 #include "history/history_format.h"
 #include "history/index_build.h"
@@ -40,21 +36,11 @@ class HistoryFixture : public Sandbox {
 
   void SetUp() override {
     Sandbox::SetUp();
-    reset_session();
+    program.screen.show_on(screen);
     G_kentel.st_lesson = std::string(kAnimals) + " " + kHouses;
     G_kentel.nb_lesson = 2;
-    book.G_kentel = &G_kentel;
     book.nbt_lesson = 2;
-    book.fp_log = &log_file;
-    book.t_posit = &t_posit;
-    book.screen = &screen;
-    book.t_err = &t_err;
     kPast = static_cast<long>(std::time(nullptr)) - 10 * 86400;
-  }
-
-  void TearDown() override {
-    reset_session();
-    Sandbox::TearDown();
   }
 
   void write_lesson(const std::string& path, const std::string& text) {
@@ -129,12 +115,14 @@ class HistoryFixture : public Sandbox {
   }
 
   long kPast = 0;
-  Trf_string G_kentel;
-  Trf_posit t_posit;
-  LogFile log_file;
   FakeScreen screen;
-  Trf_err t_err;
-  Trf_book book;
+  Program program;
+  Trf_string& G_kentel = program.G_kentel;
+  Trf_posit& t_posit = program.t_posit;
+  LogFile& log_file = program.log;
+  Trf_err& t_err = program.t_err;
+  Session& session = program.session;
+  Trf_book& book = program.book;
 };
 
 // The two lessons built by a real start-up, with answers already recorded

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "drill/day_number.h"
 #include "history/lesson_record.h"
+#include "session/record_question.h"
 #include "history_fixture.h"
 #include "text/number_fields.h"
 
@@ -126,7 +128,7 @@ TEST_F(LessonRecord, FaultyLinesAreBackedUpShownAndRepairedWhetherWrittenOrNot) 
     if (row.answered) t_posit.QRcum_nok[row.answered] += 1;
     screen.warnings.clear();
     testing::internal::CaptureStdout();
-    ASSERT_EQ(record(), -1);
+    ASSERT_EQ(stop_status([&] { record_drill(book, kToday); }), -1);
     const std::string out = testing::internal::GetCapturedStdout();
 
     // The backup holds the faulty file as it was before the recording: the
@@ -153,8 +155,9 @@ TEST_F(LessonRecord, ResetBlanksEveryRecordAtItsLengthKeepingLineEnds) {
   drill();
   t_posit.QRcum_nok[1] = 3;
 
+  screen.record_answers = {Screen::RecordAnswer::Reset};
   screen.yes_no_answers = {true};
-  ASSERT_EQ(stop_status([&] { RAZ_LESSON(book, kToday); }), -1);
+  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, book); }), -1);
   EXPECT_EQ(screen.questions.back(),
             "Really forget history of lesson : \n \n lessons/animals.txt ?");
   std::string expected = animals;
@@ -175,16 +178,17 @@ TEST_F(LessonRecord, ResetBlanksEveryRecordAtItsLengthKeepingLineEnds) {
 TEST_F(LessonRecord, RefusedResetRecordsAndGeneratedLessonIsNeverReset) {
   drill();
   t_posit.QRcum_nok[1] = 2;
+  screen.record_answers = {Screen::RecordAnswer::Reset};
   screen.yes_no_answers = {false};
-  ASSERT_EQ(stop_status([&] { RAZ_LESSON(book, kToday); }), -1);
+  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, book); }), -1);
   EXPECT_EQ(read_file(kAnimalsIdx1),
-            with_line(animals, kAnimalsIdx1, kChat, 1, stat_line(4, 2, 100, kToday)));
+            with_line(animals, kAnimalsIdx1, kChat, 1, stat_line(4, 2, 100, DIFF_JOUR())));
   EXPECT_EQ(log(), "RECORD_LESSON 1 DONE  nb_errors=0\n");
 
   book.ilesson = 0;
-  screen.questions.clear();
-  RAZ_LESSON(book, kToday);
-  EXPECT_TRUE(screen.questions.empty());
+  const std::string recorded = read_file(kAnimalsIdx1);
+  RAZ_LESSON(book);
+  EXPECT_EQ(read_file(kAnimalsIdx1), recorded);
 }
 
 TEST_F(LessonRecord, CountsTheDrillCannotGiveOrACutGeneratedFileStopTheRecording) {

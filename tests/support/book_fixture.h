@@ -1,7 +1,7 @@
-// A fixture for tests that drive a book headless: a fresh working directory,
-// a book on a FakeScreen with a real log and drill table, the session reset
-// and seeded with the seed the derived fixture gives (so that every drill is
-// the same at each run), and the catalogue built from real lesson files.
+// A fixture for tests that drive the program headless: a fresh working
+// directory, a Program shown on a FakeScreen with its log open, its session
+// seeded with the seed the derived fixture gives (so that every drill is the
+// same at each run), and the catalogue built from real lesson files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,11 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/book.h"
-#include "base/log_file.h"
-#include "catalogue/trf_string.h"
-#include "config/settings.h"
-#include "drill/trf_posit.h"
+#include "app/program.h"
 #include "fake_screen.h"
 #include "history/index_build.h"
 #include "sandbox.h"
@@ -27,18 +23,9 @@ class Book_test : public Sandbox {
 
   void SetUp() override {
     Sandbox::SetUp();
-    reset_session();
-    session().drill.seed = drill_seed_;
+    program.screen.show_on(screen);
+    session.drill.seed = drill_seed_;
     ASSERT_TRUE(log_file.open("pimlo_log"));
-    book.G_kentel = &G_kentel;
-    book.fp_log = &log_file;
-    book.t_posit = &t_posit;
-    book.t_err = &t_err;
-    book.screen = &screen;
-  }
-  void TearDown() override {
-    reset_session();
-    Sandbox::TearDown();
   }
 
   // The catalogue of the lesson files `paths`, without building anything.
@@ -64,12 +51,14 @@ class Book_test : public Sandbox {
     testing::internal::GetCapturedStdout();
   }
 
-  Trf_string G_kentel;
-  Trf_posit t_posit;
-  Trf_err t_err;
-  LogFile log_file;
   FakeScreen screen;
-  Trf_book book;
+  Program program;
+  Trf_string& G_kentel = program.G_kentel;
+  Trf_posit& t_posit = program.t_posit;
+  Trf_err& t_err = program.t_err;
+  LogFile& log_file = program.log;
+  Session& session = program.session;
+  Trf_book& book = program.book;
 
  private:
   std::uint32_t drill_seed_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "base/screen.h"
 
 class FakeScreen final : public Screen {
  public:
@@ -91,6 +91,9 @@ class FakeScreen final : public Screen {
   }
 
   void run_pending_events() override { ++pending_event_runs; }
+  Window_geometry geometry() const override { return geometry_shown; }
+
+  Window_geometry geometry_shown;
 
   struct TextButton {
     std::string label;

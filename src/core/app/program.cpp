@@ -1,8 +1,7 @@
 #include "app/program.h"
 
-Program::Program() {
-  book.G_kentel = &G_kentel;
-  book.t_posit = &t_posit;
-  book.t_err = &t_err;
-  book.fp_log = &log;
-}
+#include "sound/sound_player.h"
+
+Program::Program() : Program(std::make_unique<Sound_player>()) {}
+
+Program::Program(std::unique_ptr<Player> player) : player_(std::move(player)) {}

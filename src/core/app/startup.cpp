@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/program.h"
-#include "app/screen.h"
 #include "app/stop_notice.h"
 #include "app/unfinished_copies.h"
 #include "app/work_dir.h"
@@ -14,6 +13,8 @@
 #include "history/index_build.h"
 #include "session/announce.h"
 #include "session/last_state.h"
+#include "session/pane_text.h"
+#include "session/toggles.h"
 
 namespace {
 
@@ -38,6 +39,12 @@ void read_settings(Program& program) {
     fail(1, "cannot create the log file pimlo_log in the working directory stop \n");
 }
 
+Window_setup window_setup(const Program& program) {
+  return {first_window_size(program.start_state, program.caract_win), program.ss_font_lesson,
+          program.ss_font_vocab, program.book.sound == 1 ? kSoundOnLabel : kSoundOffLabel,
+          sense_label(program.book.sens_qr)};
+}
+
 // `logged` becomes true once the log of this run is open.
 void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   WORK_DIR(argc > 0 && argv[0] != nullptr ? argv[0] : "");
@@ -59,13 +66,11 @@ void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   START_PAGE_NUMBER(program.start_state, program.book);
   trace("After START_PAGE_NUMBER \n");
 
-  Screen& screen =
-      shell.build_window(program, first_window_size(program.start_state, program.caract_win));
-  program.book.screen = &screen;
   settle_book(program.book, program.start_state);
-  shell.build_button_rows(program);
+  Pimlo pimlo(program, shell);
+  program.screen.show_on(shell.build_window(window_setup(program), pimlo));
 
-  CONFIRM0_LESSON(program.book);
+  CONFIRM0_LESSON(program.session, program.book);
   shell.show(program.start_state.root_x, program.start_state.root_y);
   shell.run_main_loop();
   std::fflush(stdout);
@@ -81,7 +86,7 @@ Window_size first_window_size(const Start_State& S_state, const Prenestro& carac
 
 void settle_book(Trf_book& book, const Start_State& S_state) {
   book.nb_line = 0;
-  book.state = 1;
+  book.state = kQuestionShown;
   book.sens_qr = 1;
   book.toggle_sens_qr = 0;
   book.ilesson = 1;
@@ -91,7 +96,7 @@ void settle_book(Trf_book& book, const Start_State& S_state) {
     trace("remembered lesson %d is not in the catalogue, lesson 1 \n", book.ilesson);
     book.ilesson = 1;
   }
-  book.start_lesson = 0;
+  book.start_lesson = kNoLessonAnnounced;
   book.interro_sound = 1;
 
   if (book.sound != 1) book.sound = 0;

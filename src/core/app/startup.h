@@ -11,26 +11,20 @@
 //      CALC_INDEX: bring every working copy and history file up to date
 //   7  read "pimlo.rc", then initialise the window system
 //   8  START_PAGE_NUMBER: read and delete the last-state file
-//   9  build the window, of the remembered size or the configured one
-//  10  the book's initial values, the remembered lesson and sense
-//  11  the two button rows (sound and sense normalised first)
+//   9  the book's initial values, the remembered lesson and sense (sound
+//      and sense normalised)
+//  10  build the window, of the remembered size or the configured one,
+//      with its two button rows; the program's screen is the window's
 //  12  CONFIRM0_LESSON: announce the current lesson
 //  13  show the window, at the remembered position if there is one
 //  14  the main loop, until Quit
 #pragma once
 
-#include "app/window_shell.h"
+#include "app/pimlo.h"
 
 struct Prenestro;
 struct Start_State;
 struct Trf_book;
-
-// Runs the program with the window system `shell`; returns the exit status.
-// A fatal case before the main loop prints its message, has the shell tell
-// it (Window_shell::tell_stop) and returns its status; so does a window
-// system that cannot start ("cannot open the display, the window cannot be
-// shown stop \n", status 1). Nothing escapes.
-int run_pimlo(int argc, char** argv, Window_shell& shell);
 
 // The window's first size: the remembered width, height and divider when
 // the remembered width and height are both above 0, otherwise the

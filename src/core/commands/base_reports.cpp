@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "session/display_line.h"
 #include "session/pane_text.h"
 
@@ -61,11 +61,10 @@ bool is_number(const std::string& word) {
 }
 
 void show_box(Trf_book& book, bool warning, const std::string& text) {
-  if (book.screen == nullptr) return;
   if (warning) {
-    book.screen->warn(text);
+    book.screen.warn(text);
   } else {
-    book.screen->inform(text);
+    book.screen.inform(text);
   }
 }
 

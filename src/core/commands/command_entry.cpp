@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "base/log_file.h"
 #include "base/trace.h"
 #include "commands/base_reports.h"
@@ -17,6 +17,7 @@
 #include "session/announce.h"
 #include "session/navigation.h"
 #include "session/pane_text.h"
+#include "session/session.h"
 #include "session/toggles.h"
 #include "text/encoding.h"
 
@@ -38,7 +39,7 @@ constexpr const char* kDictionaryFailed =
     "details.\n";
 
 void warn(Trf_book& book, const char* text) {
-  if (book.screen != nullptr) book.screen->warn(text);
+  book.screen.warn(text);
 }
 
 // The lesson to go back to after a command that does not open one: the
@@ -51,7 +52,7 @@ void set_sound(Sound_request request, Trf_book& book) {
   const bool on =
       request == Sound_request::on || (request == Sound_request::toggle && book.sound != 1);
   book.sound = on ? 1 : 0;
-  if (book.screen != nullptr) book.screen->set_sound_label(on ? kSoundOnLabel : kSoundOffLabel);
+  book.screen.set_sound_label(on ? kSoundOnLabel : kSoundOffLabel);
 }
 
 // A direction argument changes the drill's direction before the generator
@@ -59,58 +60,58 @@ void set_sound(Sound_request request, Trf_book& book) {
 void set_direction(int sens_qr, Trf_book& book) {
   if (sens_qr == 0 || sens_qr == book.sens_qr) return;
   book.sens_qr = sens_qr;
-  if (book.screen != nullptr) book.screen->set_sense_label(sense_label(sens_qr));
+  book.screen.set_sense_label(sense_label(sens_qr));
 }
 
 // A generator has filled the drill table: its words become lesson 0, or,
 // when it found none, the lesson left is announced again.
-void after_generator(int ilesson_left, Trf_book& book) {
-  release_lesson_files(book);
-  book.start_lesson = 0;
-  if (book.t_posit == nullptr || book.t_posit->nb_posit < 1) {
+void after_generator(int ilesson_left, Session& session, Trf_book& book) {
+  release_lesson_files(session);
+  book.start_lesson = kNoLessonAnnounced;
+  if (book.t_posit.nb_posit < 1) {
     book.ilesson = lesson_to_go_back(ilesson_left);
-    CONFIRM0_NEW_LESSON(kNoWord, book);
+    CONFIRM0_NEW_LESSON(kNoWord, session, book);
   } else {
     book.ilesson = 0;
-    CONFIRM0_LESSON(book);
+    CONFIRM0_LESSON(session, book);
   }
 }
 
 // After a command that reports its result: the result, then the lesson left.
-void after_maintenance(int code, int ilesson_left, Trf_book& book) {
-  book.start_lesson = 0;
+void after_maintenance(int code, int ilesson_left, Session& session, Trf_book& book) {
+  book.start_lesson = kNoLessonAnnounced;
   book.ilesson = lesson_to_go_back(ilesson_left);
-  CONFIRM0_NEW_LESSON(code, book);
+  CONFIRM0_NEW_LESSON(code, session, book);
 }
 
 // After a listing: the drill pane keeps it; the lesson left, the generated
 // one included, is announced at the next press of the drill button.
-void after_listing(int ilesson_left, Trf_book& book) {
+void after_listing(int ilesson_left, Session& session, Trf_book& book) {
   book.ilesson = ilesson_left;
-  book.start_lesson = 0;
-  release_lesson_files(book);
+  book.start_lesson = kNoLessonAnnounced;
+  release_lesson_files(session);
 }
 
 // Announces lesson `num` afresh.
-void select_lesson_number(int num, Trf_book& book) {
-  release_lesson_files(book);
-  book.start_lesson = 0;
+void select_lesson_number(int num, Session& session, Trf_book& book) {
+  release_lesson_files(session);
+  book.start_lesson = kNoLessonAnnounced;
   book.ilesson = num;
-  CONFIRM0_LESSON(book);
+  CONFIRM0_LESSON(session, book);
 }
 
 // The lesson `ss` names; nothing (no text) names none.
-void select_lesson(const std::optional<std::string>& ss, int ilesson_left, Trf_book& book) {
+void select_lesson(const std::optional<std::string>& ss, int ilesson_left, Session& session, Trf_book& book) {
   const int num = ss ? EXTRACT_NB_FIRST_FIELD(*ss, book) : -1;
   if (num > book.nbt_lesson) {
-    select_lesson_number(1, book);
+    select_lesson_number(1, session, book);
   } else if (num >= 1) {
-    select_lesson_number(num, book);
+    select_lesson_number(num, session, book);
   } else {
-    release_lesson_files(book);
-    book.start_lesson = 0;
+    release_lesson_files(session);
+    book.start_lesson = kNoLessonAnnounced;
     book.ilesson = lesson_to_go_back(ilesson_left);
-    CONFIRM0_NEW_LESSON(kUnknown, book);
+    CONFIRM0_NEW_LESSON(kUnknown, session, book);
   }
 }
 
@@ -139,7 +140,7 @@ void run_generator(const Entry_command& c, Trf_book& book) {
 
 // "!ccdb": every lesson named, or the whole data base, checked; then one
 // box says what was found.
-void check_base(const Entry_command& c, int ilesson_left, Trf_book& book) {
+void check_base(const Entry_command& c, int ilesson_left, Session& session, Trf_book& book) {
   Base_report report;
   if (c.words.empty()) {
     report = CHECK_CORR_ALL_DBASE(book);
@@ -150,37 +151,37 @@ void check_base(const Entry_command& c, int ilesson_left, Trf_book& book) {
       report.unknown.insert(report.unknown.end(), one.unknown.begin(), one.unknown.end());
     }
   }
-  after_maintenance(kBaseDone, ilesson_left, book);
+  after_maintenance(kBaseDone, ilesson_left, session, book);
   tell_check_report(report, c.words.empty(), book);
 }
 
-void synchro_base(const Entry_command& c, int ilesson_left, Trf_book& book) {
+void synchro_base(const Entry_command& c, int ilesson_left, Session& session, Trf_book& book) {
   const std::string directory = c.words.empty() ? "" : synchro_directory(c.words.front());
   if (directory.empty()) {
-    after_maintenance(kBaseDone, ilesson_left, book);
+    after_maintenance(kBaseDone, ilesson_left, session, book);
     return;
   }
   const Base_report report = SYNCHRO_ALL_DBASE(c.words.front(), book);
-  after_maintenance(kBaseDone, ilesson_left, book);
+  after_maintenance(kBaseDone, ilesson_left, session, book);
   tell_synchro_report(report, directory, book);
 }
 
 // "!trf": "DONE" only when every history file was transferred without
 // fault; otherwise the pane names the others, and the lesson left is
 // announced at the next press of the drill button.
-void transfer_base(int ilesson_left, Trf_book& book) {
+void transfer_base(int ilesson_left, Session& session, Trf_book& book) {
   const Transfer_report report = TRF_ALL_DBASE(book);
   if (report.all_done()) {
-    after_maintenance(kBaseDone, ilesson_left, book);
+    after_maintenance(kBaseDone, ilesson_left, session, book);
     return;
   }
-  release_lesson_files(book);
+  release_lesson_files(session);
   book.ilesson = lesson_to_go_back(ilesson_left);
-  book.start_lesson = 0;
+  book.start_lesson = kNoLessonAnnounced;
   show_transfer_faults(report, book);
 }
 
-void run_command(const Entry_command& c, const std::string& ss, int ilesson_left, Trf_book& book) {
+void run_command(const Entry_command& c, const std::string& ss, int ilesson_left, Session& session, Trf_book& book) {
   switch (c.action) {
     case Entry_action::new_words:
     case Entry_action::balance:
@@ -188,51 +189,50 @@ void run_command(const Entry_command& c, const std::string& ss, int ilesson_left
     case Entry_action::new_tag:
     case Entry_action::worst_tag:
       run_generator(c, book);
-      after_generator(ilesson_left, book);
+      after_generator(ilesson_left, session, book);
       break;
     case Entry_action::tag_census:
       if (!DICO_TAGS(book)) warn(book, kTagFileFailed);
-      after_listing(ilesson_left, book);
+      after_listing(ilesson_left, session, book);
       break;
     case Entry_action::help:
       DISPLAY_HELP(book);
-      after_listing(ilesson_left, book);
+      after_listing(ilesson_left, session, book);
       break;
     case Entry_action::dictionary:
       if (PIMLO_DICO(book)) {
-        release_lesson_files(book);
-        after_maintenance(kDictionaryDone, ilesson_left, book);
+        release_lesson_files(session);
+        after_maintenance(kDictionaryDone, ilesson_left, session, book);
       } else {
         // Not "DONE": the failure is told and the lesson left announced.
         warn(book, kDictionaryFailed);
-        select_lesson_number(lesson_to_go_back(ilesson_left), book);
+        select_lesson_number(lesson_to_go_back(ilesson_left), session, book);
       }
       break;
     case Entry_action::check_base:
-      check_base(c, ilesson_left, book);
+      check_base(c, ilesson_left, session, book);
       break;
     case Entry_action::transfer_base:
-      transfer_base(ilesson_left, book);
+      transfer_base(ilesson_left, session, book);
       break;
     case Entry_action::synchro_base:
-      synchro_base(c, ilesson_left, book);
+      synchro_base(c, ilesson_left, session, book);
       break;
     case Entry_action::lesson:
-      select_lesson(ss, ilesson_left, book);
+      select_lesson(ss, ilesson_left, session, book);
       break;
   }
 }
 
 }  // namespace
 
-void callback_entry_book(const std::string& utf8_text, Trf_book& book) {
+void callback_entry_book(const std::string& utf8_text, Session& session, Trf_book& book) {
   trace("enter callback_entry_book level 1 \n");
   const int ilesson_left = book.ilesson;
-  const int start_lesson_left = book.start_lesson;
 
   const std::optional<std::string> ss = utf8_to_cp1252(utf8_text);
   if (!ss) {
-    log_of(book).write("callback_entry_book text cannot be converted to CP1252 \n");
+    book.fp_log.write("callback_entry_book text cannot be converted to CP1252 \n");
   } else if (const Sound_request sound = sound_command(*ss); sound != Sound_request::none) {
     // The sound switch leaves the lesson and its drill alone.
     set_sound(sound, book);
@@ -241,20 +241,16 @@ void callback_entry_book(const std::string& utf8_text, Trf_book& book) {
 
   // "Not now" to the record question: the drill goes on, the text is not
   // acted on.
-  if (ilesson_left >= 0 && ilesson_left <= book.nbt_lesson && start_lesson_left >= 3 &&
-      !OFFER_RECORD_LESSON(ilesson_left, book)) {
-    return;
-  }
-  release_lesson_files(book);
+  if (!leave_lesson(session, book)) return;
   // The drill is left, maybe at an answer: the drill button takes its
   // question label back (an announcement after a command result, and a
   // listing, leave the button alone).
-  if (book.screen != nullptr) book.screen->set_drill_button(kQuestionLabel, kYellowStyle);
+  book.screen.set_drill_button(kQuestionLabel, kYellowStyle);
   trace("callback_entry_book level 2 \n");
 
   if (!ss) {
-    select_lesson(std::nullopt, ilesson_left, book);
+    select_lesson(std::nullopt, ilesson_left, session, book);
     return;
   }
-  run_command(parse_entry_command(*ss), *ss, ilesson_left, book);
+  run_command(parse_entry_command(*ss), *ss, ilesson_left, session, book);
 }

@@ -38,6 +38,7 @@
 
 #include <string>
 
+struct Session;
 struct Trf_book;
 
 // Handles the text `utf8_text` confirmed in the entry (UTF-8, as the entry
@@ -47,4 +48,4 @@ struct Trf_book;
 //
 // Fatal only as the operations it starts are (recording, the generators,
 // the listings, the maintenance of the history files, the announcements).
-void callback_entry_book(const std::string& utf8_text, Trf_book& book);
+void callback_entry_book(const std::string& utf8_text, Session& session, Trf_book& book);

@@ -1,5 +1,5 @@
 // "!ltag": the census of the tags of all lessons.
-#include "app/book.h"
+#include "base/book.h"
 #include "base/trace.h"
 #include "commands/listings.h"
 #include "commands/survey.h"
@@ -17,7 +17,7 @@ constexpr const char* kTagListPath = "./pimlo_ltag";
 bool DICO_TAGS(Trf_book& book) {
   trace("DICO_TAGS nbt_lesson=%d \n", book.nbt_lesson);
   if (book.nb_line > 0) CLEAR_DRILL_PANE(book);
-  LogFile& fp_log = book_log(book);
+  LogFile& fp_log = book.fp_log;
 
   Tag_classmt classmt;
   classmt.fp_log = &fp_log;

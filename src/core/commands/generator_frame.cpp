@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "base/trace.h"
@@ -60,8 +60,8 @@ Sense_history read_stats(const Generator& g, const char* who, LineReader& fp, lo
 Generator::Generator(const char* who_, Trf_book& book_, long today_)
     : who(who_),
       book(book_),
-      t(*book_.t_posit),
-      fp_log(book_log(book_)),
+      t(book_.t_posit),
+      fp_log(book_.fp_log),
       today(today_),
       d(book_.sens_qr) {
   trace("%s sens_qr=%d today=%ld \n", who, d, today);
@@ -72,13 +72,13 @@ void start_table(Generator& g) {
 }
 
 bool lesson_is_read(int i, const Trf_book& book) {
-  const std::optional<std::string> alias = S_ALIAS_FROM_NUM(i, *book.G_kentel);
-  return alias && NUM_FROM_ALIAS(*alias, *book.G_kentel) == i;
+  const std::optional<std::string> alias = S_ALIAS_FROM_NUM(i, book.G_kentel);
+  return alias && NUM_FROM_ALIAS(*alias, book.G_kentel) == i;
 }
 
 bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& filter,
                  const Record_handler& handler) {
-  const std::string path = S_IDX1_FROM_NUM(i, *g.book.G_kentel).value_or("");
+  const std::string path = S_IDX1_FROM_NUM(i, g.book.G_kentel).value_or("");
   LineReader fp;
   if (path.empty() || !fp.open(path)) {
     g.fp_log.write("%s cannot open history file %s of lesson %d \n", scan_who, path.c_str(), i);
@@ -119,7 +119,7 @@ void store_record(Trf_posit& t, int slot, const Record_read& record) {
 long slot_error(const Generator& g, int slot, int sens_qr) {
   const ConstSenseView s = static_cast<const Trf_posit&>(g.t).sense(sens_qr);
   if (s.cum_nb[slot] < 1 && s.cum_nok[slot] < 1) return -1;
-  return FCT_ERROR(*g.book.t_err, s.cum_nb[slot], s.cum_nok[slot], g.today, s.date_ok[slot],
+  return FCT_ERROR(g.book.t_err, s.cum_nb[slot], s.cum_nok[slot], g.today, s.date_ok[slot],
                    s.date_nok[slot]);
 }
 
@@ -147,10 +147,10 @@ Pass_result gather_words(Generator& g, Gene_file& gene, const Key_filter& filter
 
 void finish_found_order(Generator& g, Gene_file& gene, int n) {
   g.t.nb_posit = n;
-  compute_errors(g.t, *g.book.t_err, g.today);
+  compute_errors(g.t, g.book.t_err, g.today);
   const SenseView other = g.t.sense(g.d == 1 ? 2 : 1);
   MERGESORT(1, n, other.ord_posit, other.cum_err);
-  SORT_CLASSMENT(g.t, *g.book.t_err, g.today);
+  SORT_CLASSMENT(g.t, g.book.t_err, g.today);
   gene.finish();
   g.fp_log.write("%s done\n", g.who);
 }

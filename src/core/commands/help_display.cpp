@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/trace.h"
 #include "session/display_line.h"
@@ -51,5 +51,5 @@ void DISPLAY_HELP(Trf_book& book) {
   }
   book.nb_line = nb_line;
   ++book.start_lesson;
-  log_of(book).write("DISPLAY_HELP done\n");
+  book.fp_log.write("DISPLAY_HELP done\n");
 }

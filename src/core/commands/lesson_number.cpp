@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/trace.h"
 #include "catalogue/aliases.h"
@@ -27,17 +27,17 @@ int EXTRACT_NB_FIRST_FIELD(const std::string& ss, Trf_book& book) {
   if (end == std::string::npos) end = ss.size();
 
   if (!all_digits(ss, first, end)) {
-    const int num = book.G_kentel != nullptr ? NUM_FROM_ALIAS(ss, *book.G_kentel) : -1;
+    const int num = NUM_FROM_ALIAS(ss, book.G_kentel);
     if (num > 0) return num;
-    log_of(book).write("EXTRACT_NB_FIRST_FIELD alias %s is unknown\n", ss.c_str());
+    book.fp_log.write("EXTRACT_NB_FIRST_FIELD alias %s is unknown\n", ss.c_str());
     return -1;
   }
 
   std::vector<int> i_extracted;
   EXTR_N_INT(1, ss, i_extracted);
   if (i_extracted[0] != 1) {
-    log_of(book).write("EXTRACT_NB_FIRST_FIELD ss is not integer \n");
-    log_of(book).write("ss=%s \n", ss.c_str());
+    book.fp_log.write("EXTRACT_NB_FIRST_FIELD ss is not integer \n");
+    book.fp_log.write("ss=%s \n", ss.c_str());
     return -1;
   }
   trace("EXTRACT_NB_FIRST_FIELD num=%d \n", i_extracted[1]);

@@ -2,7 +2,7 @@
 // asked in the sense drilled (and, for "!bal", asked in the other).
 #include "commands/new_words.h"
 
-#include "app/book.h"
+#include "base/book.h"
 #include "commands/generators.h"
 #include "drill/day_number.h"
 

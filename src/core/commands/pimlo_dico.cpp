@@ -8,7 +8,7 @@
 // dictionary.
 #include <algorithm>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "commands/dico_sort.h"
@@ -73,7 +73,7 @@ std::string dictionary_of(LineReader& work_file, const std::vector<long>& posit,
 bool PIMLO_DICO(Trf_book& book) {
   trace("PIMLO_DICO nbt_lesson=%d \n", book.nbt_lesson);
   if (book.nbt_lesson < 1) return true;
-  LogFile& fp_log = book_log(book);
+  LogFile& fp_log = book.fp_log;
 
   std::string work;
   std::vector<long> posit(1, 0);  // posit[i], i >= 1: offset of key line i in the work file

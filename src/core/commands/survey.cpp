@@ -1,6 +1,6 @@
 #include "commands/survey.h"
 
-#include "app/book.h"
+#include "base/book.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
 #include "catalogue/trf_string.h"
@@ -9,8 +9,7 @@
 
 std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {
   std::vector<Surveyed_lesson> lessons;
-  if (book.G_kentel == nullptr) return lessons;
-  const Trf_string& catalogue = *book.G_kentel;
+  const Trf_string& catalogue = book.G_kentel;
   for (int k = 1; k <= book.nbt_lesson; ++k) {
     const std::optional<std::string> alias = S_ALIAS_FROM_NUM(k, catalogue);
     if (!alias || NUM_FROM_ALIAS(*alias, catalogue) != k) continue;

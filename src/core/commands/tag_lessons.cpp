@@ -2,7 +2,7 @@
 // the words that carry a tag (or, with the empty tag, no tag at all).
 #include "commands/tag_lessons.h"
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/trace.h"
 #include "commands/generators.h"
@@ -73,9 +73,9 @@ void WORST_TAG_LESSON(const std::string& ss_tag, Trf_book& book, long today) {
     gene.close();
     return;
   }
-  compute_errors(g.t, *book.t_err, today);
+  compute_errors(g.t, book.t_err, today);
   if (pass.taken > 1) rank_tag_words(g, gene, ss_tag, pass.last_lesson);
-  SORT_CLASSMENT(g.t, *book.t_err, today);
+  SORT_CLASSMENT(g.t, book.t_err, today);
   gene.finish();
 }
 

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "base/trace.h"
@@ -134,9 +134,9 @@ void WORST_WORDS_LESSON(int code_worst, Trf_book& book, long today) {
     gene.close();
     return;
   }
-  compute_errors(g.t, *book.t_err, today);
+  compute_errors(g.t, book.t_err, today);
   if (pass.taken > 1) rank_words(g, gene, code_worst, pass.last_lesson);
-  SORT_CLASSMENT(g.t, *book.t_err, today);
+  SORT_CLASSMENT(g.t, book.t_err, today);
   gene.finish();
 }
 

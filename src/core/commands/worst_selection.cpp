@@ -1,11 +1,10 @@
 #include "commands/worst_selection.h"
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/trace.h"
 #include "drill/trf_posit.h"
 #include "history/lesson_record.h"
-#include "session/announce.h"
 
 namespace {
 
@@ -36,7 +35,6 @@ bool worst_candidate(const Record_read& record, int d, long today) {
 
 void start_worst_lesson(Trf_book& book) {
   book.ilesson = 0;
-  release_lesson_files(book);
 }
 
 void verify_table(Generator& g, Gene_file& gene) {

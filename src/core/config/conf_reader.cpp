@@ -157,7 +157,7 @@ void FURCH_SET_FROM(const std::string& conf_path, Prenestro& Caract_win, Trf_boo
   }
 
   Caract_win = set.window;
-  if (book.t_err != nullptr) *book.t_err = set.coefficients;
+  book.t_err = set.coefficients;
   G_dico.st_lesson = std::move(set.catalogue.st_lesson);
   G_dico.nb_lesson = set.catalogue.nb_lesson;
   G_dico.spath_idx1 = std::move(set.catalogue.spath_idx1);

@@ -31,7 +31,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "catalogue/trf_string.h"
 #include "config/conf_source.h"
 #include "config/settings.h"
@@ -41,7 +41,7 @@ void FURCH_SET(Prenestro& Caract_win, Trf_book& book, Trf_string& G_dico,
                std::string& ss_font_lesson, std::string& ss_font_vocab);
 
 // Reads the configuration file `conf_path` into the window settings, the
-// coefficients (*book.t_err, when set), the catalogue's lesson list and
+// coefficients (book.t_err, when set), the catalogue's lesson list and
 // history directory, the two font names and book.nbt_lesson. Nothing is
 // written to disk. Every fault ends the program (ProgramStop):
 //   file unreadable           "cannot read %s stop \n" (the path), status 1

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/trace.h"
 #include "config/settings.h"
@@ -42,11 +42,6 @@ void restore_from_spare(Trf_posit& t, int e) {
   for (LongArray array : kSavedArrays) (t.*array)[e] = (t.*array)[spare];
 }
 
-LogFile& log_of(const Trf_book& book) {
-  static LogFile no_log;
-  return book.fp_log ? *book.fp_log : no_log;
-}
-
 // Integer part of a coefficient; the configuration keeps them between 0.1
 // and 10, anything unusable counts as 0.
 long integer_part(float coefficient) {
@@ -69,17 +64,17 @@ long lowered_error(long err, long nb, long nb0, long nok, long nok0, const Trf_e
 // The rank of `e` in the order of sense `s`: `asked_rank` when it holds e,
 // else looked up; stops with the order's listing when e is not in it.
 int rank_to_move(const Trf_book& book, int s, int e, int asked_rank) {
-  const Trf_posit& t = *book.t_posit;
+  const Trf_posit& t = book.t_posit;
   const std::vector<int>& ord = t.sense(s).ord_posit;
   if (asked_rank >= 1 && asked_rank <= t.nb_posit && ord[asked_rank] == e) return asked_rank;
   const int rank = rank_of_element(t, s, e);
-  if (rank == 0) report_broken_order(t, s, book.sens_qr, log_of(book));
+  if (rank == 0) report_broken_order(t, s, book.sens_qr, book.fp_log);
   return rank;
 }
 
 // The ranks next to `rank` must be in order; if not, the whole check reports.
 void check_around(const Trf_book& book, int s, int rank) {
-  if (!order_sorted_between(*book.t_posit, s, rank - 1, rank + 1)) VERIF_CLASSMENT(book);
+  if (!order_sorted_between(book.t_posit, s, rank - 1, rank + 1)) VERIF_CLASSMENT(book);
 }
 
 bool apply_sense_toggle(Trf_book& book) {
@@ -105,7 +100,7 @@ Verdict verdict_of(int button) {
 }  // namespace
 
 Verdict_Outcome MARK_ANSWER(int button, Marking_State& marking, Trf_book& book) {
-  Trf_posit& t = *book.t_posit;
+  Trf_posit& t = book.t_posit;
   const int e = book.QR_no;
   const int s = book.sens_qrm;
   Verdict_Outcome outcome;
@@ -135,9 +130,9 @@ Verdict_Outcome MARK_ANSWER(int button, Marking_State& marking, Trf_book& book) 
   const long nok = v.cum_nok[e];
   if (outcome.verdict == Verdict::right) {
     if (nb == 0 || err > 0) v.cum_nb[e] = nb + 1;
-    err = lowered_error(err, nb, v.cum_nb0[e], nok, v.cum_nok0[e], *book.t_err);
+    err = lowered_error(err, nb, v.cum_nb0[e], nok, v.cum_nok0[e], book.t_err);
   } else if (outcome.verdict == Verdict::wrong) {
-    err += integer_part(book.t_err->cof5_err);
+    err += integer_part(book.t_err.cof5_err);
     v.cum_nok[e] = nok + 1;
   }
 
@@ -152,7 +147,7 @@ Verdict_Outcome MARK_ANSWER(int button, Marking_State& marking, Trf_book& book) 
 }
 
 Undo UNDO_ANSWER(Marking_State& marking, Trf_book& book) {
-  Trf_posit& t = *book.t_posit;
+  Trf_posit& t = book.t_posit;
   const int spare = t.nb_posit + 1;
   marking.jcontm =
       static_cast<std::size_t>(spare) < t.QRord_posit.size() ? t.QRord_posit[spare] : -1;

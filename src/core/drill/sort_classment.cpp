@@ -1,6 +1,6 @@
 #include "drill/sort_classment.h"
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/trace.h"
 #include "config/settings.h"
 #include "drill/day_number.h"
@@ -36,5 +36,5 @@ void SORT_CLASSMENT(const Trf_posit& t_posit, const Trf_err& t_err, long today) 
 
 void SORT_CLASSMENT(const Trf_book& book) {
   if (!trace_enabled()) return;
-  SORT_CLASSMENT(*book.t_posit, *book.t_err, DIFF_JOUR());
+  SORT_CLASSMENT(book.t_posit, book.t_err, DIFF_JOUR());
 }

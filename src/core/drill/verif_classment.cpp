@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "drill/trf_posit.h"
@@ -73,6 +73,5 @@ void VERIF_CLASSMENT(const Trf_posit& t_posit, int sens_qr, LogFile& log) {
 }
 
 void VERIF_CLASSMENT(const Trf_book& book) {
-  LogFile no_log;
-  VERIF_CLASSMENT(*book.t_posit, book.sens_qr, book.fp_log ? *book.fp_log : no_log);
+  VERIF_CLASSMENT(book.t_posit, book.sens_qr, book.fp_log);
 }

@@ -13,11 +13,6 @@
 
 namespace {
 
-LogFile& log_of(Trf_book& book) {
-  static LogFile no_log;
-  return book.fp_log ? *book.fp_log : no_log;
-}
-
 // The lesson named by a number: the characters after the leading spaces,
 // up to the next space or the end, are all digits.
 bool names_a_number(const std::string& ss) {
@@ -68,8 +63,8 @@ int lesson_of_number(LogFile& fp_log, const std::string& ss, int nbt_lesson) {
 namespace {
 
 Base_report check_single_lesson(const std::string& ss, Trf_book& book, bool back_up) {
-  LogFile& fp_log = log_of(book);
-  const Trf_string& G_lesson = *book.G_kentel;
+  LogFile& fp_log = book.fp_log;
+  const Trf_string& G_lesson = book.G_kentel;
   Base_report report;
   if (ss.find_first_not_of(' ') == std::string::npos) {
     fp_log.write("CHECK_CORR_SNG_DBASE ss is blanc line \n");
@@ -116,7 +111,7 @@ Base_report CHECK_CORR_ALL_DBASE(Trf_book& book) {
   Base_report report;
   for (int k = 1; k <= book.nbt_lesson; ++k) {
     trace("CHECK_CORR_ALL_DBASE lesson=%d \n", k);
-    report.rewritten.push_back(check_and_correct(log_of(book), *book.G_kentel, k));
+    report.rewritten.push_back(check_and_correct(book.fp_log, book.G_kentel, k));
   }
   return report;
 }

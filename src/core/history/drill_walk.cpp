@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "history/history_format.h"
 #include "text/number_fields.h"
@@ -139,11 +139,6 @@ std::optional<Slot_record> read_slot(LineReader& gene, long posit, int k, const 
   slot.alias = *alias;
   read_pointer_line(gene, nc, k, who, fp_log, current_path, slot);
   return slot;
-}
-
-LogFile& book_log(Trf_book& book) {
-  static LogFile no_log;
-  return book.fp_log ? *book.fp_log : no_log;
 }
 
 namespace {

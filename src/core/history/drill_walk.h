@@ -140,6 +140,3 @@ class History_shelf {
   std::string current_;
 };
 
-// The book's log, or a closed one (writing nothing) when the book has none.
-struct Trf_book;
-LogFile& book_log(Trf_book& book);

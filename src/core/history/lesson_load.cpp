@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "catalogue/aliases.h"
@@ -129,13 +129,13 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book) {
 
 std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long today) {
   trace("INIT_LESSON ilesson=%d today=%ld \n", ilesson, today);
-  Trf_posit& t = *book.t_posit;
+  Trf_posit& t = book.t_posit;
   if (ilesson == 0) {
     t.clear_marks();
     return {};
   }
-  LogFile& fp_log = book_log(book);
-  const std::optional<std::string> path = S_IDX1_FROM_NUM(ilesson, *book.G_kentel);
+  LogFile& fp_log = book.fp_log;
+  const std::optional<std::string> path = S_IDX1_FROM_NUM(ilesson, book.G_kentel);
   if (!path) {
     no_history(t, "INIT_LESSON no lesson " + std::to_string(ilesson) + " \n", fp_log);
     return {};
@@ -182,11 +182,11 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
 
   write_gene(std::move(gene), fp_gene, fp_log);
   t.nb_posit = count;
-  compute_errors(t, *book.t_err, today);
+  compute_errors(t, book.t_err, today);
   MERGESORT(1, count, t.QRord_posit, t.QRcum_err);
   MERGESORT(1, count, t.RQord_posit, t.RQcum_err);
   t.clear_marks();
-  SORT_CLASSMENT(t, *book.t_err, today);
+  SORT_CLASSMENT(t, book.t_err, today);
   fp_log.write("INIT_LESSON of lesson %d done\n", ilesson);
   return unfollowed;
 }
@@ -194,7 +194,7 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
 std::optional<Unfollowed_reference> INDIRECT_IDX1(std::string& fp_gene, Trf_book& book,
                                                   const std::string& ssd, int& jcont, long today,
                                                   Reference_index& references) {
-  LogFile& fp_log = book_log(book);
+  LogFile& fp_log = book.fp_log;
   const std::optional<Key_ref> ref = parse_key_line(ssd);
   Unfollowed_reference missed;
   missed.line = ssd;
@@ -202,12 +202,12 @@ std::optional<Unfollowed_reference> INDIRECT_IDX1(std::string& fp_gene, Trf_book
     missed.name = reference_name(ref->name_part.substr(1));  // after the second "#"
     missed.alias = ref->alias;
   }
-  const int num = ref ? NUM_FROM_ALIAS(ref->alias, *book.G_kentel) : -1;
+  const int num = ref ? NUM_FROM_ALIAS(ref->alias, book.G_kentel) : -1;
   if (num < 1) {
     trace("INDIRECT_IDX1 no lesson for ssd=%s \n", ssd.c_str());
     return missed;
   }
-  missed.path = S_IDX1_FROM_NUM(num, *book.G_kentel).value_or("");
+  missed.path = S_IDX1_FROM_NUM(num, book.G_kentel).value_or("");
   const std::string& path = missed.path;
   if (!references.readable(path)) {
     fp_log.write("INDIRECT_IDX1 cannot open %s \n", path.c_str());
@@ -224,7 +224,7 @@ std::optional<Unfollowed_reference> INDIRECT_IDX1(std::string& fp_gene, Trf_book
     return missed;
   }
 
-  Trf_posit& t = *book.t_posit;
+  Trf_posit& t = book.t_posit;
   const int i = jcont + 1;
   t.make_room_for(i);
   t.posit[i] = static_cast<long>(fp_gene.size());

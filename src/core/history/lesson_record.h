@@ -18,6 +18,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct Trf_book;
 
@@ -27,9 +28,10 @@ const char* gene_file_of(int ilesson);
 // Records the drill table book.t_posit of lesson book.ilesson (nothing for a
 // negative lesson), dating the answers today. Faulty statistics lines are
 // logged and shown on standard output, their history file is backed up once
-// as "cpy_" + its name beside it, and they are rewritten corrected; the user
-// is then told by a warning box (book.screen) and each lesson concerned is
-// rebuilt (CHECK_CORR_SNG_DBASE). Every history file changed is synced to
+// as "cpy_" + its name beside it, and they are rewritten corrected. Returns
+// the aliases of the lessons met with faulty lines, in the order met (the
+// caller tells the user and rebuilds them, repair_after_recording); empty
+// when all was sound. Every history file changed is synced to
 // disk before "RECORD_LESSON %d DONE  nb_errors=%d\n" goes into the log.
 // Every record is read and checked before the first line is written, so a
 // stop on the table or the files leaves every history file as it was; two
@@ -41,20 +43,17 @@ const char* gene_file_of(int ilesson);
 //   a history file that cannot be opened for writing, a failed write or
 //     sync (status 1);
 //   a table count above 10000 (status 1), or below the file's (status 2).
-void RECORD_LESSON(Trf_book& book);
+std::vector<std::string> RECORD_LESSON(Trf_book& book);
 
 // The same, dating the answers on day `today`.
-void RECORD_LESSON(Trf_book& book, long today);
+std::vector<std::string> RECORD_LESSON(Trf_book& book, long today);
 
-// Asks (book.screen, yes or no) whether the history of lesson book.ilesson
-// is to be forgotten. No (or no screen to ask on): records the drill as
-// RECORD_LESSON. Yes: every record of the lesson found through "./idx1_gene"
-// gets two blank statistics lines, each written at its old length with its
-// line end kept; nothing is backed up and the drill table is not changed.
-// Does nothing for the generated lesson (book.ilesson below 1). Fatal as
-// RECORD_LESSON.
+// Forgets the history of lesson book.ilesson: every record of the lesson
+// found through "./idx1_gene" gets two blank statistics lines, each written
+// at its old length with its line end kept; nothing is backed up and the
+// drill table is not changed. Does nothing for the generated lesson
+// (book.ilesson below 1). Fatal as RECORD_LESSON.
 void RAZ_LESSON(Trf_book& book);
-void RAZ_LESSON(Trf_book& book, long today);
 
 // Compares the counts of the drill table with the history files, walking the
 // generated lesson file `gene_path` (a generator's "./idx2_gene"), then

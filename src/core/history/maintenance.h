@@ -23,7 +23,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "history/old_records.h"
 #include "text/atomic_file.h"

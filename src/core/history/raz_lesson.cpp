@@ -1,12 +1,8 @@
 // Forgetting the history of a lesson: blank statistics lines for every
 // record its generated lesson file points at.
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "base/trace.h"
-#include "catalogue/lesson_paths.h"
-#include "catalogue/trf_string.h"
-#include "drill/day_number.h"
 #include "history/drill_walk.h"
 #include "history/history_format.h"
 #include "history/lesson_record.h"
@@ -29,7 +25,7 @@ void blank_in_place(History_handle& history, const Stat_at& line, LogFile& fp_lo
 // Lines before the first one beginning with "#" are passed over; from there
 // on the lines go by pairs: a key line, then its pointer line.
 void forget_history(Trf_book& book) {
-  LogFile& fp_log = book_log(book);
+  LogFile& fp_log = book.fp_log;
   const char* gene_path = gene_file_of(book.ilesson);
   LineReader gene;
   if (!gene.open(gene_path)) {
@@ -59,18 +55,5 @@ void forget_history(Trf_book& book) {
 }  // namespace
 
 void RAZ_LESSON(Trf_book& book) {
-  RAZ_LESSON(book, DIFF_JOUR());
-}
-
-void RAZ_LESSON(Trf_book& book, long today) {
-  if (book.ilesson < 1) return;
-  const std::string lesson = S_LESSON_FROM_NUM(book.ilesson, *book.G_kentel).value_or("");
-  const bool forget =
-      book.screen &&
-      book.screen->ask_yes_no("Really forget history of lesson : \n \n " + lesson + " ?");
-  if (forget) {
-    forget_history(book);
-  } else {
-    RECORD_LESSON(book, today);
-  }
+  if (book.ilesson >= 1) forget_history(book);
 }

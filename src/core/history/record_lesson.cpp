@@ -5,8 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "drill/day_number.h"
@@ -14,7 +13,6 @@
 #include "history/drill_walk.h"
 #include "history/history_format.h"
 #include "history/lesson_record.h"
-#include "history/maintenance.h"
 #include "text/files.h"
 #include "text/number_fields.h"
 
@@ -96,7 +94,7 @@ std::optional<std::string> recorded_line(Recording& r, const Slot_record& slot, 
 // later slot leaves every history file as it was.
 void plan_slot(Recording& r, const Slot_record& slot, int k) {
   r.histories.use(slot.path).read_stat_lines(slot.nc1, r.qr, r.rq);
-  const Trf_posit& t = *r.book.t_posit;
+  const Trf_posit& t = r.book.t_posit;
   for (const auto& [line, sens_qr] : {std::pair{&r.qr, 1}, std::pair{&r.rq, 2}}) {
     std::optional<std::string> out = recorded_line(r, slot, *line, t.sense(sens_qr), k);
     if (out) r.planned.push_back({slot.path, line->offset, std::move(*out)});
@@ -125,7 +123,7 @@ void write_planned(Recording& r) {
 }
 
 void record_all(Recording& r) {
-  const Trf_posit& t = *r.book.t_posit;
+  const Trf_posit& t = r.book.t_posit;
   const char* gene_path = gene_file_of(r.book.ilesson);
   LineReader gene;
   if (!gene.open(gene_path)) {
@@ -141,38 +139,22 @@ void record_all(Recording& r) {
   write_planned(r);
 }
 
-// The message box, then every lesson met with faulty lines rebuilt from its
-// lesson file.
-void report_and_repair(Recording& r) {
-  if (r.book.screen) {
-    r.book.screen->warn(
-        "Errors found in data base. \nLook at file pimlo_log for details.\n"
-        "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n");
-  }
-  r.fp_log.write("    \n");
-  r.fp_log.write("Please compare corrected idx1 files \n");
-  r.fp_log.write("with the original (and faulty) cpy_idx1 files \n");
-  r.fp_log.write("    \n");
-  for (const std::string& alias : r.faulty_lessons) repair_after_recording(alias, r.book);
-  r.fp_log.write("CORRECTION of data base for lesson %d DONE \n", r.book.ilesson);
-}
-
 }  // namespace
 
 const char* gene_file_of(int ilesson) {
   return ilesson == 0 ? "./idx2_gene" : "./idx1_gene";
 }
 
-void RECORD_LESSON(Trf_book& book) {
-  RECORD_LESSON(book, DIFF_JOUR());
+std::vector<std::string> RECORD_LESSON(Trf_book& book) {
+  return RECORD_LESSON(book, DIFF_JOUR());
 }
 
-void RECORD_LESSON(Trf_book& book, long today) {
+std::vector<std::string> RECORD_LESSON(Trf_book& book, long today) {
   trace("RECORD_LESSON ilesson=%d today=%ld \n", book.ilesson, today);
-  if (book.ilesson < 0) return;
-  Recording r{book, book_log(book), today, {true, kWho, book_log(book)}, {}, {}, {}, {}, {}};
-  if (book.t_posit->nb_posit > 0) record_all(r);
+  if (book.ilesson < 0) return {};
+  Recording r{book, book.fp_log, today, {true, kWho, book.fp_log}, {}, {}, {}, {}, {}};
+  if (book.t_posit.nb_posit > 0) record_all(r);
   r.fp_log.write("RECORD_LESSON %d DONE  nb_errors=%d\n", book.ilesson,
                  static_cast<int>(r.faulty_lessons.size()));
-  if (!r.faulty_lessons.empty()) report_and_repair(r);
+  return r.faulty_lessons;
 }

@@ -20,11 +20,6 @@ namespace {
 
 using Numbers = std::array<long, 8>;  // Q->R nb, nok, date_ok, date_nok, then R->Q
 
-LogFile& log_of(Trf_book& book) {
-  static LogFile no_log;
-  return book.fp_log ? *book.fp_log : no_log;
-}
-
 [[noreturn]] void reading_error(LogFile& fp_log, const char* text) {
   fp_log.write("%s", text);
   fail(3, "%s", text);
@@ -148,8 +143,8 @@ Base_report SYNCHRO_ALL_DBASE(const std::string& path_synchro, Trf_book& book) {
   Base_report report;
   const std::string dir = synchro_directory(path_synchro);
   if (dir.empty()) return report;
-  LogFile& fp_log = log_of(book);
-  const Trf_string& G_lesson = *book.G_kentel;
+  LogFile& fp_log = book.fp_log;
+  const Trf_string& G_lesson = book.G_kentel;
   for (int k = 1; k <= book.nbt_lesson; ++k) {
     const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
     const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");

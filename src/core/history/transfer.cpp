@@ -30,11 +30,6 @@ namespace {
 
 constexpr const char* kTransferDirectory = "./IDX1_TRF";
 
-LogFile& log_of(Trf_book& book) {
-  static LogFile no_log;
-  return book.fp_log ? *book.fp_log : no_log;
-}
-
 // The statistics line of one sense from its interrogations, wrong answers
 // and day.
 std::string converted_line(long asked, long wrong, long day) {
@@ -120,10 +115,10 @@ Transfer_report TRF_ALL_DBASE(Trf_book& book) {
   }
   Transfer_report report;
   for (int k = 1; k <= book.nbt_lesson; ++k) {
-    const std::string idx1 = S_IDX1_FROM_NUM(k, *book.G_kentel).value_or("");
+    const std::string idx1 = S_IDX1_FROM_NUM(k, book.G_kentel).value_or("");
     const std::string trf =
         std::string(kTransferDirectory) + "/" + FILENAME_FROM_PATH(idx1).value_or("");
-    report.files.emplace_back(idx1, TRF_IDX1_FILE(log_of(book), idx1, trf));
+    report.files.emplace_back(idx1, TRF_IDX1_FILE(book.fp_log, idx1, trf));
   }
   return report;
 }

@@ -2,7 +2,7 @@
 #include <array>
 #include <set>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "drill/day_number.h"
@@ -74,8 +74,8 @@ void VERIF_LESSON(const std::string& gene_path, Trf_book& book) {
 void VERIF_LESSON(const std::string& gene_path, Trf_book& book, long today) {
   trace("VERIF_LESSON ilesson=%d gene=%s \n", book.ilesson, gene_path.c_str());
   if (book.ilesson < 0) return;
-  Check c{book_log(book), today, {false, kWho, book_log(book)}, {}, 0};
-  if (book.t_posit->nb_posit > 0) check_all(c, gene_path, *book.t_posit);
+  Check c{book.fp_log, today, {false, kWho, book.fp_log}, {}, 0};
+  if (book.t_posit.nb_posit > 0) check_all(c, gene_path, book.t_posit);
   c.fp_log.write("VERIF_LESSON %d DONE  nb_errors=%d\n", book.ilesson, c.errors);
   say("VERIF_LESSON %d DONE  nb_errors=%d\n", book.ilesson, c.errors);
   if (c.errors > 0) {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "catalogue/aliases.h"
 #include "drill/trf_posit.h"
 #include "session/display_line.h"
@@ -16,26 +16,26 @@ namespace {
 
 // Steps shared by both announcements up to the phase test. True when the
 // lesson is to be announced (no lesson announced yet).
-bool prepare(Trf_book& book) {
-  if (book.ilesson > 0 && book.t_posit != nullptr) book.t_posit->nb_posit = 0;
-  release_lesson_files(book);
-  return book.start_lesson == 0;
+bool prepare(Session& session, Trf_book& book) {
+  if (book.ilesson > 0) book.t_posit.nb_posit = 0;
+  release_lesson_files(session);
+  return book.start_lesson == kNoLessonAnnounced;
 }
 
 // The announcement's lines, the sense label and the new phase.
-void announce(Trf_book& book, Screen& screen) {
+void announce(Trf_book& book) {
   int lblanc = 0;
   DISPLAY_LINE("", book.nb_line, lblanc, book);
   DISPLAY_LINE(formatted("Confirm display of lesson %d  ", book.ilesson), book.nb_line, lblanc,
                book);
-  if (book.ilesson > 0 && book.G_kentel != nullptr) {
-    DISPLAY_LINE(S_ALIAS_FROM_NUM(book.ilesson, *book.G_kentel).value_or(""), book.nb_line, lblanc,
+  if (book.ilesson > 0) {
+    DISPLAY_LINE(S_ALIAS_FROM_NUM(book.ilesson, book.G_kentel).value_or(""), book.nb_line, lblanc,
                  book);
   }
   DISPLAY_LINE("", book.nb_line, lblanc, book);
   DISPLAY_LINE(kRuleLine, book.nb_line, lblanc, book);
-  screen.set_sense_label(sense_label(book.sens_qr));
-  book.start_lesson = 1;
+  book.screen.set_sense_label(sense_label(book.sens_qr));
+  book.start_lesson = kLessonAnnounced;
 }
 
 const char* command_result(int code) {
@@ -53,29 +53,26 @@ const char* command_result(int code) {
 
 }  // namespace
 
-void release_lesson_files(Trf_book& book) {
-  session().copy.close();
-  book.exfp = 0;
+void release_lesson_files(Session& session) {
+  session.copy.close();
 }
 
-void CONFIRM0_LESSON(Trf_book& book) {
+void CONFIRM0_LESSON(Session& session, Trf_book& book) {
   book.active = 1;
-  if (book.screen != nullptr) book.screen->set_drill_sensitive(true);
-  if (!prepare(book)) return;
-  Screen& screen = screen_or_stop(book, "CONFIRM0_LESSON v_page= NULL error \n");
-  screen.clear_text();
-  screen.set_drill_button(kQuestionLabel, kYellowStyle);
+  book.screen.set_drill_sensitive(true);
+  if (!prepare(session, book)) return;
+  book.screen.clear_text();
+  book.screen.set_drill_button(kQuestionLabel, kYellowStyle);
   if (book.nb_line > 0) CLEAR_DRILL_PANE(book);
-  announce(book, screen);
+  announce(book);
 }
 
-void CONFIRM0_NEW_LESSON(int code, Trf_book& book) {
-  if (!prepare(book)) return;
-  Screen& screen = screen_or_stop(book, "CONFIRM0_NEW_LESSON v_page= NULL error \n");
+void CONFIRM0_NEW_LESSON(int code, Session& session, Trf_book& book) {
+  if (!prepare(session, book)) return;
   if (book.nb_line > 0) CLEAR_DRILL_PANE(book);
   int lblanc = 0;
   DISPLAY_LINE("", book.nb_line, lblanc, book);
   DISPLAY_LINE(command_result(code), book.nb_line, lblanc, book);
   DISPLAY_LINE("retour ancienne le\xE7on :  ", book.nb_line, lblanc, book);
-  announce(book, screen);
+  announce(book);
 }

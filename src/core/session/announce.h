@@ -2,6 +2,7 @@
 // button's phases (the book's start_lesson 0 -> 1).
 #pragma once
 
+struct Session;
 struct Trf_book;
 
 // The drill button's label while a question is shown or no drill runs, and
@@ -10,9 +11,9 @@ struct Trf_book;
 inline constexpr const char* kQuestionLabel = "  Question / Response ";
 inline constexpr const char* kYellowStyle = "buttonyellow";
 
-// The lesson files are let go: the session's working copy is closed and
-// exfp becomes 0. Cannot fail.
-void release_lesson_files(Trf_book& book);
+// The lesson files are let go: the session's working copy is closed.
+// Cannot fail.
+void release_lesson_files(Session& session);
 
 // Announces lesson book.ilesson: the guard book.active becomes 1 and the
 // drill button takes presses; the drill table is emptied (nb_posit 0) unless
@@ -22,14 +23,12 @@ void release_lesson_files(Trf_book& book);
 // its question label, the drill pane is cleared and shows a blank line,
 // "Confirm display of lesson N", the lesson's alias (lessons above 0), a
 // blank line and a rule line; the sense button shows the sense; then
-// start_lesson is 1. Fatal: no screen ("CONFIRM0_LESSON v_page= NULL error
-// \n", logged, exit status 1).
-void CONFIRM0_LESSON(Trf_book& book);
+// start_lesson is 1. Cannot fail.
+void CONFIRM0_LESSON(Session& session, Trf_book& book);
 
 // The announcement after a command, preceded by its result: `code` 1 "Aucun
 // mot dans la leçon,", 2 "Check and correct data base : DONE,", 3
 // "Dictionary file ./pimlo_dico : DONE,", any other "code is unknown,";
 // then "retour ancienne leçon :" and the announcement's lines. Leaves the
-// guard, the drill button and the text view alone. Fatal as
-// CONFIRM0_LESSON, with "CONFIRM0_NEW_LESSON v_page= NULL error \n".
-void CONFIRM0_NEW_LESSON(int code, Trf_book& book);
+// guard, the drill button and the text view alone. Cannot fail.
+void CONFIRM0_NEW_LESSON(int code, Session& session, Trf_book& book);

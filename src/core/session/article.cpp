@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "drill/trf_posit.h"
@@ -27,7 +27,7 @@ void start_lesson_run(Drill_State& d, Trf_posit& t) {
 }
 
 [[noreturn]] void lesson_not_found(Trf_book& book) {
-  log_of(book).write(" DISPLAY_ARTICLE fp = NULL Lesson not found stop ! \n");
+  book.fp_log.write(" DISPLAY_ARTICLE fp = NULL Lesson not found stop ! \n");
   fail(2, " fp = NULL Lesson not found stop ! \n");
 }
 
@@ -41,8 +41,8 @@ void show_answer(Session& session, Trf_book& book, int& lblanc) {
 
 void show_question(Session& session, Trf_book& book, int& lblanc) {
   Drill_State& d = session.drill;
-  Trf_posit& t = *book.t_posit;
-  const bool first_question = book.start_lesson == 2;
+  Trf_posit& t = book.t_posit;
+  const bool first_question = book.start_lesson == kDrillOffered;
   const Question_Choice choice = CHOOSE_QUESTION(t, book.sens_qr, d.run, d.rng);
   d.jcont = choice.jcont;
   book.QR_no = choice.jcont;
@@ -79,7 +79,7 @@ void show_question(Session& session, Trf_book& book, int& lblanc) {
 
 void DISPLAY_ARTICLE(Session& session, Trf_book& book) {
   Drill_State& d = session.drill;
-  if (book.start_lesson == 2) start_lesson_run(d, *book.t_posit);
+  if (book.start_lesson == kDrillOffered) start_lesson_run(d, book.t_posit);
   int lblanc = 0;
   if (book.sound != d.sound_mem) {
     d.sound_mem = book.sound;
@@ -87,10 +87,9 @@ void DISPLAY_ARTICLE(Session& session, Trf_book& book) {
                  book);
     DISPLAY_LINE("", book.nb_line, lblanc, book);
   }
-  if (d.step == 2) {
+  if (book.state == kAnswerShown) {
     show_answer(session, book, lblanc);
   } else {
     show_question(session, book, lblanc);
   }
-  screen_or_stop(book, "DISPLAY_ARTICLE v_page= NULL error \n");
 }

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "base/trace.h"
@@ -35,7 +35,7 @@ void DISPLAY_LINE(std::string& ss, int& tnb_line, int& tlblanc, Trf_book& book) 
     shown = ss.substr(first == std::string::npos ? ss.size() : first);
   }
   if (tnb_line >= MAX_LINE) return;
-  if (book.screen != nullptr) book.screen->append_line(shown);
+  book.screen.append_line(shown);
   ++tnb_line;
   tlblanc = lblanc;
 }
@@ -46,12 +46,6 @@ void DISPLAY_LINE(std::string&& ss, int& tnb_line, int& tlblanc, Trf_book& book)
 }
 
 void CLEAR_DRILL_PANE(Trf_book& book) {
-  if (book.screen != nullptr) book.screen->clear_lines();
+  book.screen.clear_lines();
   book.nb_line = 0;
-}
-
-Screen& screen_or_stop(Trf_book& book, const char* message) {
-  if (book.screen != nullptr) return *book.screen;
-  if (book.fp_log != nullptr) book.fp_log->write("%s", message);
-  fail(1, "%s", message);
 }

@@ -11,7 +11,6 @@
 #include <string>
 
 struct Trf_book;
-class Screen;
 
 inline constexpr int MAX_LINE = 200;
 
@@ -26,17 +25,11 @@ inline constexpr const char* kRuleLine = "============================== ";
 // the counters stay. The leading spaces of a line with text are not shown.
 // A line beyond the MAX_LINE-th is dropped silently, the counters staying as
 // they were. Otherwise `tnb_line` grows by one and `tlblanc` is updated.
-// Cannot fail; without a screen nothing is shown but the counters move.
+// Cannot fail.
 void DISPLAY_LINE(std::string& ss, int& tnb_line, int& tlblanc, Trf_book& book);
 
 // The same for a text the caller does not keep.
 void DISPLAY_LINE(std::string&& ss, int& tnb_line, int& tlblanc, Trf_book& book);
 
-// Empties the drill pane and sets book.nb_line to 0. Cannot fail; without a
-// screen only the count is reset.
+// Empties the drill pane and sets book.nb_line to 0. Cannot fail.
 void CLEAR_DRILL_PANE(Trf_book& book);
-
-// The screen of the book, for an operation that cannot work without one:
-// when book.screen is missing, prints and logs `message` and stops the
-// program with exit status 1.
-Screen& screen_or_stop(Trf_book& book, const char* message);

@@ -39,11 +39,7 @@ enum class Press_result {
   undone,
 };
 
-// Handles a press of mouse button `button` on the drill button, with the
-// one session of the program. Fatal as the announcement, the lesson phases,
-// the loading, the marking and DISPLAY_ARTICLE are (the window's handler
-// catches ProgramStop and ends the program with its status).
-Press_result drill_press(int button, Trf_book& book);
-
-// The same with an explicit session.
+// Handles a press of mouse button `button` on the drill button. Fatal as the
+// announcement, the lesson phases, the loading, the marking and
+// DISPLAY_ARTICLE are.
 Press_result drill_press(int button, Session& session, Trf_book& book);

@@ -20,7 +20,6 @@ struct Drill_State {
   long address = 0;    // position of its entry in the working copy
   int sound_mem = -1;  // sound setting last announced in the drill pane
   int wq = 1;          // 1 = the question text was shown; 0 = only heard
-  int step = 1;        // 1 = a question is shown, 2 = its answer (the book's state)
   Marking_State marking;
   Question_Rng rng;
   // Sound files of cues found nowhere, each said once in the pane a lesson.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "catalogue/aliases.h"
@@ -33,14 +33,12 @@ std::string key_line(int jcont, LineReader& gene, const Trf_posit& t) {
 // Opens the working copy of lesson `num` into the shared copy, unless it is
 // the one held already. False when it cannot be opened.
 bool open_copy(int num, Session& session, Trf_book& book) {
-  const std::string cpy = S_CPY_LESSON_FROM_NUM(num, *book.G_kentel).value_or("");
+  const std::string cpy = S_CPY_LESSON_FROM_NUM(num, book.G_kentel).value_or("");
   const bool held = session.copy.is_open() && session.copy.path() == cpy;
   if (!held && !session.copy.open(cpy)) {
-    book.exfp = 0;
     say("WHAT_QR cannot open file=%s \n", cpy.c_str());
     return false;
   }
-  book.exfp = 1;
   return true;
 }
 
@@ -52,7 +50,7 @@ std::optional<Entry_place> WHAT_QR(int jcont, Session& session, Trf_book& book) 
     say_and_log(book, "WHAT_QR unable to open file fpg \n");
     return std::nullopt;
   }
-  const std::string ss = key_line(jcont, gene, *book.t_posit);
+  const std::string ss = key_line(jcont, gene, book.t_posit);
   gene.close();
 
   const std::size_t star = ss.find('*');
@@ -73,13 +71,13 @@ std::optional<Entry_place> WHAT_QR(int jcont, Session& session, Trf_book& book) 
   }
   place.add = i_extracted[1];
 
-  const int num = NUM_FROM_ALIAS(place.s_alias, *book.G_kentel);
+  const int num = NUM_FROM_ALIAS(place.s_alias, book.G_kentel);
   if (num < 0) {
-    log_of(book).write("WHAT_QR not existing s_alias=%s@@@ \n", place.s_alias.c_str());
+    book.fp_log.write("WHAT_QR not existing s_alias=%s@@@ \n", place.s_alias.c_str());
     fail(5, "WHAT_QR not existing s_alias=%s@@@ \n", place.s_alias.c_str());
   }
   if (!open_copy(num, session, book)) return std::nullopt;
-  const std::optional<std::string> lesson = S_LESSON_FROM_NUM(num, *book.G_kentel);
+  const std::optional<std::string> lesson = S_LESSON_FROM_NUM(num, book.G_kentel);
   book.path_of_lesson = PATH_FROM_STRING_FILE(lesson.value_or("")).value_or("");
   return place;
 }

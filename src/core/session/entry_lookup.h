@@ -22,7 +22,7 @@ struct Entry_place {
 // Reads the key line of element `jcont` of book.t_posit at its offset in
 // the generated lesson file (the one line, read whatever its length), opens
 // the working copy of the entry's lesson into the session's shared copy
-// (kept when it is already the one held; book.exfp mirrors it), and sets
+// (kept when it is already the one held), and sets
 // book.path_of_lesson to the directory of that lesson's file, where its
 // sound files are looked for.
 //

@@ -8,14 +8,14 @@
 #include <string_view>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "session/display_line.h"
 #include "session/pane_text.h"
 #include "session/session.h"
 #include "session/sound_search.h"
-#include "sound/playback.h"
+#include "base/player.h"
 #include "text/line_reader.h"
 #include "text/number_fields.h"
 
@@ -114,7 +114,7 @@ class Side {
     const std::optional<std::string> path = look_up(name);
     if (!path) return false;
     // Without a device nothing was heard: the question must then be shown.
-    return play_range(*path, range[1], range[2]) != 0;
+    return book_.player.play_range(*path, range[1], range[2]);
   }
 
   bool play_whole_cue(const std::string& ss) {
@@ -122,7 +122,7 @@ class Side {
     const std::string name = cue_name(ss, "< ()", after);
     const std::optional<std::string> path = look_up(name);
     if (!path) return false;
-    return play_total(*path) != 0;
+    return book_.player.play_range(*path, 0, 0);
   }
 
   Session& session_;
@@ -172,7 +172,7 @@ void DISPLAY_QR(int istate, Session& session, Trf_book& book) {
   std::string ss;
   side.next(ss);
   if (first_char(ss) != '#') {
-    log_of(book).write("DISPLAY_QR error 2 lecture \n");
+    book.fp_log.write("DISPLAY_QR error 2 lecture \n");
     show_stray_line(side, ss);
     return;
   }
@@ -180,19 +180,19 @@ void DISPLAY_QR(int istate, Session& session, Trf_book& book) {
 
   const bool interro = book.interro_sound == 1;
   std::string_view marker = "Q>";
-  if (d.step == 1) {
+  if (book.state == kQuestionShown) {
     if (interro) d.wq = 0;
   } else if (!interro || d.wq == 1) {
     marker = "R>";
   }
-  if (book.sens_qrm == 2) marker = d.step == 1 ? "R>" : "Q>";
+  if (book.sens_qrm == 2) marker = book.state == kQuestionShown ? "R>" : "Q>";
 
   bool played = false;
   const bool cues = istate == 1 && book.sound == 1;
   for (;;) {
     if (!side.next(ss) || first_char(ss) == '#') {
       say_and_log(book, "DISPLAY_QR error 3 lecture \n");
-      if (d.step == 1) d.wq = 1;
+      if (book.state == kQuestionShown) d.wq = 1;
       return;
     }
     if (first_char(ss) == '!') continue;
@@ -200,7 +200,7 @@ void DISPLAY_QR(int istate, Session& session, Trf_book& book) {
     if (cues) side.act_on_cue(ss, played);
   }
 
-  if (d.step == 1 && interro) {
+  if (book.state == kQuestionShown && interro) {
     if (played) {
       if (nb_q > 1) side.show(formatted("(%d)", nb_q));
       return;

@@ -1,6 +1,6 @@
 #include "session/label_table.h"
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "base/trace.h"
@@ -87,7 +87,7 @@ bool EXTRACT_LABEL_BUTTONS(long& nc, LineReader& fp, Label_table& labels, Trf_bo
   labels.nc_label[0] = static_cast<long>(labels.nc_label.size()) - 1;
   if (!ended) {
     say("EXTRACT_LABEL_BUTTON no <)end) return \n");
-    book_log(book).write("EXTRACT_LABEL_BUTTON no <)end) return \n");
+    book.fp_log.write("EXTRACT_LABEL_BUTTON no <)end) return \n");
   }
   trace("EXTRACT_LABEL_BUTTONS labels=%s@@@ \n", labels.s_label.c_str());
   return ended;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "base/trace.h"
@@ -65,7 +65,7 @@ void START_PAGE_NUMBER(Start_State& S_state, Trf_book& book) {
   if (next_numbers(fp, nc, 1, v)) S_state.width_book = v[1];
   fp.close();
   if (std::remove(kReadPath) != 0) {
-    book_log(book).write("START_PAGE_NUMBER cannot remove %s \n", kReadPath);
+    book.fp_log.write("START_PAGE_NUMBER cannot remove %s \n", kReadPath);
   }
   trace("START_PAGE_NUMBER lesson=%d sens=%d x=%d y=%d w=%d h=%d book=%d \n", S_state.num_lesson,
         S_state.sens_qr, S_state.root_x, S_state.root_y, S_state.root_width, S_state.root_height,
@@ -87,7 +87,7 @@ bool WRITE_LAST_STATE(int ilesson, int sens_qr, const Window_geometry& geometry,
     if (file.commit()) return true;
   }
   say("%s cannot be written, the next start uses the default lesson and window \n", kLastStateFile);
-  book_log(book).write("%s cannot be written, the next start uses the default lesson and window \n",
+  book.fp_log.write("%s cannot be written, the next start uses the default lesson and window \n",
                        kLastStateFile);
   return false;
 }

@@ -20,20 +20,13 @@
 
 #include <string>
 
+#include "base/screen.h"
+
 struct Start_State;
 struct Trf_book;
 struct Trf_string;
 
 inline constexpr const char* kLastStateFile = "Pimlo_last_state";
-
-// The window as the window system reports it at Quit.
-struct Window_geometry {
-  int x = 0;  // position of the upper left corner
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  int divider = 0;  // position of the divider: width of the left half
-};
 
 // Fills `S_state` from "./Pimlo_last_state" and deletes the file. Without
 // the file the defaults stay (lesson 1, sense 0, geometry -1); an empty file

@@ -5,8 +5,7 @@
 // lines from their offset. Whoever needs another lesson's copy opens it here,
 // which closes the one held before; the lesson announcement closes it.
 //
-// One instance lives for the whole run, owned by the start-up beside the
-// book. It replaces the book's `fp` / `exfp` pair: is_open() is `exfp`.
+// The session holds it for the whole run.
 #pragma once
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "session/lesson_phases.h"
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "catalogue/trf_string.h"
 #include "drill/trf_posit.h"
 #include "history/lesson_load.h"
@@ -19,7 +19,7 @@ void show_confirmation(Trf_book& book, int& lblanc) {
   DISPLAY_LINE(formatted("Confirm learning vocabulary of lesson %d  ", book.ilesson), book.nb_line,
                lblanc, book);
   if (book.ilesson > 0) {
-    book.lessons = LESSON_FROM_ORDER(log_of(book), *book.G_kentel, book.ilesson);
+    book.lessons = LESSON_FROM_ORDER(book.fp_log, book.G_kentel, book.ilesson);
     DISPLAY_LINE(std::string(book.lessons), book.nb_line, lblanc, book);
   }
   DISPLAY_LINE("", book.nb_line, lblanc, book);
@@ -28,7 +28,7 @@ void show_confirmation(Trf_book& book, int& lblanc) {
 void clear_pane_and_redraw(Trf_book& book) {
   if (book.nb_line <= 0) return;
   CLEAR_DRILL_PANE(book);
-  if (book.screen != nullptr) book.screen->run_pending_events();
+  book.screen.run_pending_events();
 }
 
 // Why a reference line of the lesson adds nothing to its drill, in the
@@ -55,51 +55,41 @@ void start_drill(Session& session, Trf_book& book) {
   for (const Unfollowed_reference& r : unfollowed)
     DISPLAY_LINE(unfollowed_line(r), book.nb_line, lblanc, book);
   if (!unfollowed.empty()) DISPLAY_LINE("", book.nb_line, lblanc, book);
-  if (book.t_posit->nb_posit < 1) {
+  if (book.t_posit.nb_posit < 1) {
     const int empty = book.ilesson;
-    book.start_lesson = 0;
+    book.start_lesson = kNoLessonAnnounced;
     book.ilesson = next_lesson(book);
     DISPLAY_LINE("", book.nb_line, lblanc, book);
     DISPLAY_LINE(formatted("No word in lesson %d  ", empty), book.nb_line, lblanc, book);
     DISPLAY_LINE(formatted("Trying next lesson %d  ", book.ilesson), book.nb_line, lblanc, book);
-    screen_or_stop(book, "CONFIRM_LESSON level 2 v_page= NULL error \n");
     return;
   }
-  book.state = 1;
-  session.drill.step = 1;
+  book.state = kQuestionShown;
   DISPLAY_ARTICLE(session, book);
-  book.start_lesson = 3;
+  book.start_lesson = kDrillRunning;
 }
 
 }  // namespace
 
-int next_lesson(const Trf_book& book) {
-  const int next = book.ilesson + 1;
-  return next > book.nbt_lesson ? 1 : next;
-}
-
 void CONFIRM_LESSON(int button, Session& session, Trf_book& book) {
   int lblanc = 0;
   switch (book.start_lesson) {
-    case 0: {
-      Screen& screen = screen_or_stop(book, "CONFIRM_LESSON v_page= NULL error \n");
+    case kNoLessonAnnounced:
       show_confirmation(book, lblanc);
       DISPLAY_LINE(kRuleLine, book.nb_line, lblanc, book);
-      screen.set_sense_label(sense_label(book.sens_qr));
-      book.start_lesson = 1;
+      book.screen.set_sense_label(sense_label(book.sens_qr));
+      book.start_lesson = kLessonAnnounced;
       return;
-    }
-    case 1:
-      screen_or_stop(book, "CONFIRM_LESSON level 1 v_page= NULL error \n");
+    case kLessonAnnounced:
       show_confirmation(book, lblanc);
-      book.start_lesson = 2;
+      book.start_lesson = kDrillOffered;
       return;
-    case 2:
+    case kDrillOffered:
       if (button == 1) {
         start_drill(session, book);
         return;
       }
-      book.start_lesson = 0;
+      book.start_lesson = kNoLessonAnnounced;
       book.ilesson = next_lesson(book);
       clear_pane_and_redraw(book);
       CONFIRM_LESSON(button, session, book);

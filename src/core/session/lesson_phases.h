@@ -24,5 +24,3 @@ struct Trf_book;
 // INIT_LESSON and DISPLAY_ARTICLE are.
 void CONFIRM_LESSON(int button, Session& session, Trf_book& book);
 
-// The lesson after book.ilesson: 1 after the last and after lesson 0.
-int next_lesson(const Trf_book& book);

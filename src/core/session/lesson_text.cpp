@@ -3,8 +3,8 @@
 #include <string_view>
 #include <utility>
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "base/trace.h"
@@ -41,7 +41,7 @@ bool is_digit(char c) {
 // lines build, written to the screen as they are ended.
 class Paragraphs {
  public:
-  explicit Paragraphs(Screen* screen) : screen_(screen) {}
+  explicit Paragraphs(Screen& screen) : screen_(screen) {}
 
   // Shows the pending text and a line feed (a lone line feed when there is
   // none), and starts an empty paragraph.
@@ -76,7 +76,7 @@ class Paragraphs {
 
  private:
   void show(const std::string& s) {
-    if (screen_) screen_->append_text(s);
+    screen_.append_text(s);
   }
   // The paragraph is cut, and marked, where it reaches kParagraphWidth;
   // what would follow is dropped.
@@ -91,7 +91,7 @@ class Paragraphs {
     cut_ = true;
   }
 
-  Screen* screen_;
+  Screen& screen_;
   std::string pending_;
   bool cut_ = false;
   int blanks_ = 0;
@@ -135,11 +135,10 @@ bool pass_over_header(LineReader& fp, long& nc, int& nlines) {
 void add_button(const std::string& label, Lesson_text& text, Trf_book& book) {
   const int tag = static_cast<int>(text.buttons.size());
   text.buttons.push_back(label);
-  if (!book.screen) return;
   if (WHAT_BUTTON(label, text.labels) != 0) {
-    book.screen->add_known_text_button(label, tag);
+    book.screen.add_known_text_button(label, tag);
   } else {
-    book.screen->add_text_button(label, tag);
+    book.screen.add_text_button(label, tag);
   }
 }
 
@@ -184,19 +183,18 @@ LineReader* reader_for(const std::string& cpy, Lesson_text& text, LineReader& ow
   return own.open(cpy) ? &own : nullptr;
 }
 
-void show_header(const std::string& lesson, const std::string& cpy, Screen* screen) {
-  if (!screen) return;
-  screen->append_text("KENTEL : " + lesson + "\n");
-  screen->append_text(" \n");
-  screen->append_text("EILSKRID : " + cpy + "\n");
-  screen->append_text(" \n");
+void show_header(const std::string& lesson, const std::string& cpy, Screen& screen) {
+  screen.append_text("KENTEL : " + lesson + "\n");
+  screen.append_text(" \n");
+  screen.append_text("EILSKRID : " + cpy + "\n");
+  screen.append_text(" \n");
 }
 
 }  // namespace
 
 void DISPLAY_TEXT(Lesson_text& text, Trf_book& book) {
   if (book.ilesson < 1 || book.ilesson > book.nbt_lesson) return;
-  const Trf_string& catalogue = *book.G_kentel;
+  const Trf_string& catalogue = book.G_kentel;
   const std::string cpy = S_CPY_LESSON_FROM_NUM(book.ilesson, catalogue).value_or("");
   cback_clr_butt(text, book);
   text.labels = Label_table{" ", {0}, cpy};
@@ -205,7 +203,7 @@ void DISPLAY_TEXT(Lesson_text& text, Trf_book& book) {
   LineReader* fp = reader_for(cpy, text, own, book);
   if (fp == nullptr) {
     say("CHECK_CORR_DBASE cannot open file=%s \n", cpy.c_str());
-    book_log(book).write("CHECK_CORR_DBASE cannot open file=%s \n", cpy.c_str());
+    book.fp_log.write("CHECK_CORR_DBASE cannot open file=%s \n", cpy.c_str());
     return;
   }
   const std::string lesson = S_LESSON_FROM_NUM(book.ilesson, catalogue).value_or("");
@@ -245,5 +243,5 @@ void cback_redr_butt(Lesson_text& text, Trf_book& book) {
 
 void cback_clr_butt(Lesson_text& text, Trf_book& book) {
   text.buttons.clear();
-  if (book.screen) book.screen->clear_text();
+  book.screen.clear_text();
 }

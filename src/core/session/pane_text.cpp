@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 
 namespace {
@@ -34,16 +34,11 @@ const char* sense_label(int sens_qr) {
   return sens_qr == 2 ? "R->Q" : "Q->R";
 }
 
-LogFile& log_of(Trf_book& book) {
-  static LogFile no_log;
-  return book.fp_log != nullptr ? *book.fp_log : no_log;
-}
-
 void say_and_log(Trf_book& book, const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
   const std::string text = vformatted(fmt, args);
   va_end(args);
   say("%s", text.c_str());
-  log_of(book).write("%s", text.c_str());
+  book.fp_log.write("%s", text.c_str());
 }

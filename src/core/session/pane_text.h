@@ -15,8 +15,5 @@ std::string formatted(const char* fmt, ...) PIMLO_PRINTF(1, 2);
 // The sense button's label for sense `sens_qr`: "R->Q" for 2, else "Q->R".
 const char* sense_label(int sens_qr);
 
-// The book's log, or a closed log that writes nothing when it has none.
-LogFile& log_of(Trf_book& book);
-
 // Prints a failure message on standard output and writes it into the log.
 void say_and_log(Trf_book& book, const char* fmt, ...) PIMLO_PRINTF(2, 3);

@@ -2,11 +2,9 @@
 // the drill and the lesson text view, the place where the last sound file
 // was found, the lesson text view's state and the drill state.
 //
-// There is one session for the whole run, reached through session(), as
-// the book's handlers receive only the book. The window passes
-// session().text to the lesson text view's handlers (ReDr, Clr, the sound
-// buttons), so that the buttons the drill's confirmation showed are the
-// ones it plays.
+// The program owns one session (Program) and passes it to the operations
+// that need it; the lesson text view's buttons play from the same session
+// whose drill confirmation showed them.
 #pragma once
 
 #include "session/drill_state.h"
@@ -24,10 +22,3 @@ struct Session {
   Lesson_text text{copy, sounds};
   Drill_State drill;
 };
-
-// The one session of the program.
-Session& session();
-
-// Closes the working copy and brings every other value of the session back
-// to its start-up state (tests start each case from there). Cannot fail.
-void reset_session();

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "base/trace.h"
@@ -13,7 +13,7 @@
 #include "session/lesson_copy.h"
 #include "session/lesson_text.h"
 #include "session/sound_search.h"
-#include "sound/playback.h"
+#include "base/player.h"
 #include "text/line_reader.h"
 #include "text/number_fields.h"
 
@@ -24,7 +24,7 @@ constexpr int kMaxPartLines = 10000;
 // Says `message` (a format with one %s) on standard output and in the log.
 void report(Trf_book& book, const char* message, const std::string& what) {
   say(message, what.c_str());
-  book_log(book).write(message, what.c_str());
+  book.fp_log.write(message, what.c_str());
 }
 
 // Plays the part that `line` names from index `from`: after the spaces, a
@@ -41,7 +41,7 @@ void play_part(std::string_view line, std::size_t from, Lesson_text& text, Trf_b
     report(book, "cback_button snd_file=%s not found \n", s_file);
     return;
   }
-  play_range(*path, range[1], range[2]);
+  book.player.play_range(*path, range[1], range[2]);
 }
 
 // The reader of the copy the label table belongs to: the shared one when it
@@ -68,7 +68,7 @@ void cback_button(const std::string& label, Lesson_text& text, Trf_book& book) {
   if (k == 0) return;
   if (!text.copy.is_open()) {
     say("cback_button error fp == NULL \n");
-    book_log(book).write("cback_button error fp == NULL \n");
+    book.fp_log.write("cback_button error fp == NULL \n");
     return;
   }
   LineReader own;
@@ -85,7 +85,7 @@ void cback_button(const std::string& label, Lesson_text& text, Trf_book& book) {
   for (int n = 0; n < kMaxPartLines; ++n) {
     if (aln_getline(nc, ss, *fp) < 0) {
       say("cback_button no <)end) return \n");
-      book_log(book).write("cback_button no <)end) return \n");
+      book.fp_log.write("cback_button no <)end) return \n");
       return;
     }
     if (closes_sound_block(ss)) return;

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/book.h"
+#include "base/book.h"
 #include "base/trace.h"
 
 namespace {

@@ -1,18 +1,18 @@
 #include "session/toggles.h"
 
-#include "app/book.h"
-#include "app/screen.h"
+#include "base/book.h"
+#include "base/screen.h"
 #include "session/pane_text.h"
 
 namespace {
 
 void free_drill_button(Trf_book& book) {
   book.active = 1;
-  if (book.screen != nullptr) book.screen->set_drill_sensitive(true);
+  book.screen.set_drill_sensitive(true);
 }
 
 void show_sense(Trf_book& book, int sens_qr) {
-  if (book.screen != nullptr) book.screen->set_sense_label(sense_label(sens_qr));
+  book.screen.set_sense_label(sense_label(sens_qr));
 }
 
 int other_sense(int sens_qr) {
@@ -24,14 +24,12 @@ int other_sense(int sens_qr) {
 void callback_togsound(Trf_book& book) {
   free_drill_button(book);
   book.sound = book.sound == 1 ? 0 : 1;
-  if (book.screen != nullptr) {
-    book.screen->set_sound_label(book.sound == 1 ? kSoundOnLabel : kSoundOffLabel);
-  }
+  book.screen.set_sound_label(book.sound == 1 ? kSoundOnLabel : kSoundOffLabel);
 }
 
 void callback_togqr(Trf_book& book) {
   free_drill_button(book);
-  const bool question_shown = book.start_lesson > 2 && !(book.start_lesson == 3 && book.state == 2);
+  const bool question_shown = book.start_lesson >= kDrillRunning && book.state != kAnswerShown;
   if (!question_shown) {
     book.toggle_sens_qr = 0;
     book.sens_qr = other_sense(book.sens_qr);

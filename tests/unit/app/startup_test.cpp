@@ -7,17 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
-#include "app/quit.h"
+#include "app/pimlo.h"
 #include "app/startup.h"
 #include "app/stop_notice.h"
 #include "drill/day_number.h"
 #include "fake_screen.h"
 #include "history/history_format.h"
 #include "sandbox.h"
-#include "session/drill_press.h"
-#include "session/navigation.h"
-#include "session/session.h"
 
 namespace {
 
@@ -31,18 +27,12 @@ class Fake_shell final : public Window_shell {
     history_at_toolkit = file_exists("IDX1/idx1_a.txt");
     return display;
   }
-  Screen& build_window(Program& p, const Window_size& s) override {
+  Screen& build_window(const Window_setup& s, Pimlo& p) override {
     steps.push_back("window");
     last_state_at_window = file_exists("Pimlo_last_state");
-    program = &p;
-    size = s;
+    pimlo = &p;
+    setup = s;
     return screen;
-  }
-  void build_button_rows(Program& p) override {
-    steps.push_back("rows");
-    sound = p.book.sound;
-    sens_qr = p.book.sens_qr;
-    ilesson = p.book.ilesson;
   }
   void show(int x, int y) override {
     steps.push_back("show");
@@ -51,24 +41,21 @@ class Fake_shell final : public Window_shell {
   }
   void run_main_loop() override {
     steps.push_back("loop");
-    if (user) user(*program);
+    if (user) user(*pimlo);
   }
   void tell_stop(const std::string& notice) override { notices.push_back(notice); }
 
   bool display = true;
-  std::function<void(Program&)> user;
+  std::function<void(Pimlo&)> user;
 
   FakeScreen screen;
-  Program* program = nullptr;
+  Pimlo* pimlo = nullptr;
   std::vector<std::string> steps;
   std::vector<std::string> notices;
   bool last_state_at_toolkit = false;
   bool last_state_at_window = false;
   bool history_at_toolkit = false;
-  Window_size size;
-  int sound = -1;
-  int sens_qr = -1;
-  int ilesson = -1;
+  Window_setup setup;
   std::vector<int> shown_at;
   std::vector<std::string> lines_when_shown;
 };
@@ -79,7 +66,6 @@ class Startup_test : public Sandbox {
  protected:
   void SetUp() override {
     Sandbox::SetUp();
-    reset_session();
     write_file("pimlo.conf",
                "Horiz_pix_total :> 1000 <:\nVerti_pix_total :> 700 <:\n"
                "Width_pix_vocab :> 450 <:\nWhich_lesson :>\n a.txt\n b.txt\n<:\n");
@@ -87,11 +73,6 @@ class Startup_test : public Sandbox {
     write_file("a.txt", "!# aa\n# cat *\nQ> chat\nR> cat\n# dog *\nQ> chien\nR> dog\n");
     write_file("b.txt", "!# bb\n# one *\nQ> un\nR> one\n");
   }
-  void TearDown() override {
-    reset_session();
-    Sandbox::TearDown();
-  }
-
   int run() {
     char name[] = "./pimlo.x";
     char* argv[] = {name, nullptr};
@@ -122,20 +103,24 @@ class Startup_test : public Sandbox {
     return n;
   }
 
+  // The lesson `shell` announced before showing the window.
+  static std::string announced(const Fake_shell& shell) {
+    return shell.lines_when_shown.size() > 1 ? shell.lines_when_shown[1] : "";
+  }
+
   Fake_shell shell;
 };
 
 TEST_F(Startup_test, RunsItsStepsInOrderAndStartsAtLessonOneInTheConfiguredWindow) {
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(shell.steps, (std::vector<std::string>{"toolkit", "window", "rows", "show", "loop"}));
+  EXPECT_EQ(shell.steps, (std::vector<std::string>{"toolkit", "window", "show", "loop"}));
   EXPECT_TRUE(shell.history_at_toolkit) << "the histories are built before the window system";
   EXPECT_TRUE(file_exists("pimlo_log"));
-  EXPECT_EQ(shell.size.width, 1000);
-  EXPECT_EQ(shell.size.height, 700);
-  EXPECT_EQ(shell.size.divider, 450);
-  EXPECT_EQ(shell.sound, 1);
-  EXPECT_EQ(shell.sens_qr, 1);
-  EXPECT_EQ(shell.ilesson, 1);
+  EXPECT_EQ(shell.setup.size.width, 1000);
+  EXPECT_EQ(shell.setup.size.height, 700);
+  EXPECT_EQ(shell.setup.size.divider, 450);
+  EXPECT_EQ(shell.setup.sound_label, "<)))");
+  EXPECT_EQ(shell.setup.sense_label, "Q->R");
   EXPECT_EQ(shell.shown_at, (std::vector<int>{-1, -1}));
   EXPECT_EQ(shell.lines_when_shown,
             (std::vector<std::string>{"  ", "Confirm display of lesson 1", "aa", "  ",
@@ -151,15 +136,13 @@ TEST_F(Startup_test, TakesTheRememberedLessonSenseAndWindowAndDeletesTheFileAfte
   EXPECT_EQ(run(), 0);
   EXPECT_TRUE(shell.last_state_at_toolkit);
   EXPECT_FALSE(shell.last_state_at_window);
-  EXPECT_EQ(shell.ilesson, 2);
-  EXPECT_EQ(shell.sens_qr, 2);
-  EXPECT_EQ(shell.size.width, 900);
-  EXPECT_EQ(shell.size.height, 600);
-  EXPECT_EQ(shell.size.divider, 300);
+  EXPECT_EQ(announced(shell), "Confirm display of lesson 2");
+  EXPECT_EQ(shell.setup.sense_label, "R->Q");
+  EXPECT_EQ(shell.setup.size.width, 900);
+  EXPECT_EQ(shell.setup.size.height, 600);
+  EXPECT_EQ(shell.setup.size.divider, 300);
   EXPECT_EQ(shell.shown_at, (std::vector<int>{30, 40}));
   EXPECT_EQ(shell.screen.sense_label, "R->Q");
-  ASSERT_GE(shell.lines_when_shown.size(), 3u);
-  EXPECT_EQ(shell.lines_when_shown[1], "Confirm display of lesson 2");
 }
 
 TEST_F(Startup_test, OddRememberedValuesFallBackToLessonOneQrAndTheConfiguredSize) {
@@ -167,20 +150,20 @@ TEST_F(Startup_test, OddRememberedValuesFallBackToLessonOneQrAndTheConfiguredSiz
   // a window of 0 by 500.
   remember("  7    Last lesson\n  3   Sense\n  10  10   Position\n  0  500   Size\n  80   W\n");
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(shell.ilesson, 1);
-  EXPECT_EQ(shell.sens_qr, 1);
-  EXPECT_EQ(shell.size.width, 1000);
-  EXPECT_EQ(shell.size.height, 700);
-  EXPECT_EQ(shell.size.divider, 450);
+  EXPECT_EQ(announced(shell), "Confirm display of lesson 1");
+  EXPECT_EQ(shell.setup.sense_label, "Q->R");
+  EXPECT_EQ(shell.setup.size.width, 1000);
+  EXPECT_EQ(shell.setup.size.height, 700);
+  EXPECT_EQ(shell.setup.size.divider, 450);
 }
 
 TEST_F(Startup_test, AFileOlderThanTheConfigurationKeepsOnlyTheWindow) {
   write_file("Pimlo_last_state", "  2    Last lesson\n  2   Sense\n  1  2   P\n  800  500   S\n");
   set_mtime("Pimlo_last_state", kConfTime - 60);
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(shell.ilesson, 1);
-  EXPECT_EQ(shell.sens_qr, 2);
-  EXPECT_EQ(shell.size.width, 800);
+  EXPECT_EQ(announced(shell), "Confirm display of lesson 1");
+  EXPECT_EQ(shell.setup.sense_label, "R->Q");
+  EXPECT_EQ(shell.setup.size.width, 800);
 }
 
 TEST_F(Startup_test, WithoutADisplayItStopsWithStatusOneAndKeepsTheLastState) {
@@ -218,11 +201,11 @@ TEST_F(Startup_test, ADrillAnsweredWrongAndQuitWithYesIsRecordedAndRemembered) {
   const long today = DIFF_JOUR();
   const std::string wrong_today = stat_line(0, 1, 0, today);
   shell.screen.record_answers.push_back(Screen::RecordAnswer::Yes);
-  shell.user = [&](Program& p) {
-    Trf_book& book = p.book;
-    for (int button : {1, 1, 1, 3}) drill_press(button, book);  // text, first question,
-    EXPECT_EQ(book.start_lesson, 3);                            // answer, wrong
-    ON_QUIT(book, [] { return Window_geometry{5, 6, 700, 500, 320}; });
+  shell.screen.geometry_shown = {5, 6, 700, 500, 320};
+  shell.user = [&](Pimlo& p) {
+    // The lesson text, the first question, its answer, wrong.
+    for (int button : {1, 1, 1, 3}) p.press_drill(button);
+    EXPECT_TRUE(p.quit());
   };
   EXPECT_EQ(run(), 0);
 
@@ -238,11 +221,10 @@ TEST_F(Startup_test, ADrillAnsweredWrongAndQuitWithYesIsRecordedAndRemembered) {
 
 TEST_F(Startup_test, QuitAnsweredNoRecordsNothingAndQuitWithoutDrillAsksNothing) {
   shell.screen.record_answers.push_back(Screen::RecordAnswer::No);
-  shell.user = [&](Program& p) {
-    Trf_book& book = p.book;
-    cback_next_less(book);
-    for (int button : {3, 1, 1, 3}) drill_press(button, book);
-    ON_QUIT(book, [] { return Window_geometry{}; });
+  shell.user = [&](Pimlo& p) {
+    p.press_next();
+    for (int button : {3, 1, 1, 3}) p.press_drill(button);
+    p.quit();
   };
   run();
   const std::string history = read_file("IDX1/idx1_b.txt");
@@ -252,21 +234,22 @@ TEST_F(Startup_test, QuitAnsweredNoRecordsNothingAndQuitWithoutDrillAsksNothing)
 
   // The next start remembers lesson 2; quitting at once asks nothing.
   Fake_shell again;
-  again.user = [&](Program& p) { ON_QUIT(p.book, [] { return Window_geometry{}; }); };
+  again.user = [&](Pimlo& p) { p.quit(); };
   char name[] = "./pimlo.x";
   char* argv[] = {name, nullptr};
   EXPECT_EQ(run_pimlo(1, argv, again), 0);
-  EXPECT_EQ(again.ilesson, 2);
+  EXPECT_EQ(announced(again), "Confirm display of lesson 2");
   EXPECT_TRUE(again.screen.questions.empty());
   EXPECT_EQ(lines_of("Pimlo_last_state").at(0), "  2    Last lesson");
 
   // Quit whose question is closed unanswered: the drill goes on, nothing is
   // recorded nor written.
   shell.screen.record_answers.push_back(Screen::RecordAnswer::Cancel);
-  shell.user = [&](Program& p) {
-    for (int button : {3, 1, 1, 3}) drill_press(button, p.book);
-    EXPECT_FALSE(ON_QUIT(p.book, [] { return Window_geometry{}; }));
-    EXPECT_EQ(p.book.start_lesson, 3);
+  shell.user = [&](Pimlo& p) {
+    for (int button : {3, 1, 1, 3}) p.press_drill(button);
+    EXPECT_FALSE(p.quit());
+    p.press_drill(1);  // the drill goes on: its next question
+    EXPECT_EQ(shell.screen.drill_label, "        Verif: Yes/No       ");
   };
   run();
   EXPECT_FALSE(file_exists("Pimlo_last_state"));

@@ -103,9 +103,9 @@ class Commands_test : public Book_test {
   void announce(int ilesson) {
     book.ilesson = ilesson;
     book.start_lesson = 0;
-    CONFIRM0_LESSON(book);
+    CONFIRM0_LESSON(session, book);
   }
-  void press(int button) { drill_press(button, book); }
+  void press(int button) { drill_press(button, session, book); }
   void start_drill(int ilesson) {
     announce(ilesson);
     press(3);
@@ -119,7 +119,7 @@ class Commands_test : public Book_test {
   // Types `utf8_text` and presses Enter; returns what was printed.
   std::string enter(const std::string& utf8_text) {
     testing::internal::CaptureStdout();
-    callback_entry_book(utf8_text, book);
+    callback_entry_book(utf8_text, session, book);
     return testing::internal::GetCapturedStdout();
   }
   bool pane_has(const std::string& line) const {

@@ -7,10 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
+#include "base/log_file.h"
+#include "base/null_screen.h"
+#include "base/player.h"
 #include "catalogue/trf_string.h"
 #include "config/conf_reader.h"
 #include "config/settings.h"
+#include "drill/trf_posit.h"
 #include "sandbox.h"
 
 class ConfTest : public Sandbox {
@@ -19,8 +23,8 @@ class ConfTest : public Sandbox {
   // -1 when the file was read to its end.
   int read_conf(const std::string& text) {
     write_file("pimlo.conf", text);
-    book = Trf_book{};
-    book.t_err = &err;
+    err = Trf_err{};
+    book.nbt_lesson = 0;
     testing::internal::CaptureStdout();
     const int status =
         stop_status([&] { FURCH_SET(window, book, catalogue, font_lesson, font_vocab); });
@@ -38,7 +42,11 @@ class ConfTest : public Sandbox {
   Prenestro window;
   Trf_err err;
   Trf_string catalogue;
-  Trf_book book;
+  LogFile log;
+  Null_screen screen;
+  Null_player player;
+  Trf_posit posit;
+  Trf_book book{log, screen, player, catalogue, posit, err};
   std::string font_lesson;
   std::string font_vocab;
   std::string out;

@@ -3,7 +3,11 @@
 
 #include <vector>
 
-#include "app/book.h"
+#include "base/book.h"
+#include "base/log_file.h"
+#include "base/null_screen.h"
+#include "base/player.h"
+#include "catalogue/trf_string.h"
 #include "config/settings.h"
 #include "drill/marking.h"
 #include "drill/mergesort.h"
@@ -38,13 +42,15 @@ inline std::vector<int> order_of(const Trf_posit& t, int sense) {
 struct Drill {
   Trf_posit t;
   Trf_err coefficients;
-  Trf_book book;
+  LogFile log;
+  Null_screen screen;
+  Null_player player;
+  Trf_string catalogue;
+  Trf_book book{log, screen, player, catalogue, t, coefficients};
   Marking_State marking;
 
   explicit Drill(const std::vector<long>& qr, std::vector<long> rq = {}) {
     fill_table(t, qr, rq.empty() ? qr : rq);
-    book.t_posit = &t;
-    book.t_err = &coefficients;
   }
   Drill(const Drill&) = delete;
 

@@ -49,18 +49,16 @@ TEST_F(Announce_test, AnAnnouncementAfterTheFirstOnlyLetsTheFilesGo) {
   book.ilesson = 3;
   book.start_lesson = 2;
   write_file("held.txt", "#x *\r\n");
-  ASSERT_TRUE(session().copy.open("held.txt"));
-  book.exfp = 1;
-  CONFIRM0_LESSON(book);
+  ASSERT_TRUE(session.copy.open("held.txt"));
+  CONFIRM0_LESSON(session, book);
   EXPECT_TRUE(screen.lines.empty());
   EXPECT_EQ(book.start_lesson, 2);
-  EXPECT_FALSE(session().copy.is_open());
-  EXPECT_EQ(book.exfp, 0);
+  EXPECT_FALSE(session.copy.is_open());
 }
 
 TEST_F(Announce_test, AfterACommandTheAnnouncementSaysItsResultInCp1252) {
   book.ilesson = 3;
-  CONFIRM0_NEW_LESSON(1, book);
+  CONFIRM0_NEW_LESSON(1, session, book);
   Lines expected = {"  ", "Aucun mot dans la le\xE7on,", "retour ancienne le\xE7on :"};
   expected.insert(expected.end(), kAnnounceLesson3.begin(), kAnnounceLesson3.end());
   EXPECT_EQ(screen.lines, expected);
@@ -70,17 +68,10 @@ TEST_F(Announce_test, AfterACommandTheAnnouncementSaysItsResultInCp1252) {
        {std::pair{2, "Check and correct data base : DONE,"},
         std::pair{3, "Dictionary file ./pimlo_dico : DONE,"}, std::pair{4, "code is unknown,"}}) {
     book.start_lesson = 0;
-    CONFIRM0_NEW_LESSON(code, book);
+    CONFIRM0_NEW_LESSON(code, session, book);
     ASSERT_GE(screen.lines.size(), 2u);
     EXPECT_EQ(screen.lines[1], text);
   }
-}
-
-TEST_F(Announce_test, WithoutAWindowTheAnnouncementStopsTheProgram) {
-  book.screen = nullptr;
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { announce(1); }), 1);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "CONFIRM0_LESSON v_page= NULL error \n");
 }
 
 TEST_F(Announce_test, NextAndPrevWrapAroundTheCatalogue) {
@@ -93,7 +84,7 @@ TEST_F(Announce_test, NextAndPrevWrapAroundTheCatalogue) {
   for (const auto& m : moves) {
     book.ilesson = m.from;
     book.start_lesson = 1;
-    m.next ? cback_next_less(book) : cback_prev_less(book);
+    m.next ? cback_next_less(session, book) : cback_prev_less(session, book);
     EXPECT_EQ(book.ilesson, m.to) << m.from << (m.next ? " next" : " prev");
     EXPECT_EQ(screen.lines[1], "Confirm display of lesson " + std::to_string(m.to));
   }

@@ -35,7 +35,7 @@ class Entry_lookup_test : public Session_test {
   // WHAT_QR, keeping what it said on standard output.
   std::optional<Entry_place> lookup(int jcont) {
     testing::internal::CaptureStdout();
-    std::optional<Entry_place> place = WHAT_QR(jcont, session(), book);
+    std::optional<Entry_place> place = WHAT_QR(jcont, session, book);
     said = testing::internal::GetCapturedStdout();
     return place;
   }
@@ -49,21 +49,21 @@ TEST_F(Entry_lookup_test, AKeyLineGivesTheAliasAndPositionAndOpensThatLessonsCop
   ASSERT_TRUE(place);
   EXPECT_EQ(place->s_alias, "hou");
   EXPECT_EQ(place->add, 8);
-  EXPECT_EQ(session().copy.path(), "./CPY/hou.txt");
-  EXPECT_EQ(book.exfp, 1);
+  EXPECT_EQ(session.copy.path(), "./CPY/hou.txt");
+  EXPECT_TRUE(session.copy.is_open());
   EXPECT_EQ(book.path_of_lesson, "/abs/dir/");
 
   place = lookup(3);  // key lines of any length
   ASSERT_TRUE(place);
   EXPECT_EQ(place->add, 9);
-  EXPECT_EQ(session().copy.path(), "./CPY/ani.txt");
+  EXPECT_EQ(session.copy.path(), "./CPY/ani.txt");
   EXPECT_EQ(book.path_of_lesson, "lessons/");
   EXPECT_EQ(said, "");
 
   book.ilesson = 0;  // the generated lesson is read from idx2_gene
   gene({"#la maison *hou 8 * building "}, "idx2_gene");
   ASSERT_TRUE(lookup(1));
-  EXPECT_EQ(session().copy.path(), "./CPY/hou.txt");
+  EXPECT_EQ(session.copy.path(), "./CPY/hou.txt");
 }
 
 TEST_F(Entry_lookup_test, BrokenKeyLinesAndMissingFilesAreSaidAndGiveNothing) {
@@ -81,18 +81,18 @@ TEST_F(Entry_lookup_test, BrokenKeyLinesAndMissingFilesAreSaidAndGiveNothing) {
             "WHAT_QR no i_extracted in stp= * animal @@@ \n");
   EXPECT_EQ(read_file("pimlo_log"),
             "WHAT_QR unable to open file fpg \nWHAT_QR no * in ss=#no star here @@@ \n" + said);
-  EXPECT_FALSE(session().copy.is_open());
+  EXPECT_FALSE(session.copy.is_open());
 
   std::remove("CPY/ani.txt");
   EXPECT_FALSE(lookup(3));
   EXPECT_EQ(said, "WHAT_QR cannot open file=./CPY/ani.txt \n");
-  EXPECT_EQ(book.exfp, 0);
+  EXPECT_FALSE(session.copy.is_open());
 }
 
 TEST_F(Entry_lookup_test, AnAliasThatNamesNoLessonStopsTheProgram) {
   gene({"#le loup *zzz 8 * "});
   testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { WHAT_QR(1, session(), book); }), 5);
+  EXPECT_EQ(stop_status([&] { WHAT_QR(1, session, book); }), 5);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "WHAT_QR not existing s_alias=zzz@@@ \n");
 }
 

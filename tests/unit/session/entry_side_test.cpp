@@ -46,7 +46,7 @@ TEST_F(Entry_side_test, AQuestionWithAPlayedCueIsOnlyHeardAndItsAnswerShowsBothS
   start_drill(1);
   EXPECT_EQ(question_side(), (Lines{"beep.wav", "(3)"}));
   EXPECT_EQ(played(), frames(0, kFrames));
-  EXPECT_EQ(session().drill.wq, 0);
+  EXPECT_EQ(session.drill.wq, 0);
   press(1);
   EXPECT_EQ(answer_side(), (Lines{"le chat", "  ", "the cat", "  "}));
   EXPECT_EQ(played(), frames(0, kFrames));  // the answer plays nothing

@@ -35,7 +35,7 @@ class Record_question_test : public Session_test {
 TEST_F(Record_question_test, NextBeforeTheDrillStartedAsksNothing) {
   announce(1);
   press(1);  // drill confirmation shown
-  cback_next_less(book);
+  cback_next_less(session, book);
   EXPECT_TRUE(screen.questions.empty());
   EXPECT_EQ(book.ilesson, 2);
 }
@@ -44,7 +44,7 @@ TEST_F(Record_question_test, YesRecordsTheAnswersOfTheDrill) {
   start_drill(1);
   const int wrong = answer(3);
   screen.record_answers = {Screen::RecordAnswer::Yes};
-  cback_next_less(book);
+  cback_next_less(session, book);
   EXPECT_EQ(screen.questions, Lines{"Voulez-vous enregistrer la le\xE7on 1 ?"});
   EXPECT_EQ(stats_of(wrong), lines(stat_line(0, 1, 0, DIFF_JOUR()), blank_stat_line()));
   EXPECT_EQ(book.ilesson, 2);
@@ -57,7 +57,7 @@ TEST_F(Record_question_test, NoLeavesTheHistoryAsItWas) {
   answer(3);
   answer(1);
   screen.record_answers = {Screen::RecordAnswer::No};
-  cback_prev_less(book);
+  cback_prev_less(session, book);
   EXPECT_EQ(screen.questions.size(), 1u);
   EXPECT_EQ(read_file(kHistory), before);
   EXPECT_EQ(book.ilesson, 2);  // Prev from lesson 1 goes to the last lesson
@@ -67,16 +67,16 @@ TEST_F(Record_question_test, RazForgetsTheHistoryOfTheLesson) {
   start_drill(1);
   const int first = answer(3);
   screen.record_answers = {Screen::RecordAnswer::Yes};
-  cback_next_less(book);
+  cback_next_less(session, book);
   ASSERT_NE(stats_of(first), lines(blank_stat_line(), blank_stat_line()));
 
-  cback_prev_less(book);  // back to lesson 1, nothing to record
+  cback_prev_less(session, book);  // back to lesson 1, nothing to record
   press(3);
   press(1);
   answer(1);
   screen.record_answers = {Screen::RecordAnswer::Reset};
   screen.yes_no_answers = {true};  // RAZ_LESSON makes sure
-  cback_next_less(book);
+  cback_next_less(session, book);
   EXPECT_EQ(screen.questions.size(), 3u);
   for (int k = 1; k <= 3; ++k) {
     EXPECT_EQ(stats_of(k), lines(blank_stat_line(), blank_stat_line())) << k;
@@ -85,13 +85,13 @@ TEST_F(Record_question_test, RazForgetsTheHistoryOfTheLesson) {
 
 TEST_F(Record_question_test, ClosedUnansweredTheDrillGoesOnInItsLesson) {
   const std::string before = read_file(kHistory);
-  for (void (*leave)(Trf_book&) : {cback_next_less, cback_prev_less}) {
+  for (void (*leave)(Session&, Trf_book&) : {cback_next_less, cback_prev_less}) {
     start_drill(1);
     answer(3);
     const Lines pane = screen.lines;
     const int phase = book.start_lesson;
     screen.record_answers = {Screen::RecordAnswer::Cancel};
-    leave(book);
+    leave(session, book);
     EXPECT_EQ(book.ilesson, 1);
     EXPECT_EQ(book.start_lesson, phase);
     EXPECT_EQ(screen.lines, pane);

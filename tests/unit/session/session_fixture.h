@@ -59,10 +59,10 @@ class Session_test : public Book_test {
   void announce(int ilesson) {
     book.ilesson = ilesson;
     book.start_lesson = 0;
-    CONFIRM0_LESSON(book);
+    CONFIRM0_LESSON(session, book);
   }
 
-  Press_result press(int button) { return drill_press(button, book); }
+  Press_result press(int button) { return drill_press(button, session, book); }
 
   // Announces lesson `ilesson` and confirms it: the first question is shown.
   void start_drill(int ilesson) {

@@ -10,6 +10,15 @@
 
 #include <string>
 
+// The window as the window system reports it.
+struct Window_geometry {
+  int x = 0;  // position of the upper left corner
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  int divider = 0;  // position of the divider: width of the left half
+};
+
 class Screen {
  public:
   // Cancel: the question was closed without an answer (Escape, the
@@ -53,4 +62,7 @@ class Screen {
 
   // Lets pending window events run during long work.
   virtual void run_pending_events() = 0;
+
+  // Where the window is and how large.
+  virtual Window_geometry geometry() const = 0;
 };
