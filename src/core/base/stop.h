@@ -1,13 +1,16 @@
 // The program's one way to end on a fatal inconsistency.
 //
-// A fatal case prints its message on standard output and calls stop(status),
-// which throws ProgramStop. main() and every GUI callback catch it and leave
-// the process with that status, so no exception ever crosses C frames, and
-// tests can assert on the status instead of losing the process.
+// A fatal case prints its message on standard output and calls stop(status)
+// with one of the statuses named in exit_status.h, which throws ProgramStop.
+// main() and every GUI callback catch it and leave the process with that
+// status, so no exception ever crosses C frames, and tests can assert on the
+// status instead of losing the process.
 #pragma once
 
 #include <exception>
 #include <string>
+
+#include "base/exit_status.h"
 
 #define PIMLO_PRINTF(fmt_index, first_arg) __attribute__((format(printf, fmt_index, first_arg)))
 

@@ -1,7 +1,7 @@
 #include "commands/dico_sort.h"
 
 #include "base/stop.h"
-#include "commands/key_merge_sort.h"
+#include "drill/rank_sort.h"
 #include "history/history_format.h"
 #include "text/accents.h"
 
@@ -29,6 +29,21 @@ Sort_item item_at(long offset, LineReader& fp, std::string& line) {
   return item;
 }
 
+// Whether rank `r` is the first of its part when lo..hi is halved at
+// (lo + hi) / 2 until the parts hold two or three ranks: the side, left or
+// right, on which a merge sort of lo..hi would first compare that line.
+bool opens_its_part(int lo, int hi, int r) {
+  while (hi - lo > 2) {
+    const int mid = lo + (hi - lo) / 2;
+    if (r <= mid) {
+      hi = mid;
+    } else {
+      lo = mid + 1;
+    }
+  }
+  return r == lo;
+}
+
 }  // namespace
 
 std::string entry_name_key(std::string_view key_line) {
@@ -44,22 +59,20 @@ std::string entry_name_key(std::string_view key_line) {
 
 void MERGESORT_ABC_FILE(int lo, int hi, std::vector<long>& posit, LineReader& fp) {
   if (hi <= lo) return;
-  std::vector<Sort_item> items;
-  items.reserve(static_cast<std::size_t>(hi - lo) + 1);
+  std::vector<Sort_item> items(static_cast<std::size_t>(hi) + 1);
   std::vector<int> order(static_cast<std::size_t>(hi) + 1);
   std::string line;
   for (int r = lo; r <= hi; ++r) {
-    order[r] = static_cast<int>(items.size());
-    items.push_back(item_at(posit[r], fp, line));
+    order[r] = r;
+    items[r] = item_at(posit[r], fp, line);
   }
-  listing_sort::merge_sort(order, lo, hi, [&](int left, int right) {
-    const Sort_item& a = items[left];
-    const Sort_item& b = items[right];
-    if (a.broken) fail(13, "MERGE_ABC_FILE error 13 \n");
-    if (b.broken) fail(14, "MERGE_ABC_FILE error 14 \n");
-    if (a.blank) return true;
-    if (b.blank) return false;
-    return a.key <= b.key;
+  for (int r = lo; r <= hi; ++r) {
+    if (!items[r].broken) continue;
+    const int status = opens_its_part(lo, hi, r) ? kExitBadRange : kExitBrokenWork;
+    fail(status, "MERGE_ABC_FILE error %d \n", status);
+  }
+  sort_ranks(order, lo, hi, [&](int a, int b) {
+    return !items[b].blank && (items[a].blank || items[a].key < items[b].key);
   });
   for (int r = lo; r <= hi; ++r) posit[r] = items[order[r]].offset;
 }

@@ -1,9 +1,9 @@
 #include "commands/mergesort_3err.h"
 
-#include <cassert>
 #include <cstddef>
 
 #include "base/trace.h"
+#include "drill/rank_sort.h"
 
 namespace {
 
@@ -39,35 +39,9 @@ int CMP_3GERR(const Key_triple& err1, const Key_triple& err2) {
 void MERGESORT_3ERR(int left0, int right0, std::vector<int>& num, const std::vector<long>& cum_err,
                     const std::vector<long>& nb_nok, const std::vector<long>& date) {
   if (right0 <= left0) return;
-  assert(left0 >= 0 && static_cast<std::size_t>(right0) < num.size());
   trace_ranks("before", left0, right0, num, cum_err, nb_nok, date);
-  std::vector<int> temp(static_cast<std::size_t>(right0) + 5);
-  MSORT_3ERR(num, temp, cum_err, nb_nok, date, left0, right0);
+  sort_ranks(num, left0, right0, [&](int a, int b) {
+    return CMP_3GERR(triple_of(a, cum_err, nb_nok, date), triple_of(b, cum_err, nb_nok, date)) < 0;
+  });
   trace_ranks("after", left0, right0, num, cum_err, nb_nok, date);
-}
-
-void MSORT_3ERR(std::vector<int>& num, std::vector<int>& temp, const std::vector<long>& cum_err,
-                const std::vector<long>& nb_nok, const std::vector<long>& date, int left,
-                int right) {
-  if (right <= left) return;
-  const int mid = (left + right) / 2;
-  MSORT_3ERR(num, temp, cum_err, nb_nok, date, left, mid);
-  MSORT_3ERR(num, temp, cum_err, nb_nok, date, mid + 1, right);
-  MERGE_3ERR(num, temp, cum_err, nb_nok, date, left, mid, right);
-}
-
-void MERGE_3ERR(std::vector<int>& num, std::vector<int>& temp, const std::vector<long>& cum_err,
-                const std::vector<long>& nb_nok, const std::vector<long>& date, int left, int mid,
-                int right) {
-  int a = left;
-  int b = mid + 1;
-  int out = left;
-  while (a <= mid && b <= right) {
-    const Key_triple first = triple_of(num[a], cum_err, nb_nok, date);
-    const Key_triple second = triple_of(num[b], cum_err, nb_nok, date);
-    temp[out++] = CMP_3GERR(first, second) > 0 ? num[b++] : num[a++];
-  }
-  while (a <= mid) temp[out++] = num[a++];
-  while (b <= right) temp[out++] = num[b++];
-  for (int r = left; r <= right; ++r) num[r] = temp[r];
 }

@@ -1,6 +1,5 @@
-// The three-key order of the worst-words lessons: a stable merge sort of
-// ranks by three keys, each descending, a word with a negative first key
-// before all others.
+// The three-key order of the worst-words lessons: three keys, each
+// descending, a word with a negative first key before all others.
 #pragma once
 
 #include <array>
@@ -18,21 +17,8 @@ int CMP_3GERR(const Key_triple& err1, const Key_triple& err2);
 // Sorts ranks `left0` to `right0` of the order array `num` (slot numbers)
 // by the triples (cum_err[s], nb_nok[s], date[s]) of CMP_3GERR, any three
 // key arrays indexed by slot. Stable: equal triples keep their relative
-// order. Prints the ranks as traces before and after. Uses one work array of
-// right0 + 5 ints. Does nothing when right0 <= left0. The ranks must lie
-// within `num` and the slots within the key arrays (checked by assert).
+// order. Prints the ranks as traces before and after. Does nothing when
+// right0 <= left0. The ranks must lie within `num` and the slots within the
+// key arrays.
 void MERGESORT_3ERR(int left0, int right0, std::vector<int>& num, const std::vector<long>& cum_err,
                     const std::vector<long>& nb_nok, const std::vector<long>& date);
-
-// Its recursive part: sorts ranks `left` to `right` through `temp` (at least
-// right + 1 ints). Cannot fail.
-void MSORT_3ERR(std::vector<int>& num, std::vector<int>& temp, const std::vector<long>& cum_err,
-                const std::vector<long>& nb_nok, const std::vector<long>& date, int left,
-                int right);
-
-// Merges the sorted runs `left`..`mid` and `mid` + 1..`right` of `num`:
-// the second run's front goes first only when it ranks strictly before the
-// first run's front. Cannot fail.
-void MERGE_3ERR(std::vector<int>& num, std::vector<int>& temp, const std::vector<long>& cum_err,
-                const std::vector<long>& nb_nok, const std::vector<long>& date, int left, int mid,
-                int right);

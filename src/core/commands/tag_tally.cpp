@@ -5,9 +5,9 @@
 
 #include "base/stop.h"
 #include "base/trace.h"
-#include "commands/key_merge_sort.h"
 #include "commands/survey.h"
 #include "drill/day_number.h"
+#include "drill/rank_sort.h"
 #include "history/history_format.h"
 #include "text/accents.h"
 
@@ -55,7 +55,7 @@ bool read_asked(Tag_classmt& classmt, long& nc, long today) {
   if (aln_getline(nc, line, classmt.fp_class) < 0 || is_end_line(line)) {
     fp_log.write("TAGS_EXTRACT error 1 \n");
     fp_log.write("n file : %s \n", classmt.class_path.c_str());
-    fail(1, "TAGS_EXTRACT error 1 \n");
+    fail(kExitBadInput, "TAGS_EXTRACT error 1 \n");
   }
   std::array<long, 5> v{};
   if (CHECK_EXTRACT_4LINT(today, line, v) != 0) {
@@ -76,7 +76,7 @@ void count_record(Tag_classmt& classmt, const std::string& key_line, long& nc, l
     fp_log.write("Error no detection of #     *  stop \n");
     fp_log.write("ssd=%s@@@ \n", key_line.c_str());
     fp_log.write("n file : %s \n", classmt.class_path.c_str());
-    fail(1, "TAGS_EXTRACT error 1 stop 1 \n");
+    fail(kExitBadInput, "TAGS_EXTRACT error 1 stop 1 \n");
   }
   std::size_t pos = first_tag_position(*tail);
   std::string tag;
@@ -143,7 +143,7 @@ void TAGS_EXTRACT(Tag_classmt& classmt, long today) {
     LogFile& fp_log = log_of(classmt);
     fp_log.write("Error no detection of ####### stop \n");
     fp_log.write("n file : %s \n", classmt.class_path.c_str());
-    fail(1, "TAGS_EXTRACT error 0 stop 1 \n");
+    fail(kExitBadInput, "TAGS_EXTRACT error 0 stop 1 \n");
   }
   long nc = *records;
   std::string line;
@@ -164,11 +164,8 @@ void MERGESORT_STG_CLASS(int lo, int hi, std::vector<int>& order,
     RM_ACCENTS(keys[k]);
     blank[k] = keys[k].find_first_not_of(' ') == std::string::npos;
   }
-  listing_sort::merge_sort(order, lo, hi, [&](int left, int right) {
-    if (blank[left]) return true;
-    if (blank[right]) return false;
-    return keys[left] <= keys[right];
-  });
+  sort_ranks(order, lo, hi,
+             [&](int a, int b) { return !blank[b] && (blank[a] || keys[a] < keys[b]); });
 }
 
 std::string tag_display_line(const Tag_classmt& classmt, int k) {

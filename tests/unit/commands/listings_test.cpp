@@ -237,18 +237,25 @@ class Dictionary_sort : public Sandbox {
   std::string said;
 };
 
-TEST_F(Dictionary_sort, ABrokenLineStopsWithTheSideItWasComparedOn) {
-  // The first comparison is of lines 1 and 2.
-  std::vector<long> right_broken = work_file({"#b *", "no key line"});
-  EXPECT_EQ(sort(right_broken), 14);
-  EXPECT_EQ(said, "MERGE_ABC_FILE error 14 \n");
-  std::vector<long> left_broken = work_file({"# END_OF_FILE *", "#a *"});
-  EXPECT_EQ(sort(left_broken), 13);
-  EXPECT_EQ(said, "MERGE_ABC_FILE error 13 \n");
-  std::vector<long> beyond = work_file({"#a *", "#b *", "#c *"});
-  beyond[3] = 4000;  // past the end of the file
+TEST_F(Dictionary_sort, TheFirstBrokenLineStopsWith13WhenItOpensItsPartElse14) {
+  // 1..4 is halved into 1..2 and 3..4, 1..3 into 1..2 and 3.
+  const struct {
+    Names lines;
+    int status;
+  } cases[] = {{{"#b *", "no key line"}, 14},
+               {{"# END_OF_FILE *", "#a *"}, 13},
+               {{"#a *", "#b *", "broken"}, 14},
+               {{"#a *", "#b *", "broken", "#c *"}, 13},
+               {{"#a *", "broken", "broken", "#c *"}, 14}};
+  for (const auto& c : cases) {
+    std::vector<long> posit = work_file(c.lines);
+    EXPECT_EQ(sort(posit), c.status) << c.lines[1];
+    EXPECT_EQ(said, "MERGE_ABC_FILE error " + std::to_string(c.status) + " \n");
+  }
+  std::vector<long> beyond = work_file({"#a *"});
+  beyond.push_back(4000);  // past the end of the file
   EXPECT_EQ(sort(beyond), 14);
-  std::vector<long> alone = {0, 4000};  // a single line is never compared
+  std::vector<long> alone = {0, 4000};  // a single line is never read
   EXPECT_EQ(sort(alone), -1);
 }
 

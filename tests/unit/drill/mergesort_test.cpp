@@ -3,32 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
+#include <tuple>
 
-TEST(Mergesort, SortsOnlyTheGivenRanks) {
-  const std::vector<long> err{0, 1, 2, 3, 4, 5};
-  std::vector<int> order{0, 1, 2, 3, 4, 5};
-  MERGESORT(2, 4, order, err);
-  MERGESORT(3, 3, order, err);
-  MERGESORT(4, 1, order, err);
-  EXPECT_EQ(order, (std::vector<int>{0, 1, 4, 3, 2, 5}));
-}
-
-TEST(Mergesort, AgreesWithAStableSortOnNeverAskedFirstThenDecreasingError) {
+// The reference states the tie rule outright: never asked first, then by
+// decreasing error, equal ones by their rank before the sort. The ranks
+// outside lo..hi stay where they are.
+TEST(Mergesort, SortsTheRanksGivenByErrorAndKeepsTiesInTheirOrder) {
   std::mt19937 random(7);
-  for (int round = 0; round < 200; ++round) {
+  for (int round = 0; round < 300; ++round) {
     const int n = 1 + static_cast<int>(random() % 60);
+    const int lo = 1 + round % 2;
+    const int hi = n - round % 3;
     std::vector<long> err(n + 1);
     for (long& e : err) e = static_cast<long>(random() % 8) - 2;  // some -2 and -1 too
     std::vector<int> order(n + 1);
-    for (int i = 0; i <= n; ++i) order[i] = i;
+    std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin() + 1, order.end(), random);
 
     std::vector<int> expected = order;
-    std::stable_sort(expected.begin() + 1, expected.end(), [&](int a, int b) {
-      return (err[a] < 0 ? 1000 : err[a]) > (err[b] < 0 ? 1000 : err[b]);
-    });
-    MERGESORT(1, n, order, err);
+    std::vector<std::tuple<long, int, int>> keyed;  // (key, rank, element)
+    for (int r = lo; r <= hi; ++r) {
+      const long e = err[order[r]];
+      keyed.emplace_back(e < 0 ? -1000 : -e, r, order[r]);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) expected[lo + i] = std::get<2>(keyed[i]);
+
+    MERGESORT(lo, hi, order, err);
     ASSERT_EQ(order, expected) << "round " << round;
   }
 }
