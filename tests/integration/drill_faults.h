@@ -5,9 +5,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -24,26 +22,6 @@
 // question (1), then answers and verdicts, right and wrong.
 inline constexpr int kPresses[] = {3, 1, 1, 1, 1, 3, 1, 1, 1, 3};
 inline constexpr int kLeaving = std::size(kPresses);
-
-// The file-size limit of the process, lowered for a while.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_signal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved_;
-    lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_signal_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_signal_)(int) = nullptr;
-};
 
 // A file that is there but cannot be read as one: a directory in its place.
 inline void make_unreadable(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <utime.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -42,6 +43,25 @@ std::string read_file(const std::string& path) {
 
 bool file_exists(const std::string& path) {
   return access(path.c_str(), F_OK) == 0;
+}
+
+std::set<std::string> files_in(const std::string& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename());
+  return names;
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &saved_);
+  previous_signal_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit lowered = saved_;
+  lowered.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &lowered);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &saved_);
+  std::signal(SIGXFSZ, previous_signal_);
 }
 
 void set_mtime(const std::string& path, long seconds) {

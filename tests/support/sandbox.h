@@ -3,9 +3,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "base/stop.h"
 
+#include <set>
 #include <string>
 
 class Sandbox : public ::testing::Test {
@@ -27,6 +29,21 @@ void write_file(const std::string& path, const std::string& bytes);
 std::string read_file(const std::string& path);
 
 bool file_exists(const std::string& path);
+
+// The names in `dir`, "." and ".." left out.
+std::set<std::string> files_in(const std::string& dir);
+
+// The file-size limit of the process, lowered for a while: writes past it
+// fail as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  ~FileSizeLimit();
+
+ private:
+  rlimit saved_{};
+  void (*previous_signal_)(int) = nullptr;
+};
 
 // Sets the modification time of `path` to `seconds` since the epoch.
 void set_mtime(const std::string& path, long seconds);

@@ -1,22 +1,17 @@
 // Files left behind by a write that a crash interrupted.
 //
-// Files of the program are replaced whole: a copy is written beside the
-// file, named after it with ".new" + process id + "_" + count, and renamed
-// over it when complete (text/atomic_file.h, history/staged_rewrite.h). A
-// crash before the rename leaves that copy behind, and the file itself as
-// it was. Nothing ever reads such a copy; once the working directory is
-// locked (work_dir_lock.h) no other program can be writing one, so the
-// start-up removes them.
+// Files of the program are replaced whole: a new version is written beside
+// the file and renamed over it when complete (text/durable_file.h). A crash
+// before the rename leaves that copy behind, and the file itself as it was.
+// Nothing ever reads such a copy; once the working directory is locked
+// (work_dir_lock.h) no other program can be writing one, so the start-up
+// removes them.
 #pragma once
 
 #include <string>
 
 class LogFile;
 struct Trf_string;
-
-// True for a name of the form NAME ".new" DIGITS "_" DIGITS (NAME not
-// empty). Cannot fail.
-bool is_unfinished_copy(const std::string& name);
 
 // Removes the unfinished copies (regular files only) in the working
 // directory, the history directory and the working copies' directory of

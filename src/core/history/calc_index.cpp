@@ -9,9 +9,9 @@
 #include "catalogue/lesson_paths.h"
 #include "drill/trf_posit.h"
 #include "history/index_build.h"
-#include "text/atomic_file.h"
 #include "text/encoding.h"
 #include "text/files.h"
+#include "text/sync_batch.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void CPY_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
     const std::string lesson = S_LESSON_FROM_NUM(k, G_lesson).value_or("");
     const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
     if (DIFF_TIME_FILE(lesson, copy) >= 0) continue;
-    if (win_file(lesson, copy) < 0) {
+    if (win_file(lesson, copy, batch) < 0) {
       // The lesson goes on with its copy as it was (if any): said, since the
       // user's edits are not taken into account until the copy can be made.
       fp_log.write("CPY_ALL_LESSONS cannot copy lesson=%d %s to %s \n", k, lesson.c_str(),
@@ -75,7 +75,7 @@ void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
     const std::string copy = S_CPY_LESSON_FROM_NUM(k, G_lesson).value_or("");
     const std::string idx1 = S_IDX1_FROM_NUM(k, G_lesson).value_or("");
     if (DIFF_TIME_FILE(copy, idx1) < 0) {
-      UPDATE_IDX1_FILE(fp_log, copy, idx1);
+      UPDATE_IDX1_FILE(fp_log, copy, idx1, batch);
       fp_log.write("IDX1_ALL_LESSONS updated lesson=%d  s_idx1=%s \n", k, idx1.c_str());
     } else {
       // One write for the five lines: an unchanged catalogue logs them for

@@ -12,6 +12,7 @@
 #include "history/history_writer.h"
 #include "history/index_build.h"
 #include "text/files.h"
+#include "text/sync_batch.h"
 
 namespace {
 
@@ -105,7 +106,12 @@ History_written IDX1_DICO(LogFile& fp_log, LineReader& fp, const std::string& sf
   return written;
 }
 
-int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1) {
+namespace {
+
+// Writes the new history `s_idx1` of the working copy `scpy_lesson` into
+// `fpi`, left for the caller to commit; returns the faulty lines corrected.
+int write_history(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1,
+                  AtomicFile& fpi) {
   LineReader fp;
   if (!fp.open(scpy_lesson)) {
     fp_log.write("UPDATE_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
@@ -114,10 +120,25 @@ int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std:
   const std::string alias = EXTRACT_SHABANG(fp).value_or("");
   std::unique_ptr<Trf_classmt> table = old_records_of(fp_log, s_idx1);
 
-  AtomicFile fpi;
   if (!fpi.open(s_idx1)) cannot_write(fp_log, s_idx1);
-  const History_written written = IDX1_DICO(fp_log, fp, s_idx1, alias, fpi, table.get());
+  return IDX1_DICO(fp_log, fp, s_idx1, alias, fpi, table.get()).faulty_lines;
+}
+
+}  // namespace
+
+int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1) {
+  AtomicFile fpi;
+  const int faulty_lines = write_history(fp_log, scpy_lesson, s_idx1, fpi);
   if (!fpi.commit()) cannot_write(fp_log, s_idx1);
   fp_log.write("file = %s has been updated \n", s_idx1.c_str());
-  return written.faulty_lines;
+  return faulty_lines;
+}
+
+int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1,
+                     SyncBatch& batch) {
+  AtomicFile fpi;
+  const int faulty_lines = write_history(fp_log, scpy_lesson, s_idx1, fpi);
+  if (!fpi.commit(batch)) cannot_write(fp_log, s_idx1);
+  fp_log.write("file = %s has been updated \n", s_idx1.c_str());
+  return faulty_lines;
 }

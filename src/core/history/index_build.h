@@ -24,6 +24,7 @@
 #include "text/atomic_file.h"
 #include "text/line_reader.h"
 
+class SyncBatch;
 struct Trf_posit;
 
 // The start-up step: CPY_ALL_LESSONS, MAKE_ST_ALIAS, IDX1_ALL_LESSONS, then
@@ -54,8 +55,11 @@ void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson);
 //   the new history cannot be written (status 1).
 // In every case the history file keeps its old bytes. Returns the number of
 // faulty statistics lines of the previous history that were written
-// corrected (logged each).
+// corrected (logged each). With `batch`, the new history is handed to it
+// (text/sync_batch.h) and replaces the old one when the batch is finished.
 int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1);
+int UPDATE_IDX1_FILE(LogFile& fp_log, const std::string& scpy_lesson, const std::string& s_idx1,
+                     SyncBatch& batch);
 
 // What IDX1_DICO wrote.
 struct History_written {

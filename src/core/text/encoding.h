@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+class SyncBatch;
+
 // UTF-8 -> CP1252. Empty optional when `utf8` is not valid UTF-8 or holds a
 // character CP1252 cannot represent.
 std::optional<std::string> utf8_to_cp1252(std::string_view utf8);
@@ -33,5 +35,8 @@ Utf8Marks judge_utf8_marks(std::string_view line);
 // `source` cannot be opened or read, -2 if `destination` cannot be created
 // or written, else the number >= 0 of lines of the copy. On failure the
 // destination keeps what it held before (nothing when it did not exist); it
-// is replaced only by a complete copy.
+// is replaced only by a complete copy. With `batch`, the complete copy is
+// handed to it (text/sync_batch.h) and replaces the destination when the
+// batch is finished.
 int win_file(const std::string& source, const std::string& destination);
+int win_file(const std::string& source, const std::string& destination, SyncBatch& batch);

@@ -24,6 +24,7 @@
 #include "base/trace.h"
 #include "text/atomic_file.h"
 #include "text/encoding.h"
+#include "text/sync_batch.h"
 
 namespace {
 
@@ -112,17 +113,15 @@ void WorkingCopyWriter::write_line() {
   line_.clear();
 }
 
-}  // namespace
-
-// Failure: -1 when the source cannot be opened or a read fails, -2 when the
-// destination cannot be created or written. The copy replaces the
-// destination only when complete (AtomicFile): a failure or a crash midway
-// leaves the previous copy, older than the lesson file, so that it is never
-// taken for up to date.
-int win_file(const std::string& source, const std::string& destination) {
+// Writes the copy of `source` into `out`, a new version of `destination`,
+// left for the caller to commit. Failure: -1 when the source cannot be opened
+// or a read fails, -2 when the destination cannot be created. The copy
+// replaces the destination only when complete (AtomicFile): a failure or a
+// crash midway leaves the previous copy, older than the lesson file, so that
+// it is never taken for up to date.
+int write_copy(const std::string& source, const std::string& destination, AtomicFile& out) {
   std::FILE* in = std::fopen(source.c_str(), "rb");
   if (in == nullptr) return -1;
-  AtomicFile out;
   if (!out.open(destination)) {
     std::fclose(in);
     return -2;
@@ -140,6 +139,21 @@ int win_file(const std::string& source, const std::string& destination) {
     out.abandon();
     return -1;
   }
-  if (!out.commit()) return -2;
   return writer.lines();
+}
+
+}  // namespace
+
+int win_file(const std::string& source, const std::string& destination) {
+  AtomicFile out;
+  const int lines = write_copy(source, destination, out);
+  if (lines < 0) return lines;
+  return out.commit() ? lines : -2;
+}
+
+int win_file(const std::string& source, const std::string& destination, SyncBatch& batch) {
+  AtomicFile out;
+  const int lines = write_copy(source, destination, out);
+  if (lines < 0) return lines;
+  return out.commit(batch) ? lines : -2;
 }

@@ -12,17 +12,6 @@
 
 namespace {
 
-TEST(UnfinishedCopyName, OnlyTheNamesOfCopiesAreTaken) {
-  for (const char* name :
-       {"idx1_a.txt.new123_1", "a.txt.new1_22", "Pimlo_last_state.new7_3", "x.new.new5_6"}) {
-    EXPECT_TRUE(is_unfinished_copy(name)) << name;
-  }
-  for (const char* name : {"idx1_a.txt", "notes.new", "a.new12_", "a.new_3", ".new1_2",
-                           "a.new1_2.txt", "a.new1-2", "a.renew1_2x"}) {
-    EXPECT_FALSE(is_unfinished_copy(name)) << name;
-  }
-}
-
 class UnfinishedCopies : public Sandbox {};
 
 TEST_F(UnfinishedCopies, ThoseInTheProgramsDirectoriesAreRemovedAndLogged) {

@@ -1,0 +1,135 @@
+// Files replaced durably: written anew (AtomicFile), or many at once
+// (SyncBatch); the target is its old or its new version, never a mixture.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "sandbox.h"
+#include "text/atomic_file.h"
+#include "text/encoding.h"
+#include "text/files.h"
+#include "text/sync_batch.h"
+
+namespace {
+
+using Set = std::set<std::string>;
+
+TEST(UnfinishedCopyName, OnlyTheNamesOfCopiesAreTaken) {
+  for (const char* name :
+       {"idx1_a.txt.new123_1", "a.txt.new1_22", "Pimlo_last_state.new7_3", "x.new.new5_6"}) {
+    EXPECT_TRUE(is_unfinished_copy(name)) << name;
+  }
+  for (const char* name : {"idx1_a.txt", "notes.new", "a.new12_", "a.new_3", ".new1_2",
+                           "a.new1_2.txt", "a.new1-2", "a.renew1_2x"}) {
+    EXPECT_FALSE(is_unfinished_copy(name)) << name;
+  }
+}
+
+using AtomicFileTest = Sandbox;
+
+TEST_F(AtomicFileTest, TargetKeepsItsOldBytesAndModeUntilCommitThenHoldsTheNewOnes) {
+  write_file("history.txt", "old contents\r\n");
+  ASSERT_EQ(::chmod("history.txt", 0640), 0);
+  AtomicFile file;
+  ASSERT_TRUE(file.open("history.txt"));
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) {  // many writes, of every size, past the buffer
+    const std::string piece =
+        std::to_string(i) + std::string(static_cast<std::size_t>(i % 97), 'x');
+    expected += piece;
+    file.write(piece);
+  }
+  expected += std::string(200000, 'b');
+  file.write(std::string(200000, 'b'));
+  EXPECT_EQ(file.size(), static_cast<long>(expected.size()));
+  EXPECT_EQ(read_file("history.txt"), "old contents\r\n");
+  const Set names = files_in(".");
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_TRUE(is_unfinished_copy(*names.rbegin())) << *names.rbegin();  // found after a crash
+  EXPECT_TRUE(file.commit());
+  EXPECT_EQ(read_file("history.txt"), expected);
+  EXPECT_EQ(files_in("."), Set{"history.txt"});
+  struct stat st {};
+  ASSERT_EQ(::stat("history.txt", &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(AtomicFileTest, AWriteStoppedOrCutShortLeavesTheOldFileAndNothingBesideIt) {
+  const std::string big(300000, 'n');
+  write_file("lesson.txt", big);
+  // Each writes "cpy_lesson.txt" and gives true when it reports the failure.
+  const std::function<bool()> writes[] = {
+      [&] {
+        return stop_status([&] {
+                 AtomicFile file;
+                 if (file.open("cpy_lesson.txt")) file.write("x");
+                 stop(3);
+               }) == 3;
+      },
+      [&] {
+        AtomicFile file;
+        return !file.open("no_such_dir/cpy_lesson.txt") && !file.commit();
+      },
+      [&] {
+        FileSizeLimit limit(100000);
+        AtomicFile file;
+        if (!file.open("cpy_lesson.txt")) return false;
+        file.write(big);
+        return !file.commit();
+      },
+      [&] {
+        FileSizeLimit limit(100000);
+        return win_file("lesson.txt", "cpy_lesson.txt") == -2;
+      },
+      [&] {
+        FileSizeLimit limit(100000);
+        return !back_up_file("lesson.txt");
+      },
+  };
+  for (std::size_t i = 0; i < std::size(writes); ++i) {
+    write_file("cpy_lesson.txt", "old\r\n");
+    EXPECT_TRUE(writes[i]()) << i;
+    EXPECT_EQ(read_file("cpy_lesson.txt"), "old\r\n") << i;
+    EXPECT_EQ(files_in("."), (Set{"cpy_lesson.txt", "lesson.txt"})) << i;
+  }
+}
+
+void replace(const std::string& path, const std::string& bytes, SyncBatch& batch) {
+  AtomicFile file;
+  ASSERT_TRUE(file.open(path));
+  file.write(bytes);
+  ASSERT_TRUE(file.commit(batch));
+}
+
+TEST_F(AtomicFileTest, ABatchChangesNoTargetUntilFinishedThenAllInOrder) {
+  write_file("a.txt", "old a");
+  std::filesystem::create_directories("IDX1");
+  std::filesystem::create_directories("busy/inside");  // cannot be renamed over
+  SyncBatch batch;
+  replace("a.txt", "new a", batch);
+  replace("IDX1/b.txt", "first b", batch);
+  replace("IDX1/b.txt", "second b", batch);  // the later commit wins
+  replace("busy", "new busy", batch);
+  EXPECT_EQ(read_file("a.txt"), "old a");
+  EXPECT_FALSE(file_exists("IDX1/b.txt"));
+  EXPECT_EQ(batch.finish(), std::vector<std::string>{"busy"});
+  EXPECT_EQ(read_file("a.txt"), "new a");
+  EXPECT_EQ(read_file("IDX1/b.txt"), "second b");
+  EXPECT_EQ(files_in("."), (Set{"a.txt", "IDX1", "busy"}));
+  EXPECT_EQ(files_in("IDX1"), Set{"b.txt"});
+
+  // A batch stopped before its end removes its files and changes no target.
+  EXPECT_EQ(stop_status([] {
+              SyncBatch stopped;
+              replace("a.txt", "newer a", stopped);
+              replace("c.txt", "new c", stopped);
+              stop(1);
+            }),
+            1);
+  EXPECT_EQ(read_file("a.txt"), "new a");
+  EXPECT_EQ(files_in("."), (Set{"a.txt", "IDX1", "busy"}));
+}
+
+}  // namespace
