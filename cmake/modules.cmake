@@ -1,17 +1,37 @@
-# pimlo_module(name deps...): a static library pimlo_<name> built from the
-# sources of src/core/<name>/, public headers rooted at src/core/. A folder
-# without sources yet becomes an interface library that only forwards deps.
+# The layers of the core, from the ground up. Each module sees the folders
+# of its own layer and of the layers below it, and nothing else: its sources
+# are compiled against a directory of its own (build/layers/<name>/) that
+# holds links to those folders only, so an include that climbs the layers
+# fails the build. `extra` names further folders a layer may see by their
+# path under src/ (the sound player, for the top).
+set(PIMLO_LAYERS base text catalogue config drill history session commands app)
+
+# pimlo_layer_dir(out name folders...): makes build/layers/<name>/ with a link
+# to each folder of src/core (or of src/ for the "../" ones) and sets `out`
+# to its path.
+function(pimlo_layer_dir out name)
+  set(dir ${PROJECT_BINARY_DIR}/layers/${name})
+  file(REMOVE_RECURSE ${dir})
+  file(MAKE_DIRECTORY ${dir})
+  foreach(folder ${ARGN})
+    get_filename_component(leaf ${folder} NAME)
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/core/${folder} ${dir}/${leaf} SYMBOLIC)
+  endforeach()
+  set(${out} ${dir} PARENT_SCOPE)
+endfunction()
+
+# pimlo_module(name deps... [SEES folder...]): a static library
+# pimlo_<name> built from the sources of src/core/<name>/, compiled against
+# its layer and the layers below it.
 function(pimlo_module name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SEES")
+  list(FIND PIMLO_LAYERS ${name} top)
+  list(SUBLIST PIMLO_LAYERS 0 ${top} below)
+  pimlo_layer_dir(dir ${name} ${below} ${name} ${arg_SEES})
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/core/${name}/*.cpp)
-  if(sources)
-    add_library(pimlo_${name} STATIC ${sources})
-    target_include_directories(pimlo_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src/core)
-    target_link_libraries(pimlo_${name} PUBLIC ${ARGN})
-  else()
-    add_library(pimlo_${name} INTERFACE)
-    target_include_directories(pimlo_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src/core)
-    target_link_libraries(pimlo_${name} INTERFACE ${ARGN})
-  endif()
+  add_library(pimlo_${name} STATIC ${sources})
+  target_include_directories(pimlo_${name} PRIVATE ${dir})
+  target_link_libraries(pimlo_${name} PUBLIC ${arg_UNPARSED_ARGUMENTS})
 endfunction()
 
 # pimlo_unit_test(name lib): tests/unit/<name>/*.cpp as one GoogleTest binary.
