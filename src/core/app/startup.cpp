@@ -32,11 +32,12 @@ void read_settings(Program& program) {
   trace("After FURCH_SET \n");
   trace("nbt_lesson=%d \n", program.book.nbt_lesson);
   if (program.book.nbt_lesson < 1)
-    fail_on("pimlo.conf", 1, "none of the lesson files named in pimlo.conf exists stop \n");
+    fail_on("pimlo.conf", kExitBadInput,
+            "none of the lesson files named in pimlo.conf exists stop \n");
 
   program.book.sound = 1;
   if (!program.log.open("pimlo_log"))
-    fail(1, "cannot create the log file pimlo_log in the working directory stop \n");
+    fail(kExitBadInput, "cannot create the log file pimlo_log in the working directory stop \n");
 }
 
 Window_setup window_setup(const Program& program) {
@@ -61,7 +62,7 @@ void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   trace("After CALC_INDEX \n");
 
   if (!shell.init_toolkit(argc, argv))
-    fail(1, "cannot open the display, the window cannot be shown stop \n");
+    fail(kExitBadInput, "cannot open the display, the window cannot be shown stop \n");
 
   START_PAGE_NUMBER(program.start_state, program.book);
   trace("After START_PAGE_NUMBER \n");

@@ -34,7 +34,7 @@ void Work_dir_lock::take() {
   const int error = errno;
   ::close(fd);
   if (error == EWOULDBLOCK) {
-    fail(1, "another pimlo.x is already running in this working directory stop \n");
+    fail(kExitBadInput, "another pimlo.x is already running in this working directory stop \n");
   }
   trace("Work_dir_lock cannot lock the working directory: %s \n", std::strerror(error));
 }

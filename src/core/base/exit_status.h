@@ -9,7 +9,8 @@ inline constexpr int kExitCutShort = 2;     // a record cut short at its first s
                                             // line, a lesson that cannot be found
 inline constexpr int kExitNotFound = 3;     // a record cut short later, an entry, a path or
                                             // a rank that cannot be found
-inline constexpr int kExitBadAlias = 5;     // an alias that names no lesson
+inline constexpr int kExitBadName = 5;      // an alias missing, unusable or naming no lesson;
+                                            // a month name that is no month
 inline constexpr int kExitTooLarge = 10;    // a count or a day number above 10000
 inline constexpr int kExitUnsorted = 11;    // an order that is not sorted or not a permutation
 inline constexpr int kExitBadRange = 13;    // a bad range in the lesson list

@@ -23,6 +23,13 @@ class LogFile {
   // operations can be run without a log (tests, tools).
   void write(const char* fmt, ...) PIMLO_PRINTF(2, 3);
 
+  // A fatal case: writes the message into the log, then prints it and stops
+  // with `status` (fail()). Never returns.
+  [[noreturn]] void fail(int status, const char* fmt, ...) PIMLO_PRINTF(3, 4);
+  // The same for a fault found in the file `file` (fail_on()).
+  [[noreturn]] void fail_on(const std::string& file, int status, const char* fmt, ...)
+      PIMLO_PRINTF(4, 5);
+
  private:
   std::FILE* fp_ = nullptr;
 };

@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-namespace {
-
-std::string formatted(const char* fmt, va_list args) {
+std::string vformatted(const char* fmt, va_list args) {
   va_list again;
   va_copy(again, args);
   const int length = std::vsnprintf(nullptr, 0, fmt, again);
@@ -17,6 +15,16 @@ std::string formatted(const char* fmt, va_list args) {
   text.resize(static_cast<std::size_t>(length));
   return text;
 }
+
+std::string formatted(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  std::string text = vformatted(fmt, args);
+  va_end(args);
+  return text;
+}
+
+namespace {
 
 [[noreturn]] void print_and_stop(int status, std::string message, std::string file) {
   std::fwrite(message.data(), 1, message.size(), stdout);
@@ -44,7 +52,7 @@ void stop(int status) {
 void fail(int status, const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
-  std::string message = formatted(fmt, args);
+  std::string message = vformatted(fmt, args);
   va_end(args);
   print_and_stop(status, std::move(message), {});
 }
@@ -52,7 +60,7 @@ void fail(int status, const char* fmt, ...) {
 void fail_on(const std::string& file, int status, const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
-  std::string message = formatted(fmt, args);
+  std::string message = vformatted(fmt, args);
   va_end(args);
   print_and_stop(status, std::move(message), file);
 }

@@ -7,6 +7,7 @@
 // status instead of losing the process.
 #pragma once
 
+#include <cstdarg>
 #include <exception>
 #include <string>
 
@@ -39,6 +40,10 @@ struct ProgramStop : std::exception {
 // As fail(), for a fault found in the file `file`.
 [[noreturn]] void fail_on(const std::string& file, int status, const char* fmt, ...)
     PIMLO_PRINTF(3, 4);
+
+// A printf-style text as a string, of any length. Cannot fail.
+std::string formatted(const char* fmt, ...) PIMLO_PRINTF(1, 2);
+std::string vformatted(const char* fmt, va_list args);
 
 // Prints a message that reports a failure on standard output and flushes it;
 // unlike trace() it is always printed. Used for the non-fatal cases too.

@@ -85,16 +85,14 @@ void MAKE_ST_ALIAS(LogFile& fp_log, Trf_string& G_lesson) {
     const std::optional<std::string> cpy = S_CPY_LESSON_FROM_NUM(num, G_lesson);
     LineReader fp;
     if (!cpy || !fp.open(*cpy)) {
-      fp_log.write("MAKE_ST_ALIAS error 32 CPY for lesson %d not found \n", num);
-      fail(32, "MAKE_ST_ALIAS error 32 CPY for lesson %d not found \n", num);
+      fp_log.fail(kExitNoCopy, "MAKE_ST_ALIAS error 32 CPY for lesson %d not found \n", num);
     }
     const std::optional<std::string> alias = EXTRACT_SHABANG(fp);
     if (!alias || alias->empty()) {
       const std::string file = lesson_file_for_message(num, G_lesson);
       const char* fmt = alias ? "lesson %d (%s) has an empty alias after \"!#\" stop \n"
                               : "lesson %d (%s) has no alias line \"!# name\" stop \n";
-      fp_log.write(fmt, num, file.c_str());
-      fail(5, fmt, num, file.c_str());
+      fp_log.fail(kExitBadName, fmt, num, file.c_str());
     }
     // The alias is written into every key line of the history file, where a
     // line holding "END_OF_FILE" ends the file: the records after it would
@@ -102,16 +100,15 @@ void MAKE_ST_ALIAS(LogFile& fp_log, Trf_string& G_lesson) {
     if (alias->find("END_OF_FILE") != std::string::npos) {
       const std::string file = lesson_file_for_message(num, G_lesson);
       const char* fmt = "lesson %d (%s) has the alias %s, which cannot hold END_OF_FILE stop \n";
-      fp_log.write(fmt, num, file.c_str(), alias->c_str());
-      fail(5, fmt, num, file.c_str(), alias->c_str());
+      fp_log.fail(kExitBadName, fmt, num, file.c_str(), alias->c_str());
     }
     const auto [earlier, inserted] = lesson_of_alias.emplace(*alias, num);
     if (!inserted) {
       const std::string file1 = lesson_file_for_message(earlier->second, G_lesson);
       const std::string file2 = lesson_file_for_message(num, G_lesson);
       const char* fmt = "lessons %d (%s) and %d (%s) have the same alias %s stop \n";
-      fp_log.write(fmt, earlier->second, file1.c_str(), num, file2.c_str(), alias->c_str());
-      fail(5, fmt, earlier->second, file1.c_str(), num, file2.c_str(), alias->c_str());
+      fp_log.fail(kExitBadName, fmt, earlier->second, file1.c_str(), num, file2.c_str(),
+                  alias->c_str());
     }
     st_alias += *alias + " ";
   }

@@ -32,7 +32,7 @@ std::string directory_of(std::string_view word) {
 std::size_t base_word_index(const std::vector<ListWord>& words, std::size_t k,
                             const char* message) {
   while (words[k].text.front() == '&') {
-    if (k == 0) fail(3, "%s", message);
+    if (k == 0) fail(kExitNotFound, "%s", message);
     --k;
   }
   return k;
@@ -48,7 +48,7 @@ std::optional<std::string> S_LESSON_FROM_NUM(int num, const Trf_string& G_lesson
     s = word;
   } else {
     const int base = list_base_word_number(G_lesson.st_lesson, num);
-    if (base < 1) fail(3, "%s", "S_LESSON_FROM_NUM error i=0 STOP \n");
+    if (base < 1) fail(kExitNotFound, "%s", "S_LESSON_FROM_NUM error i=0 STOP \n");
     // The list reader writes "&/name"; the two leading characters go.
     s = directory_of(list_word(G_lesson.st_lesson, base)) +
         std::string(word.substr(word.size() < 2 ? 1 : 2));

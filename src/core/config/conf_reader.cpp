@@ -99,7 +99,7 @@ void read_key(int i_order, ConfSource& fp, std::string& s, Settings& set) {
       EXTRACT_PATH_IDX1(fp, s, count, set.catalogue.spath_idx1);
       break;
     default:
-      fail(1, "s=%s order unknown =%d \n", shown_line(s).c_str(), i_order);
+      fail(kExitBadInput, "s=%s order unknown =%d \n", shown_line(s).c_str(), i_order);
   }
 }
 
@@ -138,14 +138,14 @@ void FURCH_SET_FROM(const std::string& conf_path, Prenestro& Caract_win, Trf_boo
   trace("entering FURCH_SET \n");
   std::ifstream in;
   if (is_regular_file(conf_path)) in.open(conf_path, std::ios::binary);
-  if (!in.is_open()) fail(1, "cannot read %s stop \n", conf_path.c_str());
+  if (!in.is_open()) fail(kExitBadInput, "cannot read %s stop \n", conf_path.c_str());
 
   Settings set;
   set.window.Color_dico = kDefaultColours;
   ConfSource fp(in);
   read_settings(fp, set);
   if (!set.list_seen) {
-    fail(1, "pimlo.conf names no lesson list (Which_lesson :> ... <:) stop \n");
+    fail(kExitBadInput, "pimlo.conf names no lesson list (Which_lesson :> ... <:) stop \n");
   }
 
   int nbt_lesson = KLASK_NB_PAJ(set.catalogue.st_lesson);

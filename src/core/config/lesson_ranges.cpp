@@ -47,7 +47,7 @@ struct Counting {
 };
 
 [[noreturn]] void too_large(const std::string& name) {
-  fail(13, "RECUR_EXTR_ARROW error 13 range too large for s_file =%s \n", name.c_str());
+  fail(kExitBadRange, "RECUR_EXTR_ARROW error 13 range too large for s_file =%s \n", name.c_str());
 }
 
 }  // namespace
@@ -93,7 +93,8 @@ void EXPAND_RANGES(std::string_view s_file, const std::function<void(const std::
       add(name);
       return false;
     }
-    if (!range->second) fail(13, "RECUR_EXTR_ARROW error 13 for s_file =%s \n", name.c_str());
+    if (!range->second)
+      fail(kExitBadRange, "RECUR_EXTR_ARROW error 13 for s_file =%s \n", name.c_str());
     if (range->huge || std::llabs(range->n2 - range->n1) >= kMaxRangeNames) {
       too_large(std::string(s_file));
     }

@@ -29,7 +29,8 @@ void EXTRACT_PAGES(ConfSource& fp, std::string& s, int& n_pages, Trf_string& G_d
   G_dico.st_lesson.clear();
   G_dico.nb_lesson = 0;
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
+  if (start == std::string::npos)
+    fail(kExitBadInput, "error in line s=%s \n", shown_line(s).c_str());
   read_value_lines(fp, s, start, "EXTRACT_PAGES", "EXTRACT_PAGES",
                    [&](std::size_t i, const std::string& line, bool& code_fin) {
                      EXTRACT2_INPUT(i, line, G_dico, code_fin);
@@ -68,7 +69,7 @@ void SCD2(const std::string& s_file, Trf_string& G_dico) {
     return;
   }
   if (range->huge || range->n2 - range->n1 >= kMaxRangeNames) {
-    fail(13, "CASE_ARROW error 13 range too large for s_file =%s \n", s_file.c_str());
+    fail(kExitBadRange, "CASE_ARROW error 13 range too large for s_file =%s \n", s_file.c_str());
   }
   std::string base_dir;
   bool full_written = false;

@@ -14,14 +14,14 @@ bool only_blanks_from(std::string_view s, std::size_t i) {
 void read_value_lines(ConfSource& fp, std::string& s, std::size_t i, const char* first_name,
                       const char* later_name, const ValueLineScan& scan) {
   if (only_blanks_from(s, i)) {
-    if (!fp.next_line(s)) fail(1, "error 1 while reading in %s stop \n", first_name);
+    if (!fp.next_line(s)) fail(kExitBadInput, "error 1 while reading in %s stop \n", first_name);
     i = 0;
   }
   bool code_fin = false;
   for (;;) {
     scan(i, s, code_fin);
     if (code_fin) return;
-    if (!fp.next_line(s)) fail(2, "error 2 while reading in %s stop \n", later_name);
+    if (!fp.next_line(s)) fail(kExitCutShort, "error 2 while reading in %s stop \n", later_name);
     i = 0;
   }
 }

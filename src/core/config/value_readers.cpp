@@ -57,7 +57,8 @@ void collect_runs(int& count, std::size_t i, const std::string& s, std::string& 
 std::string read_number_tokens(ConfSource& fp, std::string& s, const char* reader_name,
                                int& n_pages) {
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
+  if (start == std::string::npos)
+    fail(kExitBadInput, "error in line s=%s \n", shown_line(s).c_str());
   std::string ss_pages;
   n_pages = 0;
   read_value_lines(fp, s, start, reader_name, reader_name,
@@ -120,7 +121,7 @@ std::vector<int> EXTRACT_LEVEL(ConfSource& fp, std::string& s, int nb_tobe) {
   const std::string ss_pages = read_number_tokens(fp, s, "EXTRACT_ORDER", n_pages);
   trace("EXTRACT_LEVEL ss_pages=%s@@@\n", ss_pages.c_str());
   if (n_pages != nb_tobe) {
-    fail(1, "error in EXTRACT_LEVEL n_pages=%d nb_tobe=%d stop \n", n_pages, nb_tobe);
+    fail(kExitBadInput, "error in EXTRACT_LEVEL n_pages=%d nb_tobe=%d stop \n", n_pages, nb_tobe);
   }
   std::vector<int> param;
   for (const std::string& word : words_of(ss_pages)) {
@@ -134,7 +135,8 @@ std::vector<float> FLOAT_EXTRACT_LEVEL(ConfSource& fp, std::string& s, int nb_to
   const std::string ss_pages = read_number_tokens(fp, s, "EXTRACT_ORDER", n_pages);
   trace("FLOAT_EXTRACT_LEVEL ss_pages=%s@@@\n", ss_pages.c_str());
   if (n_pages != nb_tobe) {
-    fail(1, "error in FLOAT_EXTRACT_LEVEL n_pages=%d nb_tobe=%d stop \n", n_pages, nb_tobe);
+    fail(kExitBadInput, "error in FLOAT_EXTRACT_LEVEL n_pages=%d nb_tobe=%d stop \n", n_pages,
+         nb_tobe);
   }
   std::vector<float> param;
   for (const std::string& word : words_of(ss_pages)) {
@@ -147,7 +149,8 @@ void EXTRACT_COLOR(ConfSource& fp, std::string& s, Rgb16& white) {
   int n_pages = 0;
   const std::string ss_pages = read_number_tokens(fp, s, "EXTRACT_COLOR", n_pages);
   trace("EXTRACT_COLOR ss_pages=%s@@@\n", ss_pages.c_str());
-  if (n_pages != 3) fail(1, "error in EXTRACT_COLOR n_pages=%d nb_tobe= 3 stop \n", n_pages);
+  if (n_pages != 3)
+    fail(kExitBadInput, "error in EXTRACT_COLOR n_pages=%d nb_tobe= 3 stop \n", n_pages);
   const std::vector<std::string> words = words_of(ss_pages);
   auto component = [&](int k) {
     return static_cast<std::uint16_t>(clamped_strtol(words[k], 0, 0, 65535));
@@ -161,7 +164,8 @@ void EXTRACT_FONT_DICO(ConfSource& fp, std::string& s, int& n_fonts, std::string
   ss_fonts.clear();
   n_fonts = 0;
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
+  if (start == std::string::npos)
+    fail(kExitBadInput, "error in line s=%s \n", shown_line(s).c_str());
   read_value_lines(fp, s, start, "EXTRACT_FONT_DICO", "EXTRACT_FONT_DICO",
                    [&](std::size_t i, const std::string& line, bool& code_fin) {
                      EXTRACT_FONT_NAME(n_fonts, i, line, ss_fonts, code_fin);
@@ -172,7 +176,8 @@ void EXTRACT_FONT_DICO(ConfSource& fp, std::string& s, int& n_fonts, std::string
 void EXTRACT_PATH_IDX1(ConfSource& fp, std::string& s, int& nspath, std::string& s_path) {
   s_path.clear();
   const std::size_t start = value_start(s);
-  if (start == std::string::npos) fail(1, "error in line s=%s \n", shown_line(s).c_str());
+  if (start == std::string::npos)
+    fail(kExitBadInput, "error in line s=%s \n", shown_line(s).c_str());
   read_value_lines(fp, s, start, "EXTRACT_FONT_DICO", "EXTRACT_FONT_DICO",
                    [&](std::size_t i, const std::string& line, bool& code_fin) {
                      ADD_TO_PATH_NAME(i, line, s_path, code_fin);
@@ -180,6 +185,6 @@ void EXTRACT_PATH_IDX1(ConfSource& fp, std::string& s, int& nspath, std::string&
   nspath = static_cast<int>(std::min<std::size_t>(s_path.size(), INT_MAX));
   trace("EXTRACT_PATH_IDX1 s_path=%s@@@\n", s_path.c_str());
   if (!std::string_view(s_path).ends_with("IDX1")) {
-    fail(1, "EXTRACT_PATH_IDX1 s_path=%s does not end in IDX1 stop \n", s_path.c_str());
+    fail(kExitBadInput, "EXTRACT_PATH_IDX1 s_path=%s does not end in IDX1 stop \n", s_path.c_str());
   }
 }

@@ -28,9 +28,10 @@ void EXTRACT_WHICH_LESSONS(ConfSource& fp, std::string& s, Trf_string& G_dico) {
   G_dico.nb_lesson = 0;
   const std::size_t start = value_start(s);
   if (start == std::string::npos)
-    fail(1, "EXTRACT_WHICH_LESSONS error in line s=%s \n", shown_line(s).c_str());
+    fail(kExitBadInput, "EXTRACT_WHICH_LESSONS error in line s=%s \n", shown_line(s).c_str());
   if (!only_blanks_from(s, start)) {
-    fail(2, "after 1 EXTRACT1_INPUT code_fin=%d \n", reaches_end_marker(s, start) ? 1 : 0);
+    fail(kExitCutShort, "after 1 EXTRACT1_INPUT code_fin=%d \n",
+         reaches_end_marker(s, start) ? 1 : 0);
   }
   read_value_lines(fp, s, s.size(), "EXTRACT_WHICH_LESSONS", "EXTRACT_PAGES",
                    [&](std::size_t i, const std::string& line, bool& code_fin) {
@@ -46,7 +47,8 @@ void EXTRACT1_INPUT(std::size_t i, const std::string& s, Trf_string& G_dico, boo
     if (i >= s.size()) return;
     const std::size_t end = list_token_end(s, i);
     if (end == i) {
-      fail(1, "EXTRACT_WHICH_LESSONS bad character (code %d) at column %d in line s=%s stop \n",
+      fail(kExitBadInput,
+           "EXTRACT_WHICH_LESSONS bad character (code %d) at column %d in line s=%s stop \n",
            static_cast<unsigned char>(s[i]), static_cast<int>(i + 1), shown_line(s).c_str());
     }
     const std::string token = s.substr(i, end - i);

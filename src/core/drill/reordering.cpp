@@ -49,7 +49,7 @@ int RE_ORDERING_POSIT(int sens_qr, int old_ord, long new_err, Trf_posit& t_posit
   if (old_err < place_err) {
     i0 = PLACE_IN_SERIES(place_err, 1, old_ord, ord, s.cum_err);
     if (is_negative_or_at_least(err(i0), place_err)) ++i0;
-    if (i0 > old_ord) fail(3, "  error 1 i0 > i2 i0=%d i2=%d \n", i0, old_ord);
+    if (i0 > old_ord) fail(kExitNotFound, "  error 1 i0 > i2 i0=%d i2=%d \n", i0, old_ord);
     if (i0 != old_ord) {
       std::copy_backward(ord.begin() + i0, ord.begin() + old_ord, ord.begin() + old_ord + 1);
       ord[i0] = e;
@@ -57,7 +57,7 @@ int RE_ORDERING_POSIT(int sens_qr, int old_ord, long new_err, Trf_posit& t_posit
   } else {
     i0 = PLACE_IN_SERIES(place_err, old_ord, t_posit.nb_posit, ord, s.cum_err);
     if (err(i0) >= 0 && err(i0) < place_err) --i0;
-    if (i0 < old_ord) fail(3, "  error 2 i0 < i1 i0=%d i1=%d \n", i0, old_ord);
+    if (i0 < old_ord) fail(kExitNotFound, "  error 2 i0 < i1 i0=%d i1=%d \n", i0, old_ord);
     if (i0 != old_ord) {
       std::copy(ord.begin() + old_ord + 1, ord.begin() + i0 + 1, ord.begin() + old_ord);
       ord[i0] = e;

@@ -28,7 +28,7 @@ void start_lesson_run(Drill_State& d, Trf_posit& t) {
 
 [[noreturn]] void lesson_not_found(Trf_book& book) {
   book.fp_log.write(" DISPLAY_ARTICLE fp = NULL Lesson not found stop ! \n");
-  fail(2, " fp = NULL Lesson not found stop ! \n");
+  fail(kExitCutShort, " fp = NULL Lesson not found stop ! \n");
 }
 
 void show_answer(Session& session, Trf_book& book, int& lblanc) {

@@ -73,8 +73,7 @@ std::optional<Entry_place> WHAT_QR(int jcont, Session& session, Trf_book& book) 
 
   const int num = NUM_FROM_ALIAS(place.s_alias, book.G_kentel);
   if (num < 0) {
-    book.fp_log.write("WHAT_QR not existing s_alias=%s@@@ \n", place.s_alias.c_str());
-    fail(5, "WHAT_QR not existing s_alias=%s@@@ \n", place.s_alias.c_str());
+    book.fp_log.fail(kExitBadName, "WHAT_QR not existing s_alias=%s@@@ \n", place.s_alias.c_str());
   }
   if (!open_copy(num, session, book)) return std::nullopt;
   const std::optional<std::string> lesson = S_LESSON_FROM_NUM(num, book.G_kentel);

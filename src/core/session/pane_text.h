@@ -1,5 +1,5 @@
-// Small helpers shared by the drill's displays: printf-style texts for the
-// drill pane, the labels of the sense button, and the book's log.
+// Small helpers shared by the drill's displays: the labels of the sense
+// button, and messages that go both to standard output and the log.
 #pragma once
 
 #include <string>
@@ -8,9 +8,6 @@
 
 struct Trf_book;
 class LogFile;
-
-// A printf-style text as a string, of any length. Cannot fail.
-std::string formatted(const char* fmt, ...) PIMLO_PRINTF(1, 2);
 
 // The sense button's label for sense `sens_qr`: "R->Q" for 2, else "Q->R".
 const char* sense_label(int sens_qr);

@@ -76,9 +76,9 @@ double WINDOWS_DIFFTIME(const std::string& ss_timer, const std::string& ss_timer
   if (year != year1) return sign_of(year, year1);
 
   const auto month = month_of(ss_timer);
-  if (!month) fail(5, "error sm_timer in WINDOWS_DIFFTIME stop \n");
+  if (!month) fail(kExitBadName, "error sm_timer in WINDOWS_DIFFTIME stop \n");
   const auto month1 = month_of(ss_timer1);
-  if (!month1) fail(5, "error sm_timer1 in WINDOWS_DIFFTIME stop \n");
+  if (!month1) fail(kExitBadName, "error sm_timer1 in WINDOWS_DIFFTIME stop \n");
   if (*month != *month1) return sign_of(*month, *month1);
 
   for (std::size_t pos : {7, 11, 14, 17}) {
@@ -95,7 +95,8 @@ double WINDOWS_DIFFTIME(const std::string& ss_timer, const std::string& ss_timer
 // themselves are compared instead.
 double DIFF_TIME_FILE(const std::string& name_file_origin, const std::string& name_file_derived) {
   const auto origin = modification_time(name_file_origin);
-  if (!origin) fail(1, "Error file %s  does not exist stop \n", name_file_origin.c_str());
+  if (!origin)
+    fail(kExitBadInput, "Error file %s  does not exist stop \n", name_file_origin.c_str());
   const auto derived = modification_time(name_file_derived);
   if (!derived) {
     say("you need to create %s \n", name_file_derived.c_str());
