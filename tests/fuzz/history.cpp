@@ -305,10 +305,14 @@ std::vector<int> users_of_records(const Trf_posit& t) {
   return count;
 }
 
-void check_recorded(const Trf_posit& drilled, const std::vector<int>& users, Trf_book& book) {
+void check_loads(Trf_book& book) {
   check(!stops([&] { INIT_LESSON(1, book, kToday); }));
+  fuzz::check_table(book.t_posit);
+}
+
+void check_recorded(const Trf_posit& drilled, const std::vector<int>& users, Trf_book& book) {
+  check_loads(book);
   const Trf_posit& t = book.t_posit;
-  fuzz::check_table(t);
   check(t.nb_posit == drilled.nb_posit);
   for (int k = 1; k <= t.nb_posit; ++k) {
     for (int sense : {1, 2}) {
@@ -339,17 +343,11 @@ void check_lesson_drill(const std::string& verdicts, fuzz::World& w) {
     check(Histories() == recorded);
     return;
   }
-  check(!stops([&] { INIT_LESSON(1, book, kToday); }));
-  fuzz::check_table(w.t_posit);
+  check_loads(book);
   for (int k = 1; k <= w.t_posit.nb_posit; ++k) {
     check(w.t_posit.QRcum_nb0[k] == 0 && w.t_posit.QRcum_nok0[k] == 0);
     check(w.t_posit.RQcum_nb0[k] == 0 && w.t_posit.RQcum_nok0[k] == 0);
   }
-}
-
-void check_loads(Trf_book& book) {
-  check(!stops([&] { INIT_LESSON(1, book, kToday); }));
-  fuzz::check_table(book.t_posit);
 }
 
 // Checks and corrects lesson 1; false when it stopped, the history then
