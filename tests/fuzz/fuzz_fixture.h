@@ -1,0 +1,183 @@
+// What the fuzz targets share: a scratch working directory of the process's
+// own with a catalogue of two lessons, a Program that shows and plays
+// nothing on a screen that records what it is shown, the check that aborts
+// and the input's files. Each target is one
+// source file that includes this header, which also gives it libFuzzer's
+// start hook.
+#pragma once
+
+#include <stdlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/program.h"
+#include "base/stop.h"
+#include "drill/trf_posit.h"
+#include "fake_screen.h"
+#include "session/display_line.h"
+
+namespace fuzz {
+
+namespace fs = std::filesystem;
+
+// Day numbers are fixed so that nothing depends on the clock.
+inline constexpr long kToday = 8000;
+inline constexpr const char* kHistory1 = "./IDX1/idx1_l1.txt";
+inline constexpr const char* kHistory2 = "./IDX1/idx1_l2.txt";
+
+// Lesson 1 ("l1.txt", alias a1) refers to two entries of lesson 2
+// ("l2.txt", alias a2); the kept history inputs name these entries.
+inline constexpr const char* kLesson1 =
+    "!# a1\n#######\nLe chat dort.\nA>1 chat\n#######\n# le chat * animal pet\n<() cat.wav\n"
+    "Q> le chat\nR> the cat\n# le chien *\nQ> le chien\nR> the dog\n##la maison *a2\n"
+    "# la vache * farm\nQ> la vache\nR> the cow\n##le toit *a2\n";
+inline constexpr const char* kLesson2 =
+    "!# a2\n# la maison * building\nQ> la maison\nR> the house\n# le toit *\nQ> le toit\n"
+    "R> the roof\n";
+
+// Aborts, naming the line of the failed check, when `ok` is false.
+inline void check(bool ok, int line = __builtin_LINE(), const char* file = __builtin_FILE()) {
+  if (ok) return;
+  std::fprintf(stderr, "%s:%d: check failed\n", file, line);
+  std::abort();
+}
+
+inline void check_table(const Trf_posit& t) {
+  if (const auto fault = drill_table_fault(t)) {
+    std::fprintf(stderr, "drill table: %s\n", fault->c_str());
+    std::abort();
+  }
+}
+
+// The whole of `path`; empty when it cannot be read.
+inline std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Writes `bytes` as the whole of `path`; aborts when it cannot.
+inline void write_file(const std::string& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  check(static_cast<bool>(out.flush()));
+}
+
+inline std::vector<std::string> files_in(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
+  return names;
+}
+
+// The input cut at its NUL bytes into `n` parts; missing parts are empty,
+// and the last part keeps any further NUL bytes.
+inline std::vector<std::string> split(const std::uint8_t* data, std::size_t size, std::size_t n) {
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> parts;
+  while (parts.size() + 1 < n && input.find('\0') != std::string_view::npos) {
+    parts.emplace_back(input.substr(0, input.find('\0')));
+    input.remove_prefix(parts.back().size() + 1);
+  }
+  parts.emplace_back(input);
+  parts.resize(n);
+  return parts;
+}
+
+// True when running `work` ended in a clean stop of the program.
+template <typename Work>
+bool stops(Work work) {
+  try {
+    work();
+    return false;
+  } catch (const ProgramStop&) {
+    return true;
+  }
+}
+
+// Makes a fresh scratch directory named after the target, on tmpfs when
+// there is one (the writers sync every file they replace), with the two
+// lesson files, "IDX1" and "CPY"; changes into it and removes it when the
+// process exits. Messages and stops, which go to standard output, are
+// thrown away. Later calls do nothing.
+inline void enter(const char* name) {
+  static std::string dir;
+  if (!dir.empty()) return;
+  const fs::path tmp = fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path();
+  dir = (tmp / name).string() + "_XXXXXX";
+  check(mkdtemp(dir.data()) != nullptr);
+  std::atexit([] {
+    fs::current_path("/");
+    fs::remove_all(dir);
+  });
+  fs::current_path(dir);
+  check(std::freopen("/dev/null", "w", stdout) != nullptr);
+  fs::create_directories("IDX1");
+  fs::create_directories("CPY");
+  write_file("l1.txt", kLesson1);
+  write_file("l2.txt", kLesson2);
+}
+
+// The pane holds at most its lines, each of them one line.
+inline void check_pane(const FakeScreen& screen, int nb_line) {
+  check(nb_line <= MAX_LINE && nb_line == static_cast<int>(screen.lines.size()));
+  for (const std::string& line : screen.lines)
+    check(line.find_first_of("\r\n") == std::string::npos);
+}
+
+// A run of the program on the catalogue of the two lessons, with its log
+// open; the drill's questions come in a fixed order.
+struct World {
+  World() {
+    program.G_kentel.st_lesson = "l1.txt l2.txt";
+    program.G_kentel.st_alias = " a1 a2 ";
+    program.G_kentel.nb_lesson = book.nbt_lesson = 2;
+    program.session.drill.seed = 1;
+    program.screen.show_on(screen);
+    check(program.log.open("pimlo_log"));
+  }
+
+  FakeScreen screen;  // before the program, which shows on it
+  Program program{std::make_unique<Null_player>()};
+  Trf_book& book = program.book;
+  Trf_posit& t_posit = program.t_posit;
+  Session& session = program.session;
+};
+
+// libFuzzer opens the corpus and writes new and crash inputs by the paths
+// it was given, long after the target changed into its scratch directory:
+// every relative path argument (and path flag value) is made absolute.
+inline void make_paths_absolute(int* argc, char*** argv) {
+  static std::vector<std::string> args;
+  static std::vector<char*> pointers;
+  const std::string here = fs::current_path().string() + "/";
+  for (int i = 0; i < *argc; ++i) {
+    std::string arg = (*argv)[i];
+    const bool flag = arg.starts_with("-");
+    const std::string key = arg.substr(0, arg.find('='));
+    const bool path_flag = flag && key.size() < arg.size() &&
+                           (key.ends_with("_prefix") || key.ends_with("_path") || key == "-dict");
+    const std::size_t at = flag ? key.size() + 1 : 0;
+    if (i > 0 && (!flag || path_flag) && at < arg.size() && arg[at] != '/') arg.insert(at, here);
+    args.push_back(arg);
+  }
+  for (std::string& arg : args) pointers.push_back(arg.data());
+  pointers.push_back(nullptr);
+  *argv = pointers.data();
+}
+
+}  // namespace fuzz
+
+// Runs before libFuzzer reads its arguments.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::make_paths_absolute(argc, argv);
+  return 0;
+}
