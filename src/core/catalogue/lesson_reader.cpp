@@ -18,8 +18,11 @@ bool ends_entry_body(const std::string& line) {
 
 // Name part of a nameless entry's key from its question text: up to the
 // first "," or ";", at most 25 characters, then a space; runs of spaces single.
+// A "*" ends the name too: in the key line it would end the name early and
+// make the question's next word the alias, which names no lesson (or the
+// wrong one) when the entry is drilled.
 std::string name_from_question(const std::string& text) {
-  std::string name = text.substr(0, text.find_first_of(",;"));
+  std::string name = text.substr(0, text.find_first_of(",;*"));
   if (name.size() > kNamelessNameWidth) name.resize(kNamelessNameWidth);
   name += ' ';
   RM_EXTRA_BLANCS(name);

@@ -75,9 +75,10 @@ TEST_F(LessonReading, OnlyTheFirst101CharactersOfALineCount) {
 }
 
 TEST_F(LessonReading, NamelessEntriesAreNamedAfterTheirQuestionWithoutSwallowingTheNext) {
-  const Walk w = walk({"#", "! remark", "<() cat.wav", "Q>   le   chat, the cat", "R> x", "   #   ",
-                       "Q> abcdefghijklmnopqrstuvwxyz0123; more", "#", "Q>", "  the dog, le chien",
-                       "#", "R> only a response", "# next *", "#", "END_OF_FILE", "Q> late"});
+  const Walk w =
+      walk({"#", "! remark", "<() cat.wav", "Q>   le   chat *ani, the cat", "R> x", "   #   ",
+            "Q> abcdefghijklmnopqrstuvwxyz0123; more", "#", "Q>", "  the dog, le chien", "#",
+            "R> only a response", "# next *", "#", "END_OF_FILE", "Q> late"});
   ASSERT_EQ(w.items.size(), 6u);
   EXPECT_EQ(w.items[0].kind, LessonItemKind::nameless_entry);
   EXPECT_EQ(w.items[0].name, "le chat ");
