@@ -5,7 +5,6 @@
 #include "commands/survey.h"
 #include "commands/tag_tally.h"
 #include "drill/day_number.h"
-#include "history/drill_walk.h"
 #include "session/display_line.h"
 
 namespace {
@@ -19,8 +18,7 @@ bool DICO_TAGS(Trf_book& book) {
   if (book.nb_line > 0) CLEAR_DRILL_PANE(book);
   LogFile& fp_log = book.fp_log;
 
-  Tag_classmt classmt;
-  classmt.fp_log = &fp_log;
+  Tag_classmt classmt(fp_log);
   const long today = DIFF_JOUR();
   for (const Surveyed_lesson& lesson : surveyed_lessons(book)) {
     if (!classmt.fp_class.open(lesson.idx1_path)) {

@@ -1,6 +1,5 @@
 #include "commands/generator_frame.h"
 
-#include <array>
 #include <optional>
 
 #include "base/book.h"
@@ -15,45 +14,12 @@
 #include "drill/sort_classment.h"
 #include "drill/table_fill.h"
 #include "drill/trf_posit.h"
-#include "history/drill_walk.h"
-#include "history/history_format.h"
 #include "text/line_reader.h"
 
 namespace {
 
 // Capacity mark of a freshly emptied table (30 slots).
 constexpr int kFirstCapacity = 25;
-
-// Passes the header over: the offset of the line after the marker line.
-// Fatal (status 1) when the file has none.
-long skip_header(const Generator& g, const char* who, LineReader& fp, const std::string& path) {
-  long nc = 0;
-  std::string ss;
-  while (aln_getline(nc, ss, fp) >= 0) {
-    if (is_marker_line(ss)) return nc;
-  }
-  g.fp_log.write("Error no detection of ####### stop \n");
-  g.fp_log.write("in file : %s \n", path.c_str());
-  fail_on(path, 1, "%s error 0 stop 1 \n", who);
-}
-
-// Reads the statistics line of sense `sens_qr` at `nc`. Fatal (status 2 for
-// Q->R, 3 for R->Q) at the end of the file.
-// `ss` is the caller's line buffer, kept from line to line.
-Sense_history read_stats(const Generator& g, const char* who, LineReader& fp, long& nc, int sens_qr,
-                         int icont, const std::string& path, std::string& ss) {
-  if (aln_getline(nc, ss, fp) < 0) {
-    g.fp_log.write("Error no detection of values icont=%d stop \n", icont);
-    g.fp_log.write("in file : %s \n", path.c_str());
-    if (sens_qr == 1) fail_on(path, 2, "%s error 1 stop 2 \n", who);
-    fail_on(path, 3, "%s error 2 stop 3 \n", who);
-  }
-  std::array<long, 5> v{};
-  if (CHECK_EXTRACT_4LINT(g.today, ss, v) != 0) {
-    g.fp_log.write("%s and CHECK_4LINTsome error in file : %s \n", who, path.c_str());
-  }
-  return Sense_history{v[1], v[2], v[3], v[4]};
-}
 
 }  // namespace
 
@@ -86,21 +52,21 @@ bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& fi
     return false;
   }
   trace("%s reads lesson %d file %s \n", scan_who, i, path.c_str());
-  long nc = skip_header(g, scan_who, fp, path);
+  const Reader_name name{scan_who};
+  History_reader reader(fp, path);
+  reader.skip_header(name, g.fp_log);
   int taken = 0;  // records taken from this file
-  // The buffers live across the records, so that reading a record
-  // allocates nothing once they have grown to the longest line.
-  std::string ss;
-  std::string stats;
   Record_read record;
   record.path = &path;
-  while (aln_getline(nc, ss, fp) >= 0 && !is_end_line(ss)) {
-    if (!is_key_line(ss)) continue;
-    if (filter && !filter(ss)) continue;
-    record.key_line.swap(ss);
-    record.nc1 = nc;
-    record.qr = read_stats(g, scan_who, fp, nc, 1, taken + 1, path, stats);
-    record.rq = read_stats(g, scan_who, fp, nc, 2, taken + 1, path, stats);
+  while (reader.next_line()) {
+    if (!reader.at_key_line()) continue;
+    if (filter && !filter(reader.line())) continue;
+    // Swapped, not copied: both buffers keep their room from record to record.
+    record.key_line.swap(reader.line());
+    const Record_counts counts = reader.read_record(name, taken + 1, g.today, g.fp_log);
+    record.nc1 = counts.stats_offset;
+    record.qr = counts.qr;
+    record.rq = counts.rq;
     const Scan_next next = handler(record);
     if (next != Scan_next::passed) ++taken;
     if (next == Scan_next::last) break;

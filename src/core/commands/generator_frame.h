@@ -2,11 +2,10 @@
 // files lesson by lesson, the storing of the words taken into the drill
 // table, and the steps that start and end a generated lesson.
 //
-// A history file is read once, from its first byte, through one buffered
-// line reader: lines up to the marker line are passed over; then, up to the
-// end line, every key line is followed by its two statistics lines (Q->R,
-// then R->Q), and reference lines ("##") and any other lines are passed
-// over. The statistics are checked with CHECK_EXTRACT_4LINT for today; a
+// A history file is read once, through the history reader
+// (history/history_reader.h): every key line is followed by its two
+// statistics lines (Q->R, then R->Q), and reference lines ("##") and any
+// other lines are passed over. The statistics are checked for today; a
 // faulty line is logged as "<who> and CHECK_4LINTsome error in file : %s \n"
 // and its corrected values are used.
 //
@@ -20,25 +19,12 @@
 #include <functional>
 #include <string>
 
-#include "commands/gene_file.h"
+#include "history/gene_file.h"
+#include "history/history_reader.h"
 
 class LogFile;
 struct Trf_book;
 struct Trf_posit;
-
-// The counts and days of a record in one sense, as CHECK_EXTRACT_4LINT
-// gives them.
-struct Sense_history {
-  long nb = 0;        // right answers
-  long nok = 0;       // wrong answers
-  long date_ok = 0;   // day of the last right answer
-  long date_nok = 0;  // day of the last wrong answer
-
-  // Asked in this sense: one answer at least, right or wrong.
-  bool asked() const { return nb >= 1 || nok >= 1; }
-  // Answered, right or wrong, on day `today`.
-  bool answered_on(long today) const { return date_ok == today || date_nok == today; }
-};
 
 // One record of a history file as the scan hands it over.
 struct Record_read {

@@ -6,7 +6,7 @@
 // words by its own rule in the sense book.sens_qr, fills the drill table
 // book.t_posit with the picked words (their counts and days as read, their
 // errors for today, both orders worst first) and writes the generated lesson
-// file "./idx2_gene" (history/lesson_load.h gives its format), through which
+// file "./idx2_gene" (history/gene_file.h gives its format), through which
 // the drill finds each word's text and the recording finds its history
 // record. The caller then makes the generated lesson, number 0, current; a
 // table left with nb_posit 0 means that no word qualified.

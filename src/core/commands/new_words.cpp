@@ -9,7 +9,7 @@
 void build_new_words_lesson(const char* who, Trf_book& book, long today, const Key_filter& filter,
                             bool balance) {
   Generator g(who, book, today);
-  Gene_file gene(who, g.fp_log);
+  Gene_file gene(0, who, g.fp_log);
   start_table(g);
   const int d = g.d;
   const int other = d == 1 ? 2 : 1;

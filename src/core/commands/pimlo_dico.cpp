@@ -14,8 +14,9 @@
 #include "commands/dico_sort.h"
 #include "commands/listings.h"
 #include "commands/survey.h"
-#include "history/drill_walk.h"
 #include "history/history_format.h"
+#include "history/history_reader.h"
+#include "text/line_reader.h"
 
 namespace {
 
@@ -32,18 +33,12 @@ void collect_key_lines(const std::string& path, std::string& work, std::vector<l
     trace("PIMLO_DICO cannot open %s \n", path.c_str());
     return;
   }
-  const std::optional<long> records = after_marker(fp);
-  if (!records) {
-    fp_log.write("Error no detection of ####### stop \n");
-    fp_log.write("n file : %s \n", path.c_str());
-    fail(1, "PIMLO_DICO1 error 0 stop 1 \n");
-  }
-  long nc = *records;
-  std::string line;
-  while (aln_getline(nc, line, fp) >= 0 && !is_end_line(line)) {
-    if (!is_key_line(line)) continue;
+  History_reader reader(fp, path);
+  reader.skip_header({"PIMLO_DICO1", Reader_name::Voice::listing}, fp_log);
+  while (reader.next_line()) {
+    if (!reader.at_key_line()) continue;
     posit.push_back(static_cast<long>(work.size()));
-    work += line;
+    work += reader.line();
     work += '\n';
   }
 }

@@ -4,7 +4,6 @@
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
 #include "catalogue/trf_string.h"
-#include "history/history_format.h"
 #include "text/atomic_file.h"
 
 std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {
@@ -17,15 +16,6 @@ std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {
     if (path) lessons.push_back({k, std::move(*path)});
   }
   return lessons;
-}
-
-std::optional<long> after_marker(LineReader& fp) {
-  long nc = 0;
-  std::string line;
-  while (aln_getline(nc, line, fp) >= 0) {
-    if (is_marker_line(line)) return nc;
-  }
-  return std::nullopt;
 }
 
 bool write_listing(const std::string& path, std::string_view bytes, const char* who,

@@ -1,14 +1,12 @@
-// What the two listings share: the lessons they survey, the start of the
-// records in a history file, and the writing of a listing file.
+// What the two listings share: the lessons they survey and the writing of a
+// listing file.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/log_file.h"
-#include "text/line_reader.h"
 
 struct Trf_book;
 
@@ -21,11 +19,6 @@ struct Surveyed_lesson {
 // own number (NUM_FROM_ALIAS(S_ALIAS_FROM_NUM(k)) = k), each with its
 // history path. Empty without catalogue. Cannot fail otherwise.
 std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book);
-
-// The offset of the line after the marker line (a line beginning with "#"
-// and holding "#######") of the history file open in `fp`; nothing when the
-// file has no marker line. The whole file is searched. Cannot fail.
-std::optional<long> after_marker(LineReader& fp);
 
 // Replaces the file `path` whole with `bytes` (all or nothing: a file that
 // cannot be written keeps its old bytes). Returns false when it cannot be

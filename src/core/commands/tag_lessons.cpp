@@ -62,7 +62,7 @@ void WORST_TAG_LESSON(const std::string& ss_tag, Trf_book& book, long today) {
   start_worst_lesson(book);
   Generator g(kWho, book, today);
   trace("WORST_TAG_LESSON ss_tag=%s@@@ \n", ss_tag.c_str());
-  Gene_file gene(kWho, g.fp_log);
+  Gene_file gene(0, kWho, g.fp_log);
   start_table(g);
   const int d = g.d;
   const Pass_result pass = gather_words(

@@ -5,18 +5,12 @@
 
 #include "base/stop.h"
 #include "base/trace.h"
-#include "commands/survey.h"
 #include "drill/day_number.h"
 #include "drill/rank_sort.h"
-#include "history/history_format.h"
+#include "history/history_reader.h"
 #include "text/accents.h"
 
 namespace {
-
-LogFile& log_of(Tag_classmt& classmt) {
-  static LogFile no_log;
-  return classmt.fp_log ? *classmt.fp_log : no_log;
-}
 
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
@@ -48,31 +42,32 @@ std::optional<std::string_view> tail_of(std::string_view key_line) {
 }
 
 // Reads the statistics line of one sense after a key line; whether the
-// entry has been answered in that sense. Fatal when the record is cut off.
-bool read_asked(Tag_classmt& classmt, long& nc, long today) {
-  LogFile& fp_log = log_of(classmt);
-  std::string line;
-  if (aln_getline(nc, line, classmt.fp_class) < 0 || is_end_line(line)) {
+// entry has been answered in that sense. Fatal when the record is cut off
+// by the end of the file or the end line.
+bool read_asked(Tag_classmt& classmt, History_reader& reader, long today) {
+  LogFile& fp_log = classmt.fp_log;
+  if (!reader.next_line()) {
     fp_log.write("TAGS_EXTRACT error 1 \n");
     fp_log.write("n file : %s \n", classmt.class_path.c_str());
     fail(kExitBadInput, "TAGS_EXTRACT error 1 \n");
   }
   std::array<long, 5> v{};
-  if (CHECK_EXTRACT_4LINT(today, line, v) != 0) {
+  if (CHECK_EXTRACT_4LINT(today, reader.line(), v) != 0) {
     fp_log.write("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
     say("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
   }
   return v[1] >= 1 || v[2] >= 1;
 }
 
-// Counts the tags of the record whose key line `key_line` has just been
-// read; `nc` is the offset after it.
-void count_record(Tag_classmt& classmt, const std::string& key_line, long& nc, long today) {
-  const bool asked_qr = read_asked(classmt, nc, today);
-  const bool asked_rq = read_asked(classmt, nc, today);
+// Counts the tags of the record whose key line `reader` has just read.
+// `key_line` is a buffer kept from record to record.
+void count_record(Tag_classmt& classmt, History_reader& reader, std::string& key_line, long today) {
+  key_line.swap(reader.line());
+  const bool asked_qr = read_asked(classmt, reader, today);
+  const bool asked_rq = read_asked(classmt, reader, today);
   const std::optional<std::string_view> tail = tail_of(key_line);
   if (!tail) {
-    LogFile& fp_log = log_of(classmt);
+    LogFile& fp_log = classmt.fp_log;
     fp_log.write("Error no detection of #     *  stop \n");
     fp_log.write("ssd=%s@@@ \n", key_line.c_str());
     fp_log.write("n file : %s \n", classmt.class_path.c_str());
@@ -138,17 +133,11 @@ void TAGS_EXTRACT(Tag_classmt& classmt) {
 
 void TAGS_EXTRACT(Tag_classmt& classmt, long today) {
   trace("TAGS_EXTRACT file=%s today=%ld \n", classmt.class_path.c_str(), today);
-  const std::optional<long> records = after_marker(classmt.fp_class);
-  if (!records) {
-    LogFile& fp_log = log_of(classmt);
-    fp_log.write("Error no detection of ####### stop \n");
-    fp_log.write("n file : %s \n", classmt.class_path.c_str());
-    fail(kExitBadInput, "TAGS_EXTRACT error 0 stop 1 \n");
-  }
-  long nc = *records;
-  std::string line;
-  while (aln_getline(nc, line, classmt.fp_class) >= 0 && !is_end_line(line)) {
-    if (is_key_line(line)) count_record(classmt, line, nc, today);
+  History_reader reader(classmt.fp_class, classmt.class_path);
+  reader.skip_header({"TAGS_EXTRACT", Reader_name::Voice::listing}, classmt.fp_log);
+  std::string key_line;
+  while (reader.next_line()) {
+    if (reader.at_key_line()) count_record(classmt, reader, key_line, today);
   }
   trace("TAGS_EXTRACT nb=%d \n", classmt.nb);
 }

@@ -3,8 +3,8 @@
 // been answered in each sense.
 //
 // This is the tag counterpart of the index build's table of old records
-// (history/old_records.h): the same walk over one history file at a time,
-// with the tags as the names looked up.
+// (history/old_records.h): the same walk over one history file at a time
+// (history/history_reader.h), with the tags as the names looked up.
 //
 // TAGS OF AN ENTRY
 //
@@ -36,9 +36,11 @@
 inline constexpr std::string_view kEmptyTag = "*   *";
 
 struct Tag_classmt {
-  LineReader fp_class;        // the history file being read
-  std::string class_path;     // its path, for messages
-  LogFile* fp_log = nullptr;  // the log; nothing is logged without one
+  explicit Tag_classmt(LogFile& log) : fp_log(log) {}
+
+  LineReader fp_class;     // the history file being read
+  std::string class_path;  // its path, for messages
+  LogFile& fp_log;
 
   int nb = 0;                         // number of different tags
   std::vector<int> order;             // order[r], r = 1 to nb: a tag; sorted by MERGESORT_STG_CLASS

@@ -123,7 +123,7 @@ void WORST_WORDS_LESSON(int code_worst, Trf_book& book, long today) {
     return;
   }
   start_worst_lesson(book);
-  Gene_file gene(kWho, g.fp_log);
+  Gene_file gene(0, kWho, g.fp_log);
   start_table(g);
   const int d = g.d;
   const Pass_result pass = gather_words(

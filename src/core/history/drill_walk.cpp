@@ -1,15 +1,9 @@
-// The shared walk of the recording, the reset and the check of a drill: the
-// generated lesson file's pointer lines and the in-place rewriting of
-// history files.
 #include "history/drill_walk.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "base/book.h"
 #include "base/stop.h"
-#include "history/history_format.h"
-#include "text/number_fields.h"
 
 namespace {
 
@@ -93,52 +87,6 @@ bool History_handle::write_at(long offset, std::string_view bytes) {
     reader_.invalidate();
   }
   return ok;
-}
-
-void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFile& fp_log,
-                       const std::string& current_path, Slot_record& slot) {
-  thread_local std::string ss;  // kept: its room serves every line of a walk
-  if (aln_getline(nc, ss, gene) < 0) {
-    fp_log.write("%s error 1 stop 2 \n", who);
-    fp_log.write("Error no detection of values icont=%d stop \n", k);
-    fp_log.write("in file : %s \n", current_path.c_str());
-    fail(2, "%s error 1 stop 2 \n", who);
-  }
-  // " path * nc1 ": the path is the first word, nc1 the number after the "*".
-  const std::string_view line(ss);
-  const std::size_t begin = line.find_first_not_of(' ');
-  const std::size_t end = begin == std::string::npos ? line.size() : line.find(' ', begin);
-  if (begin == std::string::npos) {
-    slot.path.clear();
-  } else {
-    slot.path.assign(line.substr(begin, std::min(end, line.size()) - begin));
-  }
-  const std::size_t star = line.find('*', std::min(end, line.size()));
-  std::optional<long> nc1;
-  if (star != std::string::npos) nc1 = first_lint(line.substr(star + 1));
-  if (!nc1) {
-    fp_log.write("RECORD_FILE error cannot extract nc1 \n");
-    fp_log.write("ssd=%s@@@@ \n", ss.c_str());
-    fail(1, "RECORD_FILE error cannot extract nc1 \n");
-  }
-  slot.nc1 = *nc1;
-}
-
-std::optional<Slot_record> read_slot(LineReader& gene, long posit, int k, const char* who,
-                                     LogFile& fp_log, const std::string& current_path) {
-  long nc = posit;
-  thread_local std::string ss;  // kept: its room serves every line of a walk
-  if (aln_getline(nc, ss, gene) < 0) return std::nullopt;
-  if (is_end_line(ss) || ss.empty() || ss[0] != '#') return std::nullopt;
-  const std::optional<std::string_view> alias = key_line_alias(ss);
-  if (!alias) {
-    fp_log.write("%s no * in ssd=%s@@@ \n", who, ss.c_str());
-    return std::nullopt;
-  }
-  Slot_record slot;
-  slot.alias = *alias;
-  read_pointer_line(gene, nc, k, who, fp_log, current_path, slot);
-  return slot;
 }
 
 namespace {

@@ -1,14 +1,7 @@
-// Walking the drill table's records through a generated lesson file, for the
-// recording, the reset and the check of a drill (lesson_record.h).
-//
-// Each element of the table has, at offset posit[k] of the generated lesson
-// file ("./idx1_gene" or "./idx2_gene"), two lines:
-//
-//   "#" NAME "*" ALIAS " " POSITION " *" TAIL       the record's key line
-//   " " HISTORY_PATH " * " NC1 " "                   the pointer line
-//
-// where NC1 is the byte offset of the record's Q->R statistics line in the
-// history file HISTORY_PATH; the R->Q line is the line after it.
+// Rewriting the statistics lines of history files in place, for the
+// recording, the reset and the check of a drill (lesson_record.h), which
+// find each element's record through the generated lesson file
+// (gene_file.h).
 //
 // A History_handle holds one history file while consecutive slots use it:
 // lines are read through a LineReader and rewritten at their old length, so
@@ -27,13 +20,6 @@
 #include "base/log_file.h"
 #include "history/staged_rewrite.h"
 #include "text/line_reader.h"
-
-// Where one element's record lies.
-struct Slot_record {
-  std::string alias;  // lesson alias: the word right after the key line's first "*"
-  std::string path;   // history file holding the record
-  long nc1 = 0;       // offset of its Q->R statistics line there
-};
 
 // One statistics line as found in a history file.
 struct Stat_at {
@@ -82,25 +68,6 @@ class History_handle {
   bool changed_ = false;
 };
 
-// Reads the pointer line at `nc` (advancing `nc` past it) into `slot.path`
-// and `slot.nc1`. `who` names the caller in the messages; `k` is the slot and
-// `current_path` the history file in use, both for the messages. Fatal:
-//   no line there: "<who> error 1 stop 2 \n", then
-//     "Error no detection of values icont=%d stop \n" and "in file : %s \n"
-//     into the log, status 2;
-//   no number after the "*" behind the path: "RECORD_FILE error cannot
-//     extract nc1 \n" and "ssd=%s@@@@ \n" into the log, status 1.
-void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFile& fp_log,
-                       const std::string& current_path, Slot_record& slot);
-
-// The record of slot `k`, whose entry begins at `posit` in `gene`. Nothing
-// (the slot is passed over) when the file ends there, the line holds
-// "END_OF_FILE" or does not begin with "#"; also when it holds no "*", after
-// writing "<who> no * in ssd=%s@@@ \n" into the log. Fatal as
-// read_pointer_line.
-std::optional<Slot_record> read_slot(LineReader& gene, long posit, int k, const char* who,
-                                     LogFile& fp_log, const std::string& current_path);
-
 // Makes `history` hold `path` (for rewriting when `for_writing`), closing
 // the file it held when that was another one. Fatal (status 1), with
 // "<who> cannot open %s stop \n" or, when the file left could not be synced,
@@ -139,4 +106,3 @@ class History_shelf {
   std::vector<std::unique_ptr<History_handle>> open_;  // least recently used first
   std::string current_;
 };
-

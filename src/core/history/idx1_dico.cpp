@@ -78,8 +78,8 @@ std::unique_ptr<Trf_classmt> old_records_of(LogFile& fp_log, const std::string& 
                  s_idx1.c_str());
     old_path = s_idx1;
   }
-  auto table = std::make_unique<Trf_classmt>();
-  if (!open_old_records(*table, old_path, fp_log)) {
+  auto table = std::make_unique<Trf_classmt>(fp_log);
+  if (!open_old_records(*table, old_path)) {
     fp_log.write("sub IDX1_EACH_DICO error fp_class STOP \n");
     fail(1, "sub IDX1_EACH_DICO error fp_class STOP \n");
   }

@@ -1,30 +1,13 @@
 // Loading a lesson for drill: its history file read into the drill table,
-// and the generated lesson file "./idx1_gene" written beside it.
-//
-// THE GENERATED LESSON FILE (CP1252, lines ended by "\n" alone)
-//
-// One entry per element of the table, in element order; posit[i] is the
-// offset at which the entry of element i begins. Each entry is two lines:
-//
-//   LINE  CONTENTS                                              WRITTEN AS
-//   1     the element's key line from its history file, as     "%s\n"
-//         the line reader gives it
-//   2     the pointer line: a blank, the path of the history   " %s * %ld \n"
-//         file holding the record, a blank, "*", a blank, the
-//         offset there of the record's first statistics line
-//
-// "./idx1_gene" (a lesson of the catalogue) has no end line; "./idx2_gene"
-// (a lesson generator's) ends with "# END_OF_FILE * %ld \n", the offset of
-// that line. Readers never take a line holding "END_OF_FILE" for an entry.
-// The drill finds each entry's text through the key line (alias and
-// position after its first "*"); the recording finds each record through
-// the pointer line (lesson_record.h). The format is frozen for both.
+// and the generated lesson file "./idx1_gene" (gene_file.h) written beside
+// it.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+class Gene_file;
 class Reference_index;
 struct Trf_book;
 
@@ -65,15 +48,14 @@ struct Unfollowed_reference {
 //   a key line without its Q->R line: "INIT_LESSON error 1 stop 2 \n",
 //     status 2; without its R->Q line: "INIT_LESSON error 3 stop r \n",
 //     status 3; the same for a referenced record (INDIRECT_IDX1);
-//   "./idx1_gene" cannot be created or written: status 1.
+//   "./idx1_gene" cannot be created or written: status 1 (Gene_file).
 std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book);
 
 // The same, scoring the errors for day `today`.
 std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long today);
 
 // Adds the record named by the reference line `ssd` as element `jcont` + 1
-// (then `jcont` is that element), its key line and pointer line appended to
-// `fp_gene`, the text of the generated lesson file being built; the table
+// (then `jcont` is that element), its entry appended to `fp_gene`; the table
 // grows by 20 when full. Looks the record up through `references` (one pass
 // per history file and load), by the name between "##" and the first "*"
 // compared as entry names are (blanks around it and runs of blanks do not
@@ -82,6 +64,6 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
 // opened, or when no record matches before its end line (both said on
 // standard output and logged). Fatal: the record is cut short before its
 // Q->R line (status 2) or its R->Q line (status 3).
-std::optional<Unfollowed_reference> INDIRECT_IDX1(std::string& fp_gene, Trf_book& book,
+std::optional<Unfollowed_reference> INDIRECT_IDX1(Gene_file& fp_gene, Trf_book& book,
                                                   const std::string& ssd, int& jcont, long today,
                                                   Reference_index& references);

@@ -3,7 +3,7 @@
 // drill table agrees with the history files.
 //
 // All three find each element's record through the generated lesson file
-// of the current lesson (drill_walk.h): "./idx1_gene" for a lesson of the
+// of the current lesson (gene_file.h): "./idx1_gene" for a lesson of the
 // catalogue (book.ilesson >= 1) and "./idx2_gene" for the generated lesson
 // (book.ilesson 0). History lines are only ever rewritten in place, at the
 // length they have, never the whole file.
@@ -21,9 +21,6 @@
 #include <vector>
 
 struct Trf_book;
-
-// The generated lesson file of lesson `ilesson`.
-const char* gene_file_of(int ilesson);
 
 // Records the drill table book.t_posit of lesson book.ilesson (nothing for a
 // negative lesson), dating the answers today. Faulty statistics lines are

@@ -2,21 +2,12 @@
 
 #include <algorithm>
 
-#include "base/stop.h"
 #include "base/trace.h"
 #include "history/history_format.h"
+#include "history/history_reader.h"
 #include "text/encoding.h"
 
 namespace {
-
-// Lines read at most while looking for the marker line.
-constexpr int kMarkerSearchLines = 10000;
-
-// A log for tables built without one: writes nothing.
-LogFile& log_of(Trf_classmt& trf_classmt) {
-  static LogFile no_log;
-  return trf_classmt.fp_log ? *trf_classmt.fp_log : no_log;
-}
 
 std::string without_trailing_blanks(std::string_view text) {
   const std::size_t end = text.find_last_not_of(' ');
@@ -50,9 +41,9 @@ void add_record(Trf_classmt& trf_classmt, long offset, const std::string& line) 
   auto [name, has_star] = name_of_key_line(line);
   const int j = ++trf_classmt.nb;
   if (!has_star) {
-    log_of(trf_classmt)
-        .write("CLASS_OLD_WORDS key line without * taken whole as name=%s@@@ in file : %s \n",
-               name.c_str(), trf_classmt.class_path.c_str());
+    trf_classmt.fp_log.write(
+        "CLASS_OLD_WORDS key line without * taken whole as name=%s@@@ in file : %s \n",
+        name.c_str(), trf_classmt.class_path.c_str());
   }
   auto& first = has_star ? trf_classmt.first_of_name : trf_classmt.first_of_starless_name;
   first.emplace(lookup_form(name), j);
@@ -62,39 +53,21 @@ void add_record(Trf_classmt& trf_classmt, long offset, const std::string& line) 
 
 }  // namespace
 
-bool open_old_records(Trf_classmt& trf_classmt, const std::string& path, LogFile& fp_log) {
+bool open_old_records(Trf_classmt& trf_classmt, const std::string& path) {
   trf_classmt.class_path = path;
-  trf_classmt.fp_log = &fp_log;
   return trf_classmt.fp_class.open(path);
 }
 
 void CLASS_OLD_WORDS(Trf_classmt& trf_classmt) {
-  LogFile& fp_log = log_of(trf_classmt);
-  LineReader& fp = trf_classmt.fp_class;
-  long nc = 0;
-  std::string line;
-  bool marker = false;
-  for (int i = 0; i < kMarkerSearchLines && aln_getline(nc, line, fp) >= 0; ++i) {
-    if (is_marker_line(line)) {
-      marker = true;
-      break;
-    }
-  }
-  if (!marker) {
-    fp_log.write("Error no detection of ####### stop \n");
-    fp_log.write("n file : %s \n", trf_classmt.class_path.c_str());
-    fail(1, "Error no detection of ####### stop \n");
-  }
-
+  History_reader reader(trf_classmt.fp_class, trf_classmt.class_path);
+  reader.skip_header({"CLASS_OLD_WORDS", Reader_name::Voice::old_records}, trf_classmt.fp_log);
   trf_classmt.nb = 0;
   trf_classmt.value.assign(1, 0);
   trf_classmt.names.assign(1, std::string());
   trf_classmt.first_of_name.clear();
   trf_classmt.first_of_starless_name.clear();
-  for (;;) {
-    const long start = nc;
-    if (aln_getline(nc, line, fp) < 0 || is_end_line(line)) break;
-    if (is_key_line(line)) add_record(trf_classmt, start, line);
+  while (reader.next_line()) {
+    if (reader.at_key_line()) add_record(trf_classmt, reader.line_offset(), reader.line());
   }
   trace("CLASS_OLD_WORDS nb=%d file=%s \n", trf_classmt.nb, trf_classmt.class_path.c_str());
 }
@@ -115,23 +88,24 @@ Old_record_lines read_old_record(Trf_classmt& trf_classmt, int j) {
     record.cut = Old_record_lines::Cut::key;
     return record;
   }
-  LineReader& fp = trf_classmt.fp_class;
-  long nc = trf_classmt.value[j];
-  std::string line;
-  auto read = [&](std::string& into) {
-    return aln_getline(nc, into, fp) >= 0 && !is_end_line(into);
-  };
-
-  if (!read(line)) {
+  History_reader reader(trf_classmt.fp_class, trf_classmt.class_path);
+  reader.seek(trf_classmt.value[j]);
+  if (!reader.next_line()) {
     record.cut = Old_record_lines::Cut::key;
     return record;
   }
-  record.carries_name = is_key_line(line) && name_of_key_line(line).first == trf_classmt.names[j];
+  record.carries_name =
+      reader.at_key_line() && name_of_key_line(reader.line()).first == trf_classmt.names[j];
   if (!record.carries_name) return record;
-  if (!read(record.stats_qr)) {
+  if (!reader.next_line()) {
     record.cut = Old_record_lines::Cut::first;
-  } else if (!read(record.stats_rq)) {
-    record.cut = Old_record_lines::Cut::second;
+    return record;
   }
+  record.stats_qr.swap(reader.line());
+  if (!reader.next_line()) {
+    record.cut = Old_record_lines::Cut::second;
+    return record;
+  }
+  record.stats_rq.swap(reader.line());
   return record;
 }

@@ -36,9 +36,11 @@
 #include "text/line_reader.h"
 
 struct Trf_classmt {
+  explicit Trf_classmt(LogFile& log) : fp_log(log) {}
+
   LineReader fp_class;     // the previous history file, open for reading
   std::string class_path;  // its path, for messages ("./idx1_old")
-  LogFile* fp_log = nullptr;
+  LogFile& fp_log;
 
   int nb = 0;                      // number of old records
   std::vector<long> value;         // value[j]: offset of the key line of old record j (j >= 1)
@@ -53,7 +55,7 @@ struct Trf_classmt {
 
 // Opens `path` as the old history of `trf_classmt`. False when it cannot be
 // opened for reading.
-bool open_old_records(Trf_classmt& trf_classmt, const std::string& path, LogFile& fp_log);
+bool open_old_records(Trf_classmt& trf_classmt, const std::string& path);
 
 // Fills the table from the open file trf_classmt.fp_class. Fatal (status 1)
 // after writing "Error no detection of ####### stop \n" and

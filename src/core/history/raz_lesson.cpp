@@ -4,6 +4,7 @@
 #include "base/stop.h"
 #include "base/trace.h"
 #include "history/drill_walk.h"
+#include "history/gene_file.h"
 #include "history/history_format.h"
 #include "history/lesson_record.h"
 #include "text/number_fields.h"
@@ -22,8 +23,6 @@ void blank_in_place(History_handle& history, const Stat_at& line, LogFile& fp_lo
   }
 }
 
-// Lines before the first one beginning with "#" are passed over; from there
-// on the lines go by pairs: a key line, then its pointer line.
 void forget_history(Trf_book& book) {
   LogFile& fp_log = book.fp_log;
   const char* gene_path = gene_file_of(book.ilesson);
@@ -33,21 +32,13 @@ void forget_history(Trf_book& book) {
     fail(1, "RAZ_LESSON cannot open %s stop \n", gene_path);
   }
   History_handle history;
-  bool started = false;
-  int k = 0;
-  long nc = 0;
-  std::string ss;
-  while (aln_getline(nc, ss, gene) >= 0 && !is_end_line(ss)) {
-    if (!started && (ss.empty() || ss[0] != '#')) continue;
-    started = true;
-    Slot_record slot;
-    read_pointer_line(gene, nc, ++k, kWho, fp_log, history.path(), slot);
+  Stat_at qr, rq;
+  const int k = walk_entries(gene, kWho, fp_log, history.path(), [&](const Slot_record& slot) {
     use_history(history, slot.path, true, kWho, fp_log);
-    Stat_at qr, rq;
     history.read_stat_lines(slot.nc1, qr, rq);
     blank_in_place(history, qr, fp_log);
     blank_in_place(history, rq, fp_log);
-  }
+  });
   finish_history(history, kWho, fp_log);
   trace("RAZ_LESSON lesson %d records=%d \n", book.ilesson, k);
 }

@@ -11,6 +11,7 @@
 #include "drill/day_number.h"
 #include "drill/trf_posit.h"
 #include "history/drill_walk.h"
+#include "history/gene_file.h"
 #include "history/history_format.h"
 #include "history/lesson_record.h"
 #include "text/files.h"
@@ -140,10 +141,6 @@ void record_all(Recording& r) {
 }
 
 }  // namespace
-
-const char* gene_file_of(int ilesson) {
-  return ilesson == 0 ? "./idx2_gene" : "./idx1_gene";
-}
 
 std::vector<std::string> RECORD_LESSON(Trf_book& book) {
   return RECORD_LESSON(book, DIFF_JOUR());

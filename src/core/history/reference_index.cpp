@@ -8,6 +8,7 @@
 #include "history/reference_index.h"
 
 #include "history/history_format.h"
+#include "history/history_reader.h"
 #include "text/line_reader.h"
 
 namespace {
@@ -49,6 +50,10 @@ std::string reference_name(std::string_view text) {
 
 // The lines are kept in one string (a file of a few hundred lines would
 // otherwise cost as many allocations as lines, for every file a load names).
+// The file is read from its first line: a reference may name a line before
+// the marker line. The end line and the line after it are kept too: a record
+// just before the end line takes them for its statistics lines, as the
+// loading of its own lesson does.
 Reference_index::File_lines& Reference_index::lines_of(const std::string& path) {
   auto [it, added] = files_.try_emplace(path);
   File_lines& f = it->second;
@@ -57,26 +62,27 @@ Reference_index::File_lines& Reference_index::lines_of(const std::string& path) 
   LineReader fp;
   f.opened = fp.open(path);
   if (!f.opened) return f;
-  long nc = 0;
-  std::string ss;
+  History_reader reader(fp, path);
   f.starts.push_back(0);
-  while (aln_getline(nc, ss, fp) >= 0) {
-    f.text += ss;
+  const auto keep = [&f](const std::string& line, long next) {
+    f.text += line;
     f.starts.push_back(f.text.size());
-    f.next.push_back(nc);
-  }
-  f.searched = f.size();
-  for (std::size_t j = 0; j < f.size(); ++j) {
-    const std::string_view line = f.line(j);
-    if (is_end_line(line)) {
-      f.searched = j;
-      break;
-    }
+    f.next.push_back(next);
+  };
+  while (reader.next_line()) {
+    const std::string_view line = reader.line();
+    const std::size_t j = f.size();
+    keep(reader.line(), reader.next_offset());
     const std::size_t b = candidate_hash(line);
     if (b == std::string_view::npos) continue;
     if (std::optional<std::string> name = name_after(line, b))
       f.first_of_name.try_emplace(std::move(*name), j);
     if (line.find('#', b + 1) != std::string_view::npos) f.inner_hashes.push_back(j);
+  }
+  if (reader.at_end_line()) {
+    keep(reader.line(), reader.next_offset());
+    std::string after;
+    if (reader.next_raw_line(after)) keep(after, reader.next_offset());
   }
   return f;
 }

@@ -46,10 +46,9 @@ class Reference_index {
  private:
   struct File_lines {
     bool opened = false;
-    std::string text;                 // every line of the file, as read, one after the other
+    std::string text;                 // the lines before the end line, it and the one after
     std::vector<std::size_t> starts;  // line j is text[starts[j], starts[j + 1])
     std::vector<long> next;           // next[j]: offset of the line after line j
-    std::size_t searched = 0;         // lines before the first "END_OF_FILE" line
     std::unordered_map<std::string, std::size_t> first_of_name;  // by the line's own name
     std::vector<std::size_t> inner_hashes;  // candidates holding "#" after their first one
 

@@ -97,8 +97,8 @@ std::optional<Rewritten_history> SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::s
   }
   const std::string alias = EXTRACT_SHABANG(fp).value_or("");
 
-  Trf_classmt other;
-  if (!open_old_records(other, s_idx1_bis, fp_log)) {
+  Trf_classmt other(fp_log);
+  if (!open_old_records(other, s_idx1_bis)) {
     fp_log.write("SYNCHRO_IDX1_FILE no file %s: %s left as it was \n", s_idx1_bis.c_str(),
                  s_idx1.c_str());
     return std::nullopt;
@@ -110,8 +110,8 @@ std::optional<Rewritten_history> SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::s
     fp_log.write("SYNCHRO_IDX1_FILE cannot back up %s: left as it was \n", s_idx1.c_str());
     return std::nullopt;
   }
-  Trf_classmt own;
-  if (!open_old_records(own, rewritten.backup, fp_log)) {
+  Trf_classmt own(fp_log);
+  if (!open_old_records(own, rewritten.backup)) {
     fp_log.write("sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
     fail(1, "sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
   }

@@ -24,6 +24,7 @@
 #include "catalogue/lesson_paths.h"
 #include "drill/day_number.h"
 #include "history/history_format.h"
+#include "history/history_reader.h"
 #include "history/maintenance.h"
 
 namespace {
@@ -56,26 +57,17 @@ Transfer_outcome TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1,
   AtomicFile out;
   if (!out.open(s_trf)) cannot_write(fp_log, s_trf);
 
-  long nc = 0;
-  std::string line;
-  bool marker = false;
-  while (!marker && aln_getline(nc, line, in) >= 0) {
-    out.write(line + "\n");
-    marker = is_marker_line(line);
-  }
-  if (!marker) {
-    fp_log.write("Error no detection of ####### stop \n");
-    fp_log.write("n file : %s \n", s_idx1.c_str());
-    fail(1, "TRF_IDX1_FILE error 0 stop 1 \n");
-  }
+  History_reader reader(in, s_idx1);
+  reader.skip_header({"TRF_IDX1_FILE", Reader_name::Voice::listing}, fp_log,
+                     [&out](const std::string& line) { out.write(line + "\n"); });
 
   bool faulty = false;
-  while (aln_getline(nc, line, in) >= 0 && !is_end_line(line)) {
-    if (line.empty() || line[0] != '#') continue;
-    out.write(line + "\n");
-    if (is_reference_line(line)) continue;
-    std::string old_line;
-    if (aln_getline(nc, old_line, in) < 0) {
+  std::string old_line;
+  while (reader.next_line()) {
+    if (!reader.at_key_line() && !reader.at_reference_line()) continue;
+    out.write(reader.line() + "\n");
+    if (reader.at_reference_line()) continue;
+    if (!reader.next_raw_line(old_line)) {
       fp_log.write("Error no detection of values icont=%d stop \n", 0);
       fp_log.write("in file : %s \n", s_idx1.c_str());
       fail(2, "TRF_IDX1_FILE error 1 stop 2 \n");

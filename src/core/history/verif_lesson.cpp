@@ -8,6 +8,7 @@
 #include "drill/day_number.h"
 #include "drill/trf_posit.h"
 #include "history/drill_walk.h"
+#include "history/gene_file.h"
 #include "history/history_format.h"
 #include "history/lesson_record.h"
 #include "text/files.h"

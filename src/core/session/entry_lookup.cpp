@@ -1,34 +1,17 @@
 #include "session/entry_lookup.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "base/book.h"
 #include "base/log_file.h"
 #include "base/stop.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
 #include "drill/trf_posit.h"
-#include "history/lesson_record.h"
+#include "history/gene_file.h"
+#include "history/history_format.h"
 #include "session/pane_text.h"
 #include "session/session.h"
-#include "text/line_reader.h"
-#include "text/number_fields.h"
 
 namespace {
-
-// The key line is one short line: a small window reads it with one call.
-constexpr std::size_t kKeyWindow = 4096;
-
-// The key line of element `jcont`; empty when the element lies outside the
-// table or the offset outside the file.
-std::string key_line(int jcont, LineReader& gene, const Trf_posit& t) {
-  std::string ss;
-  if (jcont < 1 || jcont > t.nb_posit) return ss;
-  long nc = t.posit[static_cast<std::size_t>(jcont)];
-  aln_getline(nc, ss, gene);
-  return ss;
-}
 
 // Opens the working copy of lesson `num` into the shared copy, unless it is
 // the one held already. False when it cannot be opened.
@@ -45,31 +28,26 @@ bool open_copy(int num, Session& session, Trf_book& book) {
 }  // namespace
 
 std::optional<Entry_place> WHAT_QR(int jcont, Session& session, Trf_book& book) {
-  LineReader gene;
-  if (!gene.open(gene_file_of(book.ilesson), kKeyWindow)) {
+  const Trf_posit& t = book.t_posit;
+  const long posit =
+      jcont >= 1 && jcont <= t.nb_posit ? t.posit[static_cast<std::size_t>(jcont)] : -1;
+  const std::optional<std::string> ss = entry_key_line(book.ilesson, posit);
+  if (!ss) {
     say_and_log(book, "WHAT_QR unable to open file fpg \n");
     return std::nullopt;
   }
-  const std::string ss = key_line(jcont, gene, book.t_posit);
-  gene.close();
-
-  const std::size_t star = ss.find('*');
-  if (star == std::string::npos) {
-    say_and_log(book, "WHAT_QR no * in ss=%s@@@ \n", ss.c_str());
+  const std::optional<Key_ref> key = parse_key_line(*ss);
+  if (!key) {
+    say_and_log(book, "WHAT_QR no * in ss=%s@@@ \n", ss->c_str());
     return std::nullopt;
   }
-  const std::size_t alias_end = std::min(ss.find(' ', star + 1), ss.size());
-  Entry_place place;
-  place.s_alias = ss.substr(star + 1, alias_end - star - 1);
-  const std::string stp = ss.substr(alias_end);
-  std::vector<long> i_extracted;
-  EXTR_N_LINT(1, stp, i_extracted);
-  if (i_extracted[0] < 1) {
-    say_and_log(book, "WHAT_QR  ss=%s@@@ \n", ss.c_str());
+  if (!key->position) {
+    const std::string stp = ss->substr(ss->find('*') + 1 + key->alias.size());
+    say_and_log(book, "WHAT_QR  ss=%s@@@ \n", ss->c_str());
     say_and_log(book, "WHAT_QR no i_extracted in stp=%s@@@ \n", stp.c_str());
     return std::nullopt;
   }
-  place.add = i_extracted[1];
+  Entry_place place{key->alias, *key->position};
 
   const int num = NUM_FROM_ALIAS(place.s_alias, book.G_kentel);
   if (num < 0) {

@@ -146,8 +146,7 @@ TEST_F(Listings, TagsExtractStopsOnBrokenHistoriesAndCountsCorrectedStatistics) 
        -1, "", ""}};
   for (const Case& c : cases) {
     write_file("IDX1/idx1_t.txt", c.bytes);
-    Tag_classmt classmt;
-    classmt.fp_log = &log_file;
+    Tag_classmt classmt(log_file);
     classmt.class_path = "IDX1/idx1_t.txt";
     ASSERT_TRUE(classmt.fp_class.open(classmt.class_path));
     testing::internal::CaptureStdout();

@@ -1,0 +1,90 @@
+#include "history/history_reader.h"
+
+#include <array>
+
+#include "base/log_file.h"
+#include "base/stop.h"
+#include "text/line_reader.h"
+
+namespace {
+
+// The table of old records looks no further for the marker line.
+constexpr int kOldRecordsMarkerLines = 10000;
+
+Sense_history checked_sense(const Reader_name& name, const std::string& path, long today,
+                            const std::string& line, LogFile& fp_log) {
+  std::array<long, 5> v{};
+  if (CHECK_EXTRACT_4LINT(today, line, v) != 0) {
+    fp_log.write("%s and CHECK_4LINTsome error in file : %s \n", name.who, path.c_str());
+  }
+  return Sense_history{v[1], v[2], v[3], v[4]};
+}
+
+[[noreturn]] void cut_short(const Reader_name& name, const std::string& path, int icont,
+                            int sens_qr, LogFile& fp_log) {
+  if (name.names_itself_in_log) {
+    fp_log.write("%s Error no detection of values icont=%d stop \n", name.who, icont);
+  } else {
+    fp_log.write("Error no detection of values icont=%d stop \n", icont);
+  }
+  fp_log.write("in file : %s \n", path.c_str());
+  if (sens_qr == 1) fail_on(path, 2, "%s error 1 stop 2 \n", name.who);
+  fail_on(path, 3, "%s %s \n", name.who, name.rq_cut);
+}
+
+}  // namespace
+
+Record_counts checked_record(const Reader_name& name, const std::string& path, int icont,
+                             long today, const std::optional<std::string>& qr,
+                             const std::optional<std::string>& rq, LogFile& fp_log) {
+  Record_counts counts;
+  if (!qr) cut_short(name, path, icont, 1, fp_log);
+  counts.qr = checked_sense(name, path, today, *qr, fp_log);
+  if (!rq) cut_short(name, path, icont, 2, fp_log);
+  counts.rq = checked_sense(name, path, today, *rq, fp_log);
+  return counts;
+}
+
+void History_reader::skip_header(const Reader_name& name, LogFile& fp_log,
+                                 const std::function<void(const std::string&)>& header) {
+  using Voice = Reader_name::Voice;
+  const bool limited = name.voice == Voice::old_records;
+  nc_ = 0;
+  for (int i = 0; !limited || i < kOldRecordsMarkerLines; ++i) {
+    if (aln_getline(nc_, line_, fp_) < 0) break;
+    if (header) header(line_);
+    if (is_marker_line(line_)) return;
+  }
+  fp_log.write("Error no detection of ####### stop \n");
+  fp_log.write("%s file : %s \n", name.voice == Voice::drill ? "in" : "n", path_.c_str());
+  switch (name.voice) {
+    case Voice::drill:
+      fail_on(path_, 1, "%s error 0 stop 1 \n", name.who);
+    case Voice::listing:
+      fail(1, "%s error 0 stop 1 \n", name.who);
+    case Voice::old_records:
+      break;
+  }
+  fail(1, "Error no detection of ####### stop \n");
+}
+
+bool History_reader::next_line() {
+  offset_ = nc_;
+  return aln_getline(nc_, line_, fp_) >= 0 && !is_end_line(line_);
+}
+
+bool History_reader::next_raw_line(std::string& into) {
+  return aln_getline(nc_, into, fp_) >= 0;
+}
+
+Record_counts History_reader::read_record(const Reader_name& name, int icont, long today,
+                                          LogFile& fp_log) {
+  const long stats_offset = nc_;
+  for (std::optional<std::string>* line : {&qr_, &rq_}) {
+    if (!*line) line->emplace();
+    if (!next_raw_line(**line)) line->reset();
+  }
+  Record_counts counts = checked_record(name, path_, icont, today, qr_, rq_, fp_log);
+  counts.stats_offset = stats_offset;
+  return counts;
+}
