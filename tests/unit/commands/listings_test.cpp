@@ -130,8 +130,6 @@ TEST_F(Listings, TagsExtractStopsOnBrokenHistoriesAndCountsCorrectedStatistics) 
     std::string log;
   };
   const Case cases[] = {
-      {"IDX1/idx1_t.txt t \r\n#chat *t 1 * pet \r\n" + blank, 1, "TAGS_EXTRACT error 0 stop 1 \n",
-       "Error no detection of ####### stop \nn file : IDX1/idx1_t.txt \n"},
       {head + "#chat *t 1 * pet \r\n" + blank + end + blank, 1, "TAGS_EXTRACT error 1 \n",
        "TAGS_EXTRACT error 1 \n"},
       {head + "#chat *t 1 pet \r\n" + blank + blank, 1, "TAGS_EXTRACT error 1 stop 1 \n",
