@@ -69,7 +69,8 @@ struct Reader_name {
 // in the messages. Fatal, the file left as it is, when a line is missing:
 // "Error no detection of values icont=%d stop \n" and "in file : <path> \n"
 // into the log, then "<who> error 1 stop 2 \n" (status 2) without the Q->R
-// line, "<who> error 2 stop 3 \n" (status 3) without the R->Q line.
+// line, "<who> error 2 stop 3 \n" (status 3) without the R->Q line
+// (Reader_name gives the variants).
 Record_counts checked_record(const Reader_name& name, const std::string& path, int icont,
                              long today, const std::optional<std::string>& qr,
                              const std::optional<std::string>& rq, LogFile& fp_log);
