@@ -133,8 +133,7 @@ void cut_to_lesson_words(Generator& g) {
       ++j;
     } while (j <= n && ord[j] > kLessonWords);
     if (j > n) {
-      g.fp_log.write(" %s error i=%d j=%d \n", g.who, i, j);
-      fail(11, " %s error i=%d j=%d \n", g.who, i, j);
+      g.fp_log.fail(kExitUnsorted, " %s error i=%d j=%d \n", g.who, i, j);
     }
     t.copy_element(ord[i], ord[j]);
     ord[i] = ord[j];

@@ -52,8 +52,7 @@ std::string dictionary_of(LineReader& work_file, const std::vector<long>& posit,
     long nc = posit[r];
     if (aln_getline(nc, line, work_file) < 0 || is_end_line(line) || line.empty() ||
         line[0] != '#') {
-      fp_log.write("PIMLO_DICO error 14 \n");
-      fail(14, "PIMLO_DICO error 14 \n");
+      fp_log.fail(kExitBrokenWork, "PIMLO_DICO error 14 \n");
     }
     dico += '#';
     dico += line;

@@ -29,8 +29,8 @@ void ensure_directory(LogFile& fp_log, const std::string& dir) {
   std::filesystem::create_directories(dir, error);
   if (!error && std::filesystem::is_directory(dir, error)) return;
   const std::string reason = error ? error.message() : "not a directory";
-  fp_log.write("cannot create the directory %s: %s stop \n", dir.c_str(), reason.c_str());
-  fail(1, "cannot create the directory %s: %s stop \n", dir.c_str(), reason.c_str());
+  fp_log.fail(kExitBadInput, "cannot create the directory %s: %s stop \n", dir.c_str(),
+              reason.c_str());
 }
 
 std::string current_directory() {
@@ -86,8 +86,7 @@ void IDX1_ALL_LESSONS(LogFile& fp_log, const Trf_string& G_lesson) {
   }
   const std::vector<std::string> failed = batch.finish();
   if (!failed.empty()) {
-    fp_log.write("UPDATE_IDX1_FILE cannot write %s stop \n", failed.front().c_str());
-    fail(1, "UPDATE_IDX1_FILE cannot write %s stop \n", failed.front().c_str());
+    fp_log.fail(kExitBadInput, "UPDATE_IDX1_FILE cannot write %s stop \n", failed.front().c_str());
   }
 }
 

@@ -93,8 +93,7 @@ namespace {
 
 [[noreturn]] void history_failure(const char* what, const char* who, const std::string& path,
                                   LogFile& fp_log) {
-  fp_log.write("%s cannot %s %s stop \n", who, what, path.c_str());
-  fail_on(path, 1, "%s cannot %s %s stop \n", who, what, path.c_str());
+  fp_log.fail_on(path, kExitBadInput, "%s cannot %s %s stop \n", who, what, path.c_str());
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFi
     fp_log.write("%s error 1 stop 2 \n", who);
     fp_log.write("Error no detection of values icont=%d stop \n", k);
     fp_log.write("in file : %s \n", current_path.c_str());
-    fail(2, "%s error 1 stop 2 \n", who);
+    fail(kExitCutShort, "%s error 1 stop 2 \n", who);
   }
   // " path * nc1 ": the path is the first word, nc1 the number after the "*".
   const std::string_view line(ss);
@@ -38,7 +38,7 @@ void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFi
   if (!nc1) {
     fp_log.write("RECORD_FILE error cannot extract nc1 \n");
     fp_log.write("ssd=%s@@@@ \n", ss.c_str());
-    fail(1, "RECORD_FILE error cannot extract nc1 \n");
+    fail(kExitBadInput, "RECORD_FILE error cannot extract nc1 \n");
   }
   slot.nc1 = *nc1;
 }
@@ -85,8 +85,7 @@ void Gene_file::put(const std::string& bytes) {
 
 void Gene_file::failure(const char* what) {
   fp_.reset();
-  fp_log_.write("%s cannot %s %s stop \n", who_, what, path_);
-  fail(1, "%s cannot %s %s stop \n", who_, what, path_);
+  fp_log_.fail(kExitBadInput, "%s cannot %s %s stop \n", who_, what, path_);
 }
 
 std::optional<std::string> entry_key_line(int ilesson, long posit) {

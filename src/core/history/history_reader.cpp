@@ -28,8 +28,8 @@ Sense_history checked_sense(const Reader_name& name, const std::string& path, lo
     fp_log.write("Error no detection of values icont=%d stop \n", icont);
   }
   fp_log.write("in file : %s \n", path.c_str());
-  if (sens_qr == 1) fail_on(path, 2, "%s error 1 stop 2 \n", name.who);
-  fail_on(path, 3, "%s %s \n", name.who, name.rq_cut);
+  if (sens_qr == 1) fail_on(path, kExitCutShort, "%s error 1 stop 2 \n", name.who);
+  fail_on(path, kExitNotFound, "%s %s \n", name.who, name.rq_cut);
 }
 
 }  // namespace
@@ -59,13 +59,13 @@ void History_reader::skip_header(const Reader_name& name, LogFile& fp_log,
   fp_log.write("%s file : %s \n", name.voice == Voice::drill ? "in" : "n", path_.c_str());
   switch (name.voice) {
     case Voice::drill:
-      fail_on(path_, 1, "%s error 0 stop 1 \n", name.who);
+      fail_on(path_, kExitBadInput, "%s error 0 stop 1 \n", name.who);
     case Voice::listing:
-      fail(1, "%s error 0 stop 1 \n", name.who);
+      fail(kExitBadInput, "%s error 0 stop 1 \n", name.who);
     case Voice::old_records:
       break;
   }
-  fail(1, "Error no detection of ####### stop \n");
+  fail(kExitBadInput, "Error no detection of ####### stop \n");
 }
 
 bool History_reader::next_line() {

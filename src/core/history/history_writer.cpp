@@ -16,8 +16,7 @@ void check_idx1_path(LogFile& fp_log, const std::string& sfp1, const char* who) 
   if (sfp1.find("idx1") != std::string::npos) return;
   const std::size_t idx = sfp1.rfind("idx");
   const char c = idx != std::string::npos && idx + 3 < sfp1.size() ? sfp1[idx + 3] : ' ';
-  fp_log.write("%s erreur 1 stop c=%c \n", who, c);
-  fail(1, "%s erreur 1 stop c=%c \n", who, c);
+  fp_log.fail(kExitBadInput, "%s erreur 1 stop c=%c \n", who, c);
 }
 
 namespace {

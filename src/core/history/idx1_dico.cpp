@@ -34,8 +34,7 @@ Stat_lines old_stats(LogFile& fp_log, Trf_classmt* trf_classmt, const std::strin
 
   const Old_record_lines old = read_old_record(*trf_classmt, j);
   if (old.cut != Old_record_lines::Cut::none) {
-    fp_log.write("IDX1_DICO error in reading fp_class \n");
-    fail(3, "IDX1_DICO error in reading fp_class \n");
+    fp_log.fail(kExitNotFound, "IDX1_DICO error in reading fp_class \n");
   }
   if (!old.carries_name) return blank;
 
@@ -55,8 +54,7 @@ Stat_lines old_stats(LogFile& fp_log, Trf_classmt* trf_classmt, const std::strin
 }
 
 [[noreturn]] void cannot_write(LogFile& fp_log, const std::string& s_idx1) {
-  fp_log.write("UPDATE_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
-  fail(1, "UPDATE_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
+  fp_log.fail(kExitBadInput, "UPDATE_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
 }
 
 // The table of old records of the history `s_idx1` about to be rebuilt, read
@@ -69,8 +67,7 @@ std::unique_ptr<Trf_classmt> old_records_of(LogFile& fp_log, const std::string& 
   if (copied != 0) {
     if (!file_exists(s_idx1)) return nullptr;
     if (copied == 1) {
-      fp_log.write("UPDATE_IDX1_FILE cannot read %s stop \n", s_idx1.c_str());
-      fail(1, "UPDATE_IDX1_FILE cannot read %s stop \n", s_idx1.c_str());
+      fp_log.fail(kExitBadInput, "UPDATE_IDX1_FILE cannot read %s stop \n", s_idx1.c_str());
     }
     // A copy cut short by a full disk is not a copy of the old history.
     std::remove(kOldHistory);
@@ -80,8 +77,7 @@ std::unique_ptr<Trf_classmt> old_records_of(LogFile& fp_log, const std::string& 
   }
   auto table = std::make_unique<Trf_classmt>(fp_log);
   if (!open_old_records(*table, old_path)) {
-    fp_log.write("sub IDX1_EACH_DICO error fp_class STOP \n");
-    fail(1, "sub IDX1_EACH_DICO error fp_class STOP \n");
+    fp_log.fail(kExitBadInput, "sub IDX1_EACH_DICO error fp_class STOP \n");
   }
   CLASS_OLD_WORDS(*table);
   return table;
@@ -114,8 +110,7 @@ int write_history(LogFile& fp_log, const std::string& scpy_lesson, const std::st
                   AtomicFile& fpi) {
   LineReader fp;
   if (!fp.open(scpy_lesson)) {
-    fp_log.write("UPDATE_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
-    fail(32, "UPDATE_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
+    fp_log.fail(kExitNoCopy, "UPDATE_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
   }
   const std::string alias = EXTRACT_SHABANG(fp).value_or("");
   std::unique_ptr<Trf_classmt> table = old_records_of(fp_log, s_idx1);

@@ -13,8 +13,7 @@
 namespace {
 
 [[noreturn]] void no_path(LogFile& fp_log) {
-  fp_log.write("sub LESSON_FROM_ORDER error path == NULL stop \n");
-  fail(2, "sub LESSON_FROM_ORDER error path == NULL stop \n");
+  fp_log.fail(kExitCutShort, "sub LESSON_FROM_ORDER error path == NULL stop \n");
 }
 
 // The lesson file of `word`: an "&" word goes after the directory of its
@@ -33,8 +32,8 @@ std::string lesson_path(LogFile& fp_log, const Trf_string& G_dico, const ListWor
 
 std::string LESSON_FROM_ORDER(LogFile& fp_log, const Trf_string& G_dico, int i_order) {
   if (i_order < 1 || i_order > G_dico.nb_lesson) {
-    fp_log.write("LESSON_FROM_ORDER error 1 i_order=%d nb_lesson=%d \n", i_order, G_dico.nb_lesson);
-    fail(2, "LESSON_FROM_ORDER error 1 i_order=%d nb_lesson=%d \n", i_order, G_dico.nb_lesson);
+    fp_log.fail(kExitCutShort, "LESSON_FROM_ORDER error 1 i_order=%d nb_lesson=%d \n", i_order,
+                G_dico.nb_lesson);
   }
   const std::vector<ListWord> words = list_words(G_dico.st_lesson);
   if (static_cast<std::size_t>(i_order) > words.size()) no_path(fp_log);

@@ -18,8 +18,7 @@ void blank_in_place(History_handle& history, const Stat_at& line, LogFile& fp_lo
   std::string blank = blank_stat_line();
   RESIZE_STRING(line.length, blank);
   if (!history.write_at(line.offset, blank)) {
-    fp_log.write("RAZ_LESSON cannot write %s stop \n", history.path().c_str());
-    fail(1, "RAZ_LESSON cannot write %s stop \n", history.path().c_str());
+    fp_log.fail(kExitBadInput, "RAZ_LESSON cannot write %s stop \n", history.path().c_str());
   }
 }
 
@@ -28,8 +27,7 @@ void forget_history(Trf_book& book) {
   const char* gene_path = gene_file_of(book.ilesson);
   LineReader gene;
   if (!gene.open(gene_path)) {
-    fp_log.write("RAZ_LESSON cannot open %s stop \n", gene_path);
-    fail(1, "RAZ_LESSON cannot open %s stop \n", gene_path);
+    fp_log.fail(kExitBadInput, "RAZ_LESSON cannot open %s stop \n", gene_path);
   }
   History_handle history;
   Stat_at qr, rq;

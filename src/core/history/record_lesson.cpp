@@ -40,8 +40,7 @@ struct Recording {
 };
 
 [[noreturn]] void stop_with(Recording& r, int status, const char* text) {
-  r.fp_log.write("%s", text);
-  fail(status, "%s", text);
+  r.fp_log.fail(status, "%s", text);
 }
 
 // Logs a faulty statistics line. Its history file is backed up the first
@@ -115,8 +114,7 @@ void write_planned(Recording& r) {
     use_history(history, path, true, kWho, r.fp_log);
     for (const Planned_line& p : r.planned) {
       if (p.path == path && !history.write_at(p.offset, p.text)) {
-        r.fp_log.write("RECORD_LESSON cannot write %s stop \n", path.c_str());
-        fail(1, "RECORD_LESSON cannot write %s stop \n", path.c_str());
+        r.fp_log.fail(kExitBadInput, "RECORD_LESSON cannot write %s stop \n", path.c_str());
       }
     }
     finish_history(history, kWho, r.fp_log);
@@ -128,8 +126,7 @@ void record_all(Recording& r) {
   const char* gene_path = gene_file_of(r.book.ilesson);
   LineReader gene;
   if (!gene.open(gene_path)) {
-    r.fp_log.write("RECORD_LESSON cannot open %s stop \n", gene_path);
-    fail(1, "RECORD_LESSON cannot open %s stop \n", gene_path);
+    r.fp_log.fail(kExitBadInput, "RECORD_LESSON cannot open %s stop \n", gene_path);
   }
   for (int k = 1; k <= t.nb_posit; ++k) {
     const std::optional<Slot_record> slot =

@@ -21,8 +21,7 @@ namespace {
 using Numbers = std::array<long, 8>;  // Q->R nb, nok, date_ok, date_nok, then R->Q
 
 [[noreturn]] void reading_error(LogFile& fp_log, const char* text) {
-  fp_log.write("%s", text);
-  fail(3, "%s", text);
+  fp_log.fail(kExitNotFound, "%s", text);
 }
 
 // The numbers of the entry named `name_part` in one table; zeros when the
@@ -55,8 +54,7 @@ Numbers numbers_of(LogFile& fp_log, Trf_classmt* trf_classmt, const std::string&
 }
 
 [[noreturn]] void cannot_write(LogFile& fp_log, const std::string& s_idx1) {
-  fp_log.write("SYNCHRO_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
-  fail(1, "SYNCHRO_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
+  fp_log.fail(kExitBadInput, "SYNCHRO_IDX1_FILE cannot write %s stop \n", s_idx1.c_str());
 }
 
 }  // namespace
@@ -92,8 +90,7 @@ std::optional<Rewritten_history> SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::s
                                                    const std::string& s_idx1_bis) {
   LineReader fp;
   if (!fp.open(scpy_lesson)) {
-    fp_log.write("SYNCHRO_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
-    fail(32, "SYNCHRO_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
+    fp_log.fail(kExitNoCopy, "SYNCHRO_IDX1_FILE error 32 cannot open %s \n", scpy_lesson.c_str());
   }
   const std::string alias = EXTRACT_SHABANG(fp).value_or("");
 
@@ -112,8 +109,7 @@ std::optional<Rewritten_history> SYNCHRO_IDX1_FILE(LogFile& fp_log, const std::s
   }
   Trf_classmt own(fp_log);
   if (!open_old_records(own, rewritten.backup)) {
-    fp_log.write("sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
-    fail(1, "sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
+    fp_log.fail(kExitBadInput, "sub SYNCHRO_IDX1_FILE error fp_class STOP \n");
   }
   CLASS_OLD_WORDS(own);
 

@@ -40,8 +40,7 @@ std::string converted_line(long asked, long wrong, long day) {
 }
 
 [[noreturn]] void cannot_write(LogFile& fp_log, const std::string& s_trf) {
-  fp_log.write("TRF_IDX1_FILE cannot write %s stop \n", s_trf.c_str());
-  fail(1, "TRF_IDX1_FILE cannot write %s stop \n", s_trf.c_str());
+  fp_log.fail(kExitBadInput, "TRF_IDX1_FILE cannot write %s stop \n", s_trf.c_str());
 }
 
 }  // namespace

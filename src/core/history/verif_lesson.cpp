@@ -43,16 +43,14 @@ void check_line(Check& c, const Slot_record& slot, const Stat_at& line, ConstSen
   if (v[1] != s.cum_nb[k]) ++c.errors;
   if (v[2] != s.cum_nok[k]) ++c.errors;
   if (s.cum_nb[k] > kMaxStatCount || s.cum_nok[k] > kMaxStatCount) {
-    c.fp_log.write("VERIF_LESSON error 1 \n");
-    fail(1, "VERIF_LESSON error 1 \n");
+    c.fp_log.fail(kExitBadInput, "VERIF_LESSON error 1 \n");
   }
 }
 
 void check_all(Check& c, const std::string& gene_path, const Trf_posit& t) {
   LineReader gene;
   if (!gene.open(gene_path)) {
-    c.fp_log.write("VERIF_LESSON cannot open %s stop \n", gene_path.c_str());
-    fail(1, "VERIF_LESSON cannot open %s stop \n", gene_path.c_str());
+    c.fp_log.fail(kExitBadInput, "VERIF_LESSON cannot open %s stop \n", gene_path.c_str());
   }
   for (int k = 1; k <= t.nb_posit; ++k) {
     const std::optional<Slot_record> slot =
@@ -80,7 +78,6 @@ void VERIF_LESSON(const std::string& gene_path, Trf_book& book, long today) {
   c.fp_log.write("VERIF_LESSON %d DONE  nb_errors=%d\n", book.ilesson, c.errors);
   say("VERIF_LESSON %d DONE  nb_errors=%d\n", book.ilesson, c.errors);
   if (c.errors > 0) {
-    c.fp_log.write("VERIF_LESSON STOP  nb_errors > 0\n");
-    fail(1, "VERIF_LESSON STOP  nb_errors > 0\n");
+    c.fp_log.fail(kExitBadInput, "VERIF_LESSON STOP  nb_errors > 0\n");
   }
 }
