@@ -1,6 +1,8 @@
+#include "catalogue/lesson_paths.h"
+
 #include <gtest/gtest.h>
 
-#include "catalogue/lesson_paths.h"
+#include "catalogue/list_words.h"
 #include "sandbox.h"
 
 namespace {
@@ -22,49 +24,41 @@ TEST(LessonPaths, AmpersandWordsTakeTheDirectoryOfTheNearestFullPathBeforeThem) 
   EXPECT_EQ(S_IDX1_FROM_NUM(2, t), "./IDX1/idx1_y.txt");
   EXPECT_EQ(S_LESSON_FROM_NUM(2, catalogue("x.txt &/w.txt", 2)), "./w.txt");
   EXPECT_EQ(S_LESSON_FROM_NUM(2, catalogue("/x.txt &/w.txt", 2)), "/w.txt");
-  const std::string deep(300, 'd');
-  EXPECT_EQ(S_LESSON_FROM_NUM(2, catalogue(deep + "/x.txt &/w.txt", 2)), deep + "/w.txt");
-
   Trf_string moved = catalogue("a/x.txt", 1);
   moved.spath_idx1 = "/data/pim/IDX1";
   EXPECT_EQ(S_CPY_LESSON_FROM_NUM(1, moved), "/data/pim/CPY/x.txt");
   EXPECT_EQ(S_IDX1_FROM_NUM(1, moved), "/data/pim/IDX1/idx1_x.txt");
-}
+  for (int num : {0, 5}) EXPECT_FALSE(S_LESSON_FROM_NUM(num, t)) << num;
+  EXPECT_FALSE(S_IDX1_FROM_NUM(3, catalogue(" a/x.txt &/y.txt ", 3)));  // one word short
 
-TEST(LessonPaths, NumbersOutsideTheCatalogueGiveNoPath) {
-  const Trf_string t = catalogue(" a/x.txt &/y.txt ", 3);  // one word short of nb_lesson
-  for (int num : {0, 3, 4}) {
-    EXPECT_FALSE(S_LESSON_FROM_NUM(num, t)) << num;
-    EXPECT_FALSE(S_CPY_LESSON_FROM_NUM(num, t)) << num;
-    EXPECT_FALSE(S_IDX1_FROM_NUM(num, t)) << num;
-  }
-}
-
-TEST(LessonPaths, AnAmpersandWordWithoutBaseWordStopsWithStatus3) {
-  const Trf_string t = catalogue(" &/x.txt &/y.txt ", 2);
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { S_LESSON_FROM_NUM(2, t); }), 3);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "S_LESSON_FROM_NUM error i=0 STOP \n");
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { PATH_FROM_G_lesson(3, t); }), 3);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "PATH_FROM_G_dico error i=0 STOP \n");
-}
-
-TEST(LessonPaths, DirectoryOfAWordOrAPathAndFileNameOfAPath) {
-  const Trf_string t = catalogue(" a/b/x.txt  &/y.txt w.txt &/v.txt", 4);
-  EXPECT_EQ(PATH_FROM_G_lesson(15, t), "a/b/");  // inside "&/y.txt"
-  EXPECT_EQ(PATH_FROM_G_lesson(27, t), "./");    // "&/v.txt" after "w.txt"
-  EXPECT_FALSE(PATH_FROM_G_lesson(0, t));        // a space
-  EXPECT_FALSE(PATH_FROM_G_lesson(200, t));
-  const std::string long_dir(150, 'd');  // base words have no length limit
-  EXPECT_EQ(PATH_FROM_G_lesson(0, catalogue(long_dir + "/x.txt", 1)), long_dir + "/");
-
-  EXPECT_EQ(PATH_FROM_STRING_FILE("lessons/animals.txt"), "lessons/");
+  EXPECT_EQ(PATH_FROM_G_lesson(15, t), "a/");  // inside "&/y.txt"
+  EXPECT_FALSE(PATH_FROM_G_lesson(0, t));      // a space
   EXPECT_EQ(PATH_FROM_STRING_FILE("animals.txt"), "./");
-  EXPECT_EQ(PATH_FROM_STRING_FILE("/animals.txt"), "/");
-  EXPECT_FALSE(PATH_FROM_STRING_FILE(""));
   EXPECT_FALSE(PATH_FROM_STRING_FILE("&/animals.txt"));
   EXPECT_EQ(FILENAME_FROM_PATH("./lessons/animals.txt"), "animals.txt");
-  EXPECT_EQ(FILENAME_FROM_PATH("lessons/"), "");
-  EXPECT_FALSE(FILENAME_FROM_PATH(""));
+
+  testing::internal::CaptureStdout();  // an "&/" word without base word
+  EXPECT_EQ(stop_status([] { S_LESSON_FROM_NUM(2, catalogue(" &/x.txt &/y.txt ", 2)); }), 3);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "S_LESSON_FROM_NUM error i=0 STOP \n");
+}
+
+// Lookups keep each list's words found once; what they answer must follow
+// the list's text however it changes.
+TEST(ListWords, LookupsFollowTheTextOfEachListInTurn) {
+  std::string list = " aa bb cc ";
+  const std::string lessons = "&/w.txt a/x.txt &/y.txt &/v.txt b/z.txt";
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(list_word(list, 2), "bb");
+    const std::vector<int> bases{0, 0, 2, 2, 2, 5, 0};  // words 0 to 6
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(list_base_word_number(lessons, k), bases[k]) << k;
+    EXPECT_EQ(list_word_number(" ani hou ani ", "ani"), 1);  // the first of two
+    EXPECT_EQ(list_word_number(" ani hou ani ", "an i"), -1);
+  }
+  list[4] = ' ';  // changed in place to the same length
+  list[2] = 'x';
+  EXPECT_EQ(list_word(list, 1), "ax");
+  EXPECT_EQ(list_word_number(list, "b"), 2);
+  EXPECT_EQ(list_word(list, 4), "");
+  EXPECT_EQ(list_word_count(list), 3);
+  EXPECT_EQ(list_word_count("   "), 0);
 }

@@ -2,8 +2,6 @@
 // filled, the stop status and what was printed.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -11,9 +9,7 @@
 #include "base/log_file.h"
 #include "base/null_screen.h"
 #include "base/player.h"
-#include "catalogue/trf_string.h"
 #include "config/conf_reader.h"
-#include "config/settings.h"
 #include "drill/trf_posit.h"
 #include "sandbox.h"
 
@@ -31,13 +27,9 @@ class ConfTest : public Sandbox {
     out = testing::internal::GetCapturedStdout();
     return status;
   }
-
   std::vector<double> coefs() const {
     return {err.cof1_err, err.cof2_err, err.cof3_err, err.cof4_err, err.cof5_err};
   }
-
-  // True when the last thing printed is `message`.
-  bool printed_last(const std::string& message) const { return out.ends_with(message); }
 
   Prenestro window;
   Trf_err err;
@@ -47,9 +39,7 @@ class ConfTest : public Sandbox {
   Null_player player;
   Trf_posit posit;
   Trf_book book{log, screen, player, catalogue, posit, err};
-  std::string font_lesson;
-  std::string font_vocab;
-  std::string out;
+  std::string font_lesson, font_vocab, out;
 };
 
 // A list that satisfies the reader when a test is about something else.

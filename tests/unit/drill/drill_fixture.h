@@ -13,9 +13,8 @@
 #include "drill/mergesort.h"
 #include "drill/trf_posit.h"
 
-// Element i has errors[i - 1] in each sense, each order sorted from rank
-// i = element i. A negative error has counts 0; the others were answered
-// once right and once wrong at the load.
+// Element i has errors[i - 1] in each sense; a negative error has counts 0,
+// the others were answered once right and once wrong at the load.
 inline void fill_table(Trf_posit& t, const std::vector<long>& qr, const std::vector<long>& rq) {
   const int n = static_cast<int>(qr.size());
   t.reset(n);
@@ -32,13 +31,12 @@ inline void fill_table(Trf_posit& t, const std::vector<long>& qr, const std::vec
   t.clear_marks();
 }
 
-// The ranks of an order, as element numbers.
+// The elements along the ranks of an order.
 inline std::vector<int> order_of(const Trf_posit& t, int sense) {
   const ConstSenseView s = t.sense(sense);
   return std::vector<int>(s.ord_posit.begin() + 1, s.ord_posit.begin() + t.nb_posit + 1);
 }
 
-// A running drill: table, default coefficients, book and marking state.
 struct Drill {
   Trf_posit t;
   Trf_err coefficients;

@@ -6,45 +6,26 @@
 
 #include "sound/alsa_output.h"
 
-namespace {
+TEST(Underrun_counter, ALoneUnderrunPassesSilentlyAndASeriesIsReportedThenGivenUp) {
+  testing::internal::CaptureStderr();
+  Underrun_counter lone;
+  lone.on_write_call();
+  EXPECT_FALSE(lone.on_underrun());
+  for (int i = 0; i < 100; ++i) lone.on_write_call();
+  EXPECT_FALSE(lone.on_underrun());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
-using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
-
-TEST(Underrun_counter, ALoneUnderrunPassesSilentlyAndIsForgottenAfter100Writes) {
-  Underrun_counter counter;
-  counter.on_write_call();
-  CaptureStderr();
-  EXPECT_FALSE(counter.on_underrun());
-  for (int i = 0; i < 100; ++i) counter.on_write_call();
-  EXPECT_FALSE(counter.on_underrun());
-  EXPECT_EQ(GetCapturedStderr(), "");
-}
-
-TEST(Underrun_counter, ASecondUnderrunSoonAfterIsReportedAndAThirdGivesUpTheBlock) {
-  Underrun_counter counter;
-  CaptureStderr();
-  counter.on_write_call();
-  EXPECT_FALSE(counter.on_underrun());  // silent, counter 100
-  counter.on_write_call();              // 99
-  EXPECT_FALSE(counter.on_underrun());  // reported, counter 199
-  EXPECT_TRUE(counter.on_underrun());   // reported and given up
-  EXPECT_EQ(GetCapturedStderr(), "alsa_write_float: EPIPE 99\nalsa_write_float: EPIPE 199\n");
-}
-
-TEST(Underrun_counter, UnderrunsEvery60WritesAreReportedUntilTheyGiveUpABlock) {
-  Underrun_counter counter;
-  CaptureStderr();
-  counter.on_underrun();
-  std::vector<bool> given_up;
+  testing::internal::CaptureStderr();
+  Underrun_counter series;
+  std::vector<bool> given_up{series.on_underrun()};
   for (int round = 0; round < 4; ++round) {
-    for (int i = 0; i < 60; ++i) counter.on_write_call();
-    given_up.push_back(counter.on_underrun());
+    for (int i = 0; i < 60; ++i) series.on_write_call();
+    given_up.push_back(series.on_underrun());
   }
-  EXPECT_EQ(given_up, (std::vector<bool>{false, false, false, true}));
-  EXPECT_EQ(GetCapturedStderr(),
+  given_up.push_back(series.on_underrun());
+  EXPECT_EQ(given_up, (std::vector<bool>{false, false, false, false, true, true}));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "alsa_write_float: EPIPE 40\nalsa_write_float: EPIPE 80\n"
-            "alsa_write_float: EPIPE 120\nalsa_write_float: EPIPE 160\n");
+            "alsa_write_float: EPIPE 120\nalsa_write_float: EPIPE 160\n"
+            "alsa_write_float: EPIPE 160\n");
 }
-
-}  // namespace

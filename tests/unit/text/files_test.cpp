@@ -1,50 +1,43 @@
 #include <gtest/gtest.h>
 
-#include "sandbox.h"
-#include "text/files.h"
-
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <functional>
 #include <string>
+
+#include "sandbox.h"
+#include "text/encoding.h"
+#include "text/files.h"
+#include "text/line_reader.h"
 
 using Files = Sandbox;
 
-TEST_F(Files, CopierFichierCopiesEveryByteOrSaysWhichSideFailed) {
+TEST_F(Files, CopiesHoldEveryByteOrSayWhichSideFailedAndKeepTheOlderBackup) {
   std::string bytes(200 * 1024 + 13, '\0');  // larger than one block, every byte value
   for (std::size_t i = 0; i < bytes.size(); ++i)
     bytes[i] = static_cast<char>((i * 7 + i / 256) % 256);
   write_file("src.bin", bytes);
-  write_file("empty", "");
   write_file("same.txt", "keep me\r\n");
-  write_file("dir/x", "");
   EXPECT_EQ(copier_fichier("src.bin", "dst.bin"), 0);
   EXPECT_EQ(read_file("dst.bin"), bytes);
-  EXPECT_EQ(copier_fichier("empty", "dst.bin"), 0);
-  EXPECT_EQ(read_file("dst.bin"), "");
   EXPECT_EQ(copier_fichier("same.txt", "./same.txt"), 0);  // onto itself: intact
   EXPECT_EQ(read_file("same.txt"), "keep me\r\n");
   EXPECT_EQ(copier_fichier("absent.txt", "dst.txt"), 1);
   EXPECT_FALSE(file_exists("dst.txt"));
-  EXPECT_EQ(copier_fichier("dir", "dst"), 1);
+  EXPECT_EQ(copier_fichier(".", "dst.bin"), 1);
   EXPECT_EQ(copier_fichier("same.txt", "no_such_dir/dst.txt"), 2);
   EXPECT_EQ(copier_fichier("same.txt", "/dev/full"), 2);  // a full disk is no complete copy
+
+  write_file("cpy_src.bin", "an older backup\r\n");
+  FileSizeLimit limit(100000);
+  EXPECT_EQ(back_up_file("src.bin"), std::nullopt);
+  EXPECT_EQ(back_up_file("missing.txt"), std::nullopt);
+  EXPECT_EQ(read_file("cpy_src.bin"), "an older backup\r\n");
+  EXPECT_EQ(files_in("."),
+            (std::set<std::string>{"cpy_src.bin", "dst.bin", "same.txt", "src.bin"}));
 }
 
-TEST_F(Files, BackUpFileCopiesBesideTheFileWithCpyInFrontOrGivesNoPath) {
-  write_file("IDX1/idx1_a.txt", "history\r\n");
-  write_file("IDX1/cpy_idx1_a.txt", "an older backup that is much longer\r\n");
-  write_file("idx1_old", "x");
-  EXPECT_EQ(back_up_file("IDX1/idx1_a.txt"), "./IDX1/cpy_idx1_a.txt");
-  EXPECT_EQ(read_file("IDX1/cpy_idx1_a.txt"), "history\r\n");
-  EXPECT_EQ(back_up_file("idx1_old"), "./cpy_idx1_old");
-  EXPECT_EQ(read_file("cpy_idx1_old"), "x");
-  EXPECT_EQ(back_up_file("IDX1/idx1_missing.txt"), std::nullopt);
-  EXPECT_FALSE(file_exists("IDX1/cpy_idx1_missing.txt"));
-  EXPECT_EQ(back_up_file(""), std::nullopt);
-}
-
-TEST(WindowsDifftime, ComparesYearThenMonthThenDayAndClockFields) {
+TEST_F(Files, TimesCompareYearThenMonthThenDayAndClockFields) {
   const std::string t = "Sun Sep 16 01:03:52 1973\n";
   const struct {
     std::string a, b;
@@ -52,73 +45,80 @@ TEST(WindowsDifftime, ComparesYearThenMonthThenDayAndClockFields) {
   } rows[] = {
       {t, t, 0},
       {"Mon Jan  1 00:00:00 1974\n", t, 1},
-      {"Mon Oct  1 00:00:00 1973\n", t, 1},
       {"Mon Feb 28 23:59:59 1973\n", t, -1},
-      {"Mon Sep  9 23:59:59 1973\n", t, -1},
-      {"Mon Sep 16 01:04:00 1973\n", t, 1},
       {"Mon Sep 16 01:03:51 1973\n", t, -1},
       {"Sat Jan  1 00:00:00 10000\n", "Fri Dec 31 23:59:59 9999\n", 1},
   };
   for (const auto& r : rows) EXPECT_EQ(WINDOWS_DIFFTIME(r.a, r.b), r.sign) << r.a << r.b;
-}
-
-TEST_F(Files, FailuresOfTheTimeComparisonsStopOrAskWithTheirMessages) {
-  const std::string good = "Sun Sep 16 01:03:52 1973\n";
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(stop_status([&] { WINDOWS_DIFFTIME("Sun Spe 16 01:03:52 1973\n", t); }), 5);
+  EXPECT_EQ(stop_status([&] { WINDOWS_DIFFTIME(t, "Sun n,F 16 01:03:52 1973\n"); }), 5);
   write_file("lesson.txt", "");
-  const struct {
-    std::function<void()> action;
-    int status;
-    std::string message;
-  } rows[] = {
-      {[&] { WINDOWS_DIFFTIME("Sun Spe 16 01:03:52 1973\n", good); }, 5,
-       "error sm_timer in WINDOWS_DIFFTIME stop \n"},
-      {[&] { WINDOWS_DIFFTIME(good, "Sun n,F 16 01:03:52 1973\n"); }, 5,
-       "error sm_timer1 in WINDOWS_DIFFTIME stop \n"},
-      {[] { EXPECT_EQ(DIFF_TIME_FILE("lesson.txt", "CPY/lesson.txt"), -1.0); }, -1,
-       "you need to create CPY/lesson.txt \n"},  // a missing copy counts as older
-      {[] { DIFF_TIME_FILE("absent.txt", "lesson.txt"); }, 1,
-       "Error file absent.txt  does not exist stop \n"},
-  };
-  for (const auto& r : rows) {
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(stop_status(r.action), r.status);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), r.message);
-  }
-  EXPECT_EQ(stop_status([] { WINDOWS_DIFFTIME("", ""); }), 5);
-}
+  EXPECT_EQ(DIFF_TIME_FILE("lesson.txt", "CPY/lesson.txt"), -1.0);  // a missing copy is older
+  EXPECT_EQ(stop_status([] { DIFF_TIME_FILE("absent.txt", "lesson.txt"); }), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "error sm_timer in WINDOWS_DIFFTIME stop \nerror sm_timer1 in WINDOWS_DIFFTIME stop \n"
+            "you need to create CPY/lesson.txt \nError file absent.txt  does not exist stop \n");
 
-TEST_F(Files, DiffTimeFileGivesTheSignOfTheCopysAgeAgainstItsOrigin) {
-  write_file("lesson.txt", "");
   write_file("copy.txt", "");
-  const long t0 = 1700000000;
-  const struct {
-    long origin, copy;
-    double sign;
-  } rows[] = {
-      {t0, t0, 0},        {t0, t0 + 1, 1},     {t0, t0 - 1, -1}, {t0, t0 - 365L * 24 * 3600, -1},
-      {-100000, 1000, 1}, {1000, -100000, -1},  // before 1970
-  };
-  for (const auto& r : rows) {
-    set_mtime("lesson.txt", r.origin);
-    set_mtime("copy.txt", r.copy);
-    EXPECT_EQ(DIFF_TIME_FILE("lesson.txt", "copy.txt"), r.sign) << r.origin << " " << r.copy;
+  for (auto [origin, copy, sign] : {std::tuple{1700000000L, 1700000001L, 1.0},
+                                    {1700000000L, 1700000000L - 365L * 24 * 3600, -1.0},
+                                    {1000L, -100000L, -1.0}}) {  // before 1970
+    set_mtime("lesson.txt", origin);
+    set_mtime("copy.txt", copy);
+    EXPECT_EQ(DIFF_TIME_FILE("lesson.txt", "copy.txt"), sign) << origin << " " << copy;
   }
-}
-
-TEST_F(Files, DiffTimeFileOrdersTimesInTheRepeatedHourWhenClocksGoBack) {
+  // Clocks going back: 01:30 summer time comes before 01:10 winter time.
   const char* old = std::getenv("TZ");
   const std::string saved = old ? old : "";
   setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
   tzset();
-  // 5 November 2023: 01:30 summer time comes before 01:10 winter time.
-  write_file("lesson.txt", "");
-  write_file("copy.txt", "");
   set_mtime("copy.txt", 1699162200);
   set_mtime("lesson.txt", 1699164600);
   const double forward = DIFF_TIME_FILE("lesson.txt", "copy.txt");
-  const double back = DIFF_TIME_FILE("copy.txt", "lesson.txt");
   old ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
   tzset();
   EXPECT_EQ(forward, -1.0);
-  EXPECT_EQ(back, 1.0);
+}
+
+TEST_F(Files, WorkingCopiesHaveCrLfLineEndsAndCp1252ForUtf8Lines) {
+  write_file("copy.txt", "a much longer old copy that must disappear\r\n");
+  std::string utf8_line, cp1252_line;  // longer than any read block
+  while (utf8_line.size() < 200000) {
+    utf8_line += "ab\xC3\xA9";
+    cp1252_line += "ab\xE9";
+  }
+  const struct {
+    std::string source, copy;
+  } rows[] = {
+      {"a\nb\rc", "a\r\nb\r\nc"},
+      {"a\r\nb", "a\r\r\nb"},
+      {"a\r\r\rb", "a\r\n\r\nb"},
+      {"a\r\r\r\nb", "a\r\n\r\r\nb"},
+      {"a\r\r", "a\r\n"},
+      {"caf\xC3\xA9\n\xE9t\xE9\n", "caf\xE9\r\n\xE9t\xE9\r\n"},
+      // Mixed in one line, or not in CP1252: copied as read; tabs and NULs too.
+      {"\xE9t\xC3\xA9\r\n\xC5\x91", "\xE9t\xC3\xA9\r\r\n\xC5\x91"},
+      {std::string("\t\0\n", 3), std::string("\t\0\r\n", 4)},
+      {"x\n" + utf8_line + "\nend", "x\r\n" + cp1252_line + "\r\nend"},
+      // A single-byte letter far from the start keeps the whole line as read.
+      {utf8_line + "\xE9", utf8_line + "\xE9"},
+  };
+  for (const auto& r : rows) {
+    write_file("lesson.txt", r.source);
+    const int result = win_file("lesson.txt", "copy.txt");
+    EXPECT_EQ(read_file("copy.txt"), r.copy) << testing::PrintToString(r.source.substr(0, 20));
+    LineReader reader("copy.txt");  // the result counts the lines of the copy
+    long nc = 0, lines = 0;
+    std::string ss;
+    while (aln_getline(nc, ss, reader) >= 0) ++lines;
+    EXPECT_EQ(result, lines) << testing::PrintToString(r.source.substr(0, 20));
+  }
+  EXPECT_EQ(win_file("absent.txt", "none.txt"), -1);
+  EXPECT_EQ(win_file("lesson.txt", "no_such_dir/copy.txt"), -2);
+  write_file("copy.txt", "old\r\n");
+  FileSizeLimit limit(100000);
+  EXPECT_EQ(win_file("lesson.txt", "copy.txt"), -2);
+  EXPECT_EQ(read_file("copy.txt"), "old\r\n");
+  EXPECT_EQ(files_in("."), (std::set<std::string>{"copy.txt", "lesson.txt"}));
 }

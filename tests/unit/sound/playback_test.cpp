@@ -1,0 +1,208 @@
+// Sounds played through the real ALSA library into its file output: a
+// configuration written before any ALSA call (ALSA_CONFIG_PATH) sends the
+// "default" PCM into a file of raw float frames, which the tests read back.
+// The test sounds, written by libsndfile, hold a ramp so that every frame
+// can be identified.
+#include "sound/playback.h"
+
+#include <alsa/asoundlib.h>
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "sandbox.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+class Alsa_file_output final : public testing::Environment {
+ public:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "pimlo_alsa_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+    std::string conf = slurp(fs::path(PIMLO_TEST_SUPPORT_DIR) / "alsa_file_output.conf.in");
+    const std::size_t at = conf.find("\"@OUTPUT@\"");
+    ASSERT_NE(at, std::string::npos);
+    conf.replace(at, 10, '"' + dir + "/output.raw\"");
+    std::ofstream(dir + "/alsa.conf") << conf;
+    setenv("ALSA_CONFIG_PATH", (dir + "/alsa.conf").c_str(), 1);
+  }
+  void TearDown() override {
+    snd_config_update_free_global();
+    fs::remove_all(dir);
+  }
+  std::string dir;
+};
+
+Alsa_file_output* const output =
+    static_cast<Alsa_file_output*>(testing::AddGlobalTestEnvironment(new Alsa_file_output));
+
+// Every float sample the last playback sent to the device.
+std::vector<float> recorded_samples() {
+  const std::string raw =
+      fs::exists(output->dir + "/output.raw") ? slurp(output->dir + "/output.raw") : std::string();
+  std::vector<float> samples(raw.size() / sizeof(float));
+  if (!samples.empty()) std::memcpy(samples.data(), raw.data(), samples.size() * sizeof(float));
+  return samples;
+}
+
+// How many file descriptors the process holds: the same before and after a
+// playback when it left no device or file open.
+int open_descriptors() {
+  int count = 0;
+  DIR* fds = opendir("/proc/self/fd");
+  while (readdir(fds) != nullptr) ++count;
+  closedir(fds);
+  return count;
+}
+
+// Frame f of channel 0 holds a 16-bit sample of f, channel 1 its negation;
+// the device receives it as a float.
+float ramp(long frame, int channel) {
+  const short value = static_cast<short>(frame % 20000 - 10000);
+  return (channel == 0 ? value : static_cast<short>(-value)) / 32768.0f;
+}
+
+void write_sound_file(const std::string& path, int subformat, int channels,
+                      const std::vector<float>& samples) {
+  SF_INFO info{};
+  info.samplerate = 8000;
+  info.channels = channels;
+  info.format = SF_FORMAT_WAV | subformat;
+  SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+  ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+  sf_command(file, SFC_SET_NORM_FLOAT, nullptr, SF_FALSE);  // ramp samples stay exact
+  EXPECT_EQ(sf_write_float(file, samples.data(), static_cast<sf_count_t>(samples.size())),
+            static_cast<sf_count_t>(samples.size()));
+  sf_close(file);
+}
+
+void write_ramp_file(const std::string& path, int channels, long frames) {
+  std::vector<float> samples;
+  for (long f = 0; f < frames; ++f)
+    for (int c = 0; c < channels; ++c) samples.push_back(ramp(f, c) * 32768.0f);
+  write_sound_file(path, SF_FORMAT_PCM_16, channels, samples);
+}
+
+const long kFrames = 3 * 8000;  // three seconds
+
+class Playback : public Sandbox {
+ protected:
+  void SetUp() override {
+    Sandbox::SetUp();
+    fs::remove(output->dir + "/output.raw");
+  }
+};
+
+TEST_F(Playback, EachRangeSendsItsFramesThenSilenceToTheBlockEnd) {
+  write_ramp_file("mono.wav", 1, kFrames);
+  write_ramp_file("stereo.wav", 2, kFrames);
+  const struct {
+    int channels;
+    long start, stop, first, count, silence;
+  } rows[] = {
+      // Mono blocks hold 2048 frames, stereo blocks 1024.
+      {2, 8000, 16000, 8000, 8000, 8 * 1024 - 8000},
+      {1, 1, 1 + 2 * 2048, 1, 2 * 2048, 0},  // a stop on a block boundary
+      {2, 10, 15, 10, 5, 1024 - 5},
+      {2, 16007, 80000, 16007, 8000 - 7, 0},
+      {1, 0, 0, 0, kFrames, 0},  // 0 to 0 or below 1: the whole file
+      {2, 0, -5, 0, kFrames, 0},
+  };
+  const int before = open_descriptors();
+  for (const auto& r : rows) {
+    fs::remove(output->dir + "/output.raw");
+    EXPECT_EQ(play_range(r.channels == 1 ? "mono.wav" : "stereo.wav", r.start, r.stop), 1);
+    std::vector<float> want;
+    for (long f = 0; f < r.count + r.silence; ++f)
+      for (int c = 0; c < r.channels; ++c) want.push_back(f < r.count ? ramp(r.first + f, c) : 0);
+    EXPECT_TRUE(recorded_samples() == want) << r.channels << " " << r.start;
+  }
+  fs::remove(output->dir + "/output.raw");
+  EXPECT_EQ(play_total("stereo.wav"), 1);
+  EXPECT_EQ(recorded_samples().size(), 2u * kFrames);
+  EXPECT_EQ(open_descriptors(), before);
+}
+
+// Files stored as float or double reach the device scaled down by the peak
+// of the whole file when it is above full scale, and unchanged otherwise.
+TEST_F(Playback, ALoudFloatFileIsScaledByItsPeakAndAQuietOneIsNotBoosted) {
+  for (int subformat : {SF_FORMAT_FLOAT, SF_FORMAT_DOUBLE}) {
+    for (float amplitude : {3.0f, 0.25f}) {
+      std::vector<float> samples;
+      for (int f = 0; f < 8000; ++f) {
+        samples.push_back(amplitude * static_cast<float>(std::sin(2 * M_PI * 440 * f / 8000.0)));
+        samples.push_back(samples.back() / 2);
+      }
+      samples[2 * 7000] = 2 * amplitude;  // the peak lies outside the range played
+      write_sound_file("sine.wav", subformat, 2, samples);
+      fs::remove(output->dir + "/output.raw");
+      play_range("sine.wav", 100, 100 + 1024);
+      const std::vector<float> got = recorded_samples();
+      ASSERT_EQ(got.size(), 2u * 1024);
+      const float scale = amplitude > 1 ? 2 * amplitude : 1;
+      for (std::size_t i = 0; i < got.size(); ++i)
+        ASSERT_NEAR(got[i], samples[200 + i] / scale, 1e-6) << amplitude << " " << i;
+    }
+  }
+}
+
+TEST_F(Playback, WhatCannotBePlayedIsReportedAndLeavesNothingOpen) {
+  write_sound_file("six.wav", SF_FORMAT_PCM_16, 6, std::vector<float>(6 * 100, 0.1f));
+  write_file("lesson.txt", "Q> maison\nR> house\n");
+  write_ramp_file("mono.wav", 1, kFrames);
+  const int before = open_descriptors();
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(play_total("six.wav"), 0);
+  EXPECT_EQ(play_range("six.wav", 10, 20), 0);
+  EXPECT_EQ(play_range("lesson.txt", 5, 10), 0);
+  EXPECT_EQ(play_total("absent.wav"), 0);
+  EXPECT_EQ(play_range("mono.wav", 16000, 8000), 0);  // a stop before the start: silent
+  play_range("mono.wav", kFrames + 1, kFrames + 100);
+  play_range("mono.wav", -10, 100);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "Error : channels = 6.\nError : channels = 6.\n"
+            "alsa_play Not able to open file \nFormat not recognised.\n"
+            "alsa_play Not able to open file \nSystem error : No such file or directory.\n"
+            "play_range: frame 24001 lies outside mono.wav (24000 frames)\n"
+            "play_range: frame -10 lies outside mono.wav (24000 frames)\n");
+
+  // A device that cannot be opened plays nothing; the working configuration
+  // is taken up again afterwards.
+  const std::string working = getenv("ALSA_CONFIG_PATH");
+  write_file("broken.conf", "pcm.!default { type no_such_plugin_type }\n");
+  setenv("ALSA_CONFIG_PATH", (dir() + "/broken.conf").c_str(), 1);
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(play_range("mono.wav", 10, 20), 0);
+  EXPECT_EQ(play_total("mono.wav"), 0);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "alsa_range_play NULL level 1 return mono.wav\n");
+  EXPECT_NE(err.find("cannot open audio device \"default\" ("), std::string::npos) << err;
+  setenv("ALSA_CONFIG_PATH", working.c_str(), 1);
+  EXPECT_TRUE(recorded_samples().empty());
+  EXPECT_EQ(open_descriptors(), before);
+  play_range("mono.wav", 10, 20);
+  EXPECT_EQ(recorded_samples().size(), 2048u);
+}
+
+}  // namespace
