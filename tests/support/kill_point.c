@@ -44,7 +44,7 @@ static long counted;
 static volatile sig_atomic_t armed = 1;
 static int trace_fd = -1;
 
-#define REAL(name)                        \
+#define REAL(name)                      \
   static __typeof__(name)* real_##name; \
   if (!real_##name) real_##name = (__typeof__(name)*)dlsym(RTLD_NEXT, #name)
 
@@ -181,24 +181,24 @@ static void stream_point(const char* call, FILE* f) {
     return real_##name args;                          \
   }
 /* open and its kin: counted when they create or truncate. */
-#define ON_OPEN(name, dirfd, params, args)                          \
-  int name params {                                                 \
-    REAL(name);                                                     \
-    mode_t mode = 0;                                                \
-    if (flags & (O_CREAT | O_TMPFILE)) {                            \
-      va_list ap;                                                   \
-      va_start(ap, flags);                                          \
-      mode = va_arg(ap, mode_t);                                    \
-      va_end(ap);                                                   \
-    }                                                               \
+#define ON_OPEN(name, dirfd, params, args)                            \
+  int name params {                                                   \
+    REAL(name);                                                       \
+    mode_t mode = 0;                                                  \
+    if (flags & (O_CREAT | O_TMPFILE)) {                              \
+      va_list ap;                                                     \
+      va_start(ap, flags);                                            \
+      mode = va_arg(ap, mode_t);                                      \
+      va_end(ap);                                                     \
+    }                                                                 \
     if (flags & (O_CREAT | O_TRUNC)) path_point("open", dirfd, path); \
-    return real_##name args;                                        \
+    return real_##name args;                                          \
   }
-#define ON_FOPEN(name)                                                      \
-  FILE* name(const char* path, const char* mode) {                          \
-    REAL(name);                                                             \
+#define ON_FOPEN(name)                                                                         \
+  FILE* name(const char* path, const char* mode) {                                             \
+    REAL(name);                                                                                \
     if (mode && (strchr(mode, 'w') || strchr(mode, 'a'))) path_point("fopen", AT_FDCWD, path); \
-    return real_##name(path, mode);                                         \
+    return real_##name(path, mode);                                                            \
   }
 
 ON_FD(ssize_t, write, 1, (int fd, const void* buf, size_t n), (fd, buf, n))
@@ -219,9 +219,9 @@ ON_FOPEN(fopen)
 ON_FOPEN(fopen64)
 ON_STREAM(size_t, fwrite, (const void* buf, size_t size, size_t n, FILE* f), (buf, size, n, f))
 ON_STREAM(int, fputs, (const char* s, FILE* f), (s, f))
-ON_STREAM(int, vfprintf, (FILE* f, const char* fmt, va_list ap), (f, fmt, ap))
-ON_STREAM(int, fflush, (FILE* f), (f))
-ON_STREAM(int, fclose, (FILE* f), (f))
+ON_STREAM(int, vfprintf, (FILE * f, const char* fmt, va_list ap), (f, fmt, ap))
+ON_STREAM(int, fflush, (FILE * f), (f))
+ON_STREAM(int, fclose, (FILE * f), (f))
 ON_PATH(int, rename, AT_FDCWD, to, (const char* from, const char* to), (from, to))
 ON_PATH(int, renameat, tofd, to, (int fromfd, const char* from, int tofd, const char* to),
         (fromfd, from, tofd, to))

@@ -64,8 +64,9 @@ class Startup_test : public Sandbox {
  protected:
   void SetUp() override {
     Sandbox::SetUp();
-    conf("Horiz_pix_total :> 1000 <:\nVerti_pix_total :> 700 <:\n"
-         "Width_pix_vocab :> 450 <:\nWhich_lesson :>\n a.txt\n b.txt\n<:\n");
+    conf(
+        "Horiz_pix_total :> 1000 <:\nVerti_pix_total :> 700 <:\n"
+        "Width_pix_vocab :> 450 <:\nWhich_lesson :>\n a.txt\n b.txt\n<:\n");
     write_file("a.txt", "!# aa\n# cat *\nQ> chat\nR> cat\n# dog *\nQ> chien\nR> dog\n");
     write_file("b.txt", "!# bb\n# one *\nQ> un\nR> one\n");
   }
@@ -117,15 +118,18 @@ TEST_F(Startup_test, RunsItsStepsInOrderAfterRemovingUnfinishedCopiesAndStartsAt
   EXPECT_EQ(shell.setup.sound_label, "<)))");
   EXPECT_EQ(shell.setup.sense_label, "Q->R");
   EXPECT_EQ(shell.shown_at, (std::vector<int>{-1, -1}));
-  EXPECT_EQ(shell.announced, "Confirm display of lesson 1") << "announced before the window is shown";
+  EXPECT_EQ(shell.announced, "Confirm display of lesson 1")
+      << "announced before the window is shown";
 
   // Only the copies a crash left in the program's directories go, files only.
-  for (const char* gone : {"IDX1/idx1_a.txt.new4242_1", "CPY/a.txt.new4242_2", "Pimlo_last_state.new4242_3"})
+  for (const char* gone :
+       {"IDX1/idx1_a.txt.new4242_1", "CPY/a.txt.new4242_2", "Pimlo_last_state.new4242_3"})
     EXPECT_FALSE(file_exists(gone)) << gone;
   for (const char* kept : {"lessons/a.txt.new4242_4", "notes.new", "IDX1/kept.new1_1"})
     EXPECT_TRUE(file_exists(kept)) << kept;
-  EXPECT_NE(read_file("pimlo_log").find("removed the unfinished copy ./IDX1/idx1_a.txt.new4242_1 \n"),
-            std::string::npos);
+  EXPECT_NE(
+      read_file("pimlo_log").find("removed the unfinished copy ./IDX1/idx1_a.txt.new4242_1 \n"),
+      std::string::npos);
 }
 
 TEST_F(Startup_test, TakesTheRememberedStateAsFarAsItHoldsAndDeletesItAfterTheToolkit) {
@@ -143,8 +147,11 @@ TEST_F(Startup_test, TakesTheRememberedStateAsFarAsItHoldsAndDeletesItAfterTheTo
       // Older than the configuration: the lesson is not taken.
       {state, -60, "Confirm display of lesson 1", "R->Q", {900, 600, 300, 30, 40}},
       // Lesson 7 of 2 (a lesson file removed since), sense 3, a window of 0 by 500.
-      {"  7    L\n  3   S\n  10  10   P\n  0  500   S\n  80   W\n", 60,
-       "Confirm display of lesson 1", "Q->R", {1000, 700, 450, 10, 10}},
+      {"  7    L\n  3   S\n  10  10   P\n  0  500   S\n  80   W\n",
+       60,
+       "Confirm display of lesson 1",
+       "Q->R",
+       {1000, 700, 450, 10, 10}},
   };
   for (const auto& c : cases) {
     Fake_shell again;
@@ -156,8 +163,9 @@ TEST_F(Startup_test, TakesTheRememberedStateAsFarAsItHoldsAndDeletesItAfterTheTo
     EXPECT_EQ(again.setup.sense_label, c.sense) << c.bytes;
     EXPECT_EQ(again.screen.sense_label, c.sense) << c.bytes;
     const Window_size& s = again.setup.size;
-    EXPECT_EQ((std::vector<int>{s.width, s.height, s.divider, again.shown_at[0], again.shown_at[1]}),
-              c.size_and_place)
+    EXPECT_EQ(
+        (std::vector<int>{s.width, s.height, s.divider, again.shown_at[0], again.shown_at[1]}),
+        c.size_and_place)
         << c.bytes;
   }
 }
@@ -168,12 +176,14 @@ TEST_F(Startup_test, AStopBeforeTheWindowWritesNothingOrKeepsTheLastStateAndIsTo
     int status;
     const char* says;
   } cases[] = {
-      {"Which_lesson :>\n a.txt\n<:\nHoriz_pix :> 900 <:\n", 1, "s=Horiz_pix :> 900 <: order unknown =-1"},
+      {"Which_lesson :>\n a.txt\n<:\nHoriz_pix :> 900 <:\n", 1,
+       "s=Horiz_pix :> 900 <: order unknown =-1"},
       {"Coef_Err :> 8 4 2 6 <:\nWhich_lesson :>\n a.txt\n<:\n", 1, "FLOAT_EXTRACT_LEVEL"},
       {"Which_lesson :>\n a.txt\n", 2, "error 2 while reading in EXTRACT_PAGES stop"},
       {"Which_lesson :>\n a1->x.txt <:\n", 13, ""},
       {"# only a comment\n", 1, ""},
-      {"Which_lesson :>\n missing.txt\n<:\n", 1, "none of the lesson files named in pimlo.conf exists stop"},
+      {"Which_lesson :>\n missing.txt\n<:\n", 1,
+       "none of the lesson files named in pimlo.conf exists stop"},
   };
   for (const auto& c : cases) {
     conf(c.conf);
@@ -181,7 +191,8 @@ TEST_F(Startup_test, AStopBeforeTheWindowWritesNothingOrKeepsTheLastStateAndIsTo
     EXPECT_EQ(run(again), c.status) << c.conf;
     EXPECT_NE(said.find(c.says), std::string::npos) << said;
     ASSERT_EQ(again.notices.size(), 1u);
-    EXPECT_NE(again.notices[0].find("\n\nFile: pimlo.conf\n"), std::string::npos) << again.notices[0];
+    EXPECT_NE(again.notices[0].find("\n\nFile: pimlo.conf\n"), std::string::npos)
+        << again.notices[0];
     EXPECT_TRUE(again.steps.empty());
     EXPECT_TRUE(files_in(".") == (std::set<std::string>{"a.txt", "b.txt", "pimlo.conf"})) << c.conf;
   }
@@ -190,13 +201,15 @@ TEST_F(Startup_test, AStopBeforeTheWindowWritesNothingOrKeepsTheLastStateAndIsTo
   remember("  2    Last lesson\n");
   shell.display = false;
   EXPECT_EQ(run(), 1);
-  EXPECT_NE(said.find("cannot open the display, the window cannot be shown stop \n"), std::string::npos);
+  EXPECT_NE(said.find("cannot open the display, the window cannot be shown stop \n"),
+            std::string::npos);
   EXPECT_EQ(shell.steps, Strings{"toolkit"});
   EXPECT_TRUE(file_exists("Pimlo_last_state"));
 
   const std::string drilled =
       stop_notice(ProgramStop(1, "INIT_LESSON error 0 stop 1 \n", "./IDX1/idx1_a.txt"), true);
-  for (const char* part : {"INIT_LESSON error 0 stop 1\n", "./IDX1/cpy_idx1_a.txt", "\"!ccdb\"", "pimlo_log"})
+  for (const char* part :
+       {"INIT_LESSON error 0 stop 1\n", "./IDX1/cpy_idx1_a.txt", "\"!ccdb\"", "pimlo_log"})
     EXPECT_NE(drilled.find(part), std::string::npos) << part;
 }
 
@@ -218,7 +231,8 @@ TEST_F(Startup_test, TheConfigurationIsLookedForHereThenBesideTheExecutableOnly)
       {"here", "../bin/prog.X", 1, "error not .x at end of argv[0]", nullptr},
       {"here", "prog.x", 1, "file ./pimlo.conf unreachable stop \n", nullptr},
       {"here", "../none/prog.x", 1, "s_prov_fich=../none/pimlo.conf \n", nullptr},
-      {"here", "./x\\prog.x", 1, "(*trf_work_dir).s_work_dir=./x\\ \nI don't understand stop", nullptr},
+      {"here", "./x\\prog.x", 1, "(*trf_work_dir).s_work_dir=./x\\ \nI don't understand stop",
+       nullptr},
       {"here", "../bin/prog.x", 0, "", "bin/pimlo_log"},
       {"bin", "../here/prog.x", 0, "", "bin/pimlo_log"},  // the current directory wins
   };

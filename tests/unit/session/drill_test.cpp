@@ -102,7 +102,8 @@ TEST_F(Drill_test, AnAnnouncementShowsTheLessonArmsTheButtonAndNextAndPrevWrapAr
     int from;
     bool next;
     int to;
-  } moves[] = {{8, true, 1}, {1, true, 2}, {0, true, 1}, {1, false, 8}, {0, false, 8}, {2, false, 1}};
+  } moves[] = {{8, true, 1},  {1, true, 2},  {0, true, 1},
+               {1, false, 8}, {0, false, 8}, {2, false, 1}};
   for (const auto& m : moves) {
     book.ilesson = m.from;
     book.start_lesson = 1;
@@ -274,14 +275,17 @@ TEST_F(Drill_test, ASenseChangeAskedDuringAQuestionWaitsForItsVerdict) {
 TEST_F(Drill_test, LeavingADrillAsksToRecordItAndDoesWhatTheAnswerSays) {
   using Answer = Screen::RecordAnswer;
   const std::string blank = blank_stat_line() + "\r\n" + blank_stat_line() + "\r\n";
-  const std::string wrong_today = stat_line(0, 1, 0, DIFF_JOUR()) + "\r\n" + blank_stat_line() + "\r\n";
+  const std::string wrong_today =
+      stat_line(0, 1, 0, DIFF_JOUR()) + "\r\n" + blank_stat_line() + "\r\n";
   const struct {
     Answer answer;
     bool really_reset;
     bool recorded;
     bool stays;
-  } rows[] = {{Answer::No, false, false, false},   {Answer::Cancel, false, false, true},
-              {Answer::Reset, false, true, false}, {Answer::Yes, false, true, false},
+  } rows[] = {{Answer::No, false, false, false},
+              {Answer::Cancel, false, false, true},
+              {Answer::Reset, false, true, false},
+              {Answer::Yes, false, true, false},
               {Answer::Reset, true, false, false}};
   const std::string before = read_file(kHistory);
   for (const auto& row : rows) {
@@ -389,84 +393,52 @@ TEST_F(Drill_test, MissingSidesCuesAndStrayPositionsAreShownAsSuchAndLogged) {
   EXPECT_NE(log.find("DISPLAY_QR error 2 lecture \n"), std::string::npos);
 }
 
-// The generated lesson file names each element's entry: its key line, then
-// the lesson alias and the entry's position.
-class Entry_lookup_test : public Session_test {
- protected:
-  void SetUp() override {
-    Session_test::SetUp();
-    set_catalogue({"lessons/ani.txt", "/abs/dir/hou.txt"});
-    G_kentel.st_alias = " ani hou ";
-    book.ilesson = 1;
-    write_file("CPY/ani.txt", "!# ani\r\n# le chat *\r\nQ> le chat\r\nR> the cat\r\n");
-    write_file("CPY/hou.txt", "!# hou\r\n# la maison *\r\nQ> la maison\r\nR> the house\r\n");
-  }
-
-  void gene(const Lines& keys, const std::string& path = "idx1_gene") {
-    std::string bytes;
-    t_posit.reset(static_cast<int>(keys.size()) + 1);
-    t_posit.nb_posit = static_cast<int>(keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-      t_posit.posit[i + 1] = static_cast<long>(bytes.size());
-      bytes += keys[i] + "\n ./IDX1/idx1_x.txt * 60 \n";
-    }
-    write_file(path, bytes);
-  }
-
-  std::optional<Entry_place> lookup(int jcont) {
-    testing::internal::CaptureStdout();
-    std::optional<Entry_place> place = WHAT_QR(jcont, session, book);
-    said = testing::internal::GetCapturedStdout();
-    return place;
-  }
-  std::string said;
-};
-
-TEST_F(Entry_lookup_test, AKeyLineGivesTheAliasAndPositionAndOpensThatLessonsCopy) {
-  gene({"#le chat *ani 8 * animal ", "#la maison *hou 8 * building ",
-        "#" + std::string(300, 'x') + " *ani 9 * " + std::string(200, 't') + " "});
-  std::optional<Entry_place> place = lookup(2);
-  ASSERT_TRUE(place);
-  EXPECT_EQ(place->s_alias, "hou");
-  EXPECT_EQ(place->add, 8);
-  EXPECT_EQ(session.copy.path(), "./CPY/hou.txt");
-  EXPECT_EQ(book.path_of_lesson, "/abs/dir/");
-
-  place = lookup(3);
-  ASSERT_TRUE(place);
-  EXPECT_EQ(place->add, 9);
-  EXPECT_EQ(session.copy.path(), "./CPY/ani.txt");
-  EXPECT_EQ(book.path_of_lesson, "lessons/");
-
-  book.ilesson = 0;  // the generated lesson is read from idx2_gene
-  gene({"#la maison *hou 8 * building "}, "idx2_gene");
-  ASSERT_TRUE(lookup(1));
-  EXPECT_EQ(session.copy.path(), "./CPY/hou.txt");
-}
-
-TEST_F(Entry_lookup_test, BrokenKeyLinesAndMissingFilesAreSaidAndGiveNothing) {
+// The generated lesson file names each element's entry by its key line:
+// the lesson's alias, then the entry's position in that lesson's copy.
+TEST_F(Session_test, AKeyLineOfTheGeneratedLessonLeadsToItsEntryOrIsSaidBroken) {
+  set_catalogue({"lessons/ani.txt", "/abs/dir/hou.txt"});
+  G_kentel.st_alias = " ani hou ";
+  write_file("CPY/hou.txt", "");
+  write_file("CPY/ani.txt", "");
   t_posit.reset(2);
   t_posit.nb_posit = 1;
-  EXPECT_FALSE(lookup(1));
+  std::string said;
+  auto lookup = [&](int lesson, const std::string& key) {
+    book.ilesson = lesson;
+    if (!key.empty())
+      write_file(lesson == 0 ? "idx2_gene" : "idx1_gene", key + "\n ./IDX1/x * 60 \n");
+    testing::internal::CaptureStdout();
+    std::optional<Entry_place> place = WHAT_QR(1, session, book);
+    said = testing::internal::GetCapturedStdout();
+    return place ? place->s_alias + " " + std::to_string(place->add) : "none";
+  };
+  EXPECT_EQ(lookup(1, ""), "none");
   EXPECT_EQ(said, "WHAT_QR unable to open file fpg \n");
+  EXPECT_EQ(lookup(1, "#la maison *hou 8 * building "), "hou 8");
+  EXPECT_EQ(session.copy.path(), "./CPY/hou.txt");
+  EXPECT_EQ(book.path_of_lesson, "/abs/dir/");
+  EXPECT_EQ(lookup(0, "#" + std::string(300, 'x') + " *ani 9 * " + std::string(200, 't') + " "),
+            "ani 9");
+  EXPECT_EQ(session.copy.path(), "./CPY/ani.txt");
+  EXPECT_EQ(book.path_of_lesson, "lessons/");
+  EXPECT_EQ(said, "");
 
-  gene({"#no star here ", "#le chat *ani * animal ", "#le chat *ani 8 * ", "#le loup *zzz 8 * "});
-  EXPECT_FALSE(lookup(1));
+  EXPECT_EQ(lookup(1, "#no star here "), "none");
   EXPECT_EQ(said, "WHAT_QR no * in ss=#no star here @@@ \n");
-  EXPECT_FALSE(lookup(2));
-  EXPECT_EQ(said,
-            "WHAT_QR  ss=#le chat *ani * animal @@@ \n"
-            "WHAT_QR no i_extracted in stp= * animal @@@ \n");
-  EXPECT_EQ(read_file("pimlo_log"),
-            "WHAT_QR unable to open file fpg \nWHAT_QR no * in ss=#no star here @@@ \n" + said);
+  EXPECT_EQ(lookup(1, "#le chat *ani * animal "), "none");
+  EXPECT_EQ(
+      said,
+      "WHAT_QR  ss=#le chat *ani * animal @@@ \nWHAT_QR no i_extracted in stp= * animal @@@ \n");
+  EXPECT_NE(read_file("pimlo_log").find("WHAT_QR no * in ss=#no star here @@@ \n" + said),
+            std::string::npos);
+  std::remove("CPY/hou.txt");
+  EXPECT_EQ(lookup(1, "#la maison *hou 8 * "), "none");
+  EXPECT_EQ(said, "WHAT_QR cannot open file=./CPY/hou.txt \n");
   EXPECT_FALSE(session.copy.is_open());
 
-  std::remove("CPY/ani.txt");
-  EXPECT_FALSE(lookup(3));
-  EXPECT_EQ(said, "WHAT_QR cannot open file=./CPY/ani.txt \n");
-
+  write_file("idx1_gene", "#le loup *zzz 8 * \n");
   testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { WHAT_QR(4, session, book); }), 5);
+  EXPECT_EQ(stop_status([&] { WHAT_QR(1, session, book); }), 5);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "WHAT_QR not existing s_alias=zzz@@@ \n");
 }
 

@@ -101,8 +101,7 @@ TEST_F(Lesson_text_test, NothingIsShownOutsideTheCatalogueAndAMissingCopyIsRepor
 TEST_F(Lesson_text_test, LabelsBecomeButtonsThatPlayTheirPartsAndTheRangeLinesBelow) {
   show({"Titre", "A>1 Bonjour", "  le chat", "B>2 Salut  ", "C>1 x", "", "<)start)",
         "A>1 lecture.wav 0 300", "lecture.wav 600 900", "  A>1   lecture.wav 1000 1100",
-        "B>2 lecture.wav 300 600", "lecture.wav 5", "", "  lecture.wav 200 300",
-        "<)end)", "fin"});
+        "B>2 lecture.wav 300 600", "lecture.wav 5", "", "  lecture.wav 200 300", "<)end)", "fin"});
   // The sound block is not shown; only labels it defines are known.
   EXPECT_EQ(shown(), "Titre\n{A>1} Bonjour le chat\n{B>2} Salut\n[C>1] x\n\nfin\n");
   EXPECT_EQ(text_.buttons, (Lines{"A>1", "B>2", "C>1"}));
@@ -112,8 +111,7 @@ TEST_F(Lesson_text_test, LabelsBecomeButtonsThatPlayTheirPartsAndTheRangeLinesBe
   EXPECT_EQ(player.played, (Lines{"lessons/lecture.wav 0 300", "lessons/lecture.wav 600 900",
                                   "lessons/lecture.wav 1000 1100"}));
   EXPECT_EQ(click("B>2"), "");  // a line without range is passed over
-  EXPECT_EQ(player.played,
-            (Lines{"lessons/lecture.wav 300 600", "lessons/lecture.wav 200 300"}));
+  EXPECT_EQ(player.played, (Lines{"lessons/lecture.wav 300 600", "lessons/lecture.wav 200 300"}));
   EXPECT_EQ(click("C>1"), "");
   cback_button(7, text_, book);
   EXPECT_TRUE(player.played.empty());
@@ -188,7 +186,8 @@ TEST_F(Lesson_text_test, TheLabelTableKeepsTheFirstDefinitionOfEachWholeLabel) {
   EXPECT_EQ(ss, "after");
   const std::pair<const char*, int> ranks[] = {
       {"A>1", 1}, {"B>1A>12", 2}, {"A>12", 0}, {"", 0}, {"A>1 B>1A>12", 0}};
-  for (const auto& [label, rank] : ranks) EXPECT_EQ(WHAT_BUTTON(label, text_.labels), rank) << label;
+  for (const auto& [label, rank] : ranks)
+    EXPECT_EQ(WHAT_BUTTON(label, text_.labels), rank) << label;
 }
 
 TEST_F(Lesson_text_test, ASoundIsLookedForFromWhereTheLastOneWasFoundRoundTheFourPlaces) {
