@@ -1,26 +1,13 @@
-/* A preload library for the crash tests: it counts the calls through which a
- * program changes files below one directory, and stops the program dead at
- * the N-th one, before the call is made, as a power cut or a SIGKILL would.
- *
- * Counted, for paths below KILL_POINT_ROOT only: write, pwrite, writev,
- * fsync, fdatasync, syncfs, ftruncate on a descriptor open for writing;
- * open and creat that create or truncate; fopen for writing; fwrite, fputs,
- * fprintf, fflush and fclose on a stream open for writing; rename, unlink,
- * remove, mkdir.
- *
- * Environment:
- *   KILL_POINT_ROOT    absolute directory; only paths below it count
- *   KILL_POINT         N: raise the signal at the N-th counted call (0: never)
- *   KILL_POINT_SIGNAL  the signal to raise (a number; default SIGKILL)
- *   KILL_POINT_IGNORE  colon-separated substrings of paths not to count
- *   KILL_POINT_COUNT   file that receives the count when the program ends
- *   KILL_POINT_TRACE   file that receives one line per counted call:
- *                      "N CALL PATH"
- *   KILL_POINT_ARM     "signal": count nothing until SIGUSR1 arrives
- *
- * Plain C, built without sanitizers; an AddressSanitizer program accepts it
- * with ASAN_OPTIONS=verify_asan_link_order=0.
- */
+// A preload library for the crash tests: it counts the calls through which a
+// program changes files below KILL_POINT_ROOT (write, pwrite, fsync, syncfs,
+// ftruncate, open or fopen to create or write, fwrite, fprintf, fflush and
+// fclose on a stream for writing, rename, unlink, remove, mkdir), and before
+// the KILL_POINT-th one raises KILL_POINT_SIGNAL (default SIGKILL), as a
+// power cut would. KILL_POINT_IGNORE: colon-separated substrings of paths
+// not counted; KILL_POINT_TRACE: a file that gets "N CALL PATH" for each
+// call counted; KILL_POINT_ARM=signal: nothing is counted before SIGUSR1.
+// Built without sanitizers; an ASan program takes it with
+// ASAN_OPTIONS=verify_asan_link_order=0.
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -32,7 +19,6 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 static char root[PATH_MAX];
@@ -82,21 +68,8 @@ __attribute__((constructor)) static void kill_point_init(void) {
   }
 }
 
-__attribute__((destructor)) static void kill_point_report(void) {
-  const char* path = getenv("KILL_POINT_COUNT");
-  if (!path) return;
-  REAL(open);
-  REAL(write);
-  int fd = real_open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return;
-  char text[32];
-  int len = snprintf(text, sizeof text, "%ld\n", __atomic_load_n(&counted, __ATOMIC_SEQ_CST));
-  real_write(fd, text, (size_t)len);
-  close(fd);
-}
-
-/* True when the absolute path `abs` lies below the root and matches none of
- * the ignored substrings. */
+// True when the absolute path `abs` lies below the root and matches none of
+// the ignored substrings.
 static int below_root(const char* abs) {
   if (root_len == 0 || strncmp(abs, root, root_len) != 0) return 0;
   if (abs[root_len] != '\0' && abs[root_len] != '/') return 0;
@@ -117,7 +90,7 @@ static int fd_path(int fd, char* out, size_t size) {
   return 1;
 }
 
-/* The counting itself: the N-th counted call stops the program. */
+// The counting itself: the N-th counted call stops the program.
 static void point(const char* call, const char* abs) {
   if (!armed) return;
   long n = __atomic_add_fetch(&counted, 1, __ATOMIC_SEQ_CST);
@@ -161,7 +134,7 @@ static void stream_point(const char* call, FILE* f) {
   if (f && f != stdout && f != stderr) fd_point(call, fileno(f), 1);
 }
 
-/* A call on a descriptor, a stream or a path, counted, then made. */
+// A call on a descriptor, a stream or a path, counted, then made.
 #define ON_FD(ret, name, needs_write, params, args) \
   ret name params {                                 \
     REAL(name);                                     \
@@ -180,7 +153,7 @@ static void stream_point(const char* call, FILE* f) {
     path_point(#name, dirfd, path);                   \
     return real_##name args;                          \
   }
-/* open and its kin: counted when they create or truncate. */
+// open and its kin: counted when they create or truncate.
 #define ON_OPEN(name, dirfd, params, args)                            \
   int name params {                                                   \
     REAL(name);                                                       \
@@ -203,20 +176,13 @@ static void stream_point(const char* call, FILE* f) {
 
 ON_FD(ssize_t, write, 1, (int fd, const void* buf, size_t n), (fd, buf, n))
 ON_FD(ssize_t, pwrite, 1, (int fd, const void* buf, size_t n, off_t off), (fd, buf, n, off))
-ON_FD(ssize_t, pwrite64, 1, (int fd, const void* buf, size_t n, off64_t off), (fd, buf, n, off))
-ON_FD(ssize_t, writev, 1, (int fd, const struct iovec* iov, int cnt), (fd, iov, cnt))
 ON_FD(int, fsync, 0, (int fd), (fd))
 ON_FD(int, fdatasync, 0, (int fd), (fd))
 ON_FD(int, syncfs, 0, (int fd), (fd))
 ON_FD(int, ftruncate, 1, (int fd, off_t len), (fd, len))
-ON_FD(int, ftruncate64, 1, (int fd, off64_t len), (fd, len))
 ON_OPEN(open, AT_FDCWD, (const char* path, int flags, ...), (path, flags, mode))
-ON_OPEN(open64, AT_FDCWD, (const char* path, int flags, ...), (path, flags, mode))
 ON_OPEN(openat, dirfd, (int dirfd, const char* path, int flags, ...), (dirfd, path, flags, mode))
-ON_OPEN(openat64, dirfd, (int dirfd, const char* path, int flags, ...), (dirfd, path, flags, mode))
-ON_PATH(int, creat, AT_FDCWD, path, (const char* path, mode_t mode), (path, mode))
 ON_FOPEN(fopen)
-ON_FOPEN(fopen64)
 ON_STREAM(size_t, fwrite, (const void* buf, size_t size, size_t n, FILE* f), (buf, size, n, f))
 ON_STREAM(int, fputs, (const char* s, FILE* f), (s, f))
 ON_STREAM(int, vfprintf, (FILE * f, const char* fmt, va_list ap), (f, fmt, ap))
@@ -225,9 +191,6 @@ ON_STREAM(int, fclose, (FILE * f), (f))
 ON_PATH(int, rename, AT_FDCWD, to, (const char* from, const char* to), (from, to))
 ON_PATH(int, renameat, tofd, to, (int fromfd, const char* from, int tofd, const char* to),
         (fromfd, from, tofd, to))
-ON_PATH(int, renameat2, tofd, to,
-        (int fromfd, const char* from, int tofd, const char* to, unsigned flags),
-        (fromfd, from, tofd, to, flags))
 ON_PATH(int, unlink, AT_FDCWD, path, (const char* path), (path))
 ON_PATH(int, unlinkat, dirfd, path, (int dirfd, const char* path, int flags), (dirfd, path, flags))
 ON_PATH(int, remove, AT_FDCWD, path, (const char* path), (path))

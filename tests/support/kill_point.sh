@@ -74,9 +74,9 @@ give_answers() {
   done
 }
 
-# The start of the recording crash tests (window tests): in $work, a lesson
-# "small" whose reference line takes an entry of lesson "big", built by a
-# start without window, with answers in both histories.
+# The recording crash tests (window tests). recording_begin: in $work, a
+# lesson "small" whose reference line takes an entry of lesson "big", built
+# by a start without window, with answers in both histories.
 recording_begin() {
   kill_point_build
   sed -i '/^Which_lesson :>/,/^<:/c\Which_lesson :>\n lessons/small.txt\n lessons/big.txt\n<:' "$work/pimlo.conf"
@@ -90,9 +90,62 @@ recording_begin() {
   rm -f "$work/pimlo_log" "$work/idx1_old"
 }
 
-# gui_start_counted DIR N [VAR=VALUE...]: gui_start under the library, which
-# counts from the SIGUSR1 the test sends (kill -USR1 "$gui_pid") on.
-gui_start_counted() {
+# recording DIR N [boxes]: pimlo.x in DIR, killed at point N (0: never) of
+# the changes counted from Quit on: both entries answered wrong once, then
+# Quit answered Yes; with "boxes", each message box that follows is closed
+# with Enter (one Enter per geometry dump, as a box may follow another).
+recording() {
+  local i was
   kill_point_vars "$1" "$2"
-  gui_start "$1" "${kill_point_vars[@]}" KILL_POINT_ARM=signal "${@:3}"
+  gui_start "$1" "${kill_point_vars[@]}" KILL_POINT_ARM=signal KILL_POINT_TRACE="$1.trace"
+  for button in 1 1 1 3 1 3; do gui_press_drill $button; done
+  kill -USR1 "$gui_pid"
+  gui_click quit 1
+  gui_wait_for dialog:yes || bad "Quit during a drill asked nothing"
+  xdotool key Return
+  while [ "${3:-}" = boxes ]; do
+    for ((i = 0; i < 400; i++)); do
+      kill -0 "$gui_pid" 2>/dev/null || break 2
+      grep -qE '^dialog:(ok|raz) ' "$gui_geometry" && break
+      sleep 0.05
+    done
+    grep -qE '^dialog:(ok|raz) ' "$gui_geometry" || break
+    was=$(gui_field serial 2)
+    xdotool key Return
+    for ((i = 0; i < 200; i++)); do
+      [ "$(gui_field serial 2)" = "$was" ] && kill -0 "$gui_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    sleep 0.2
+  done
+  gui_wait_exit 2>/dev/null # a kill is reported when the job is reaped
+}
+
+# kill_recordings NAME [boxes]: the recording of a copy of $before killed at
+# each point of the sample of the recording without kill in $clean; after
+# each kill, killed_hook DIR N (the caller's, if any) may accept a version
+# of its own, then every kept file is its old or new version, and the next
+# start leaves no unfinished copy ($restart_check: expect_versions mode).
+kill_recordings() {
+  local n run_dir points
+  file_hashes "$before" old_hashes
+  file_hashes "$clean" new_hashes
+  run_dir=$(make_temp)
+  points=$(kill_points "$clean.trace")
+  for n in $points; do
+    # A slow machine covers fewer points rather than overrun the time limit.
+    [ "$SECONDS" -lt 100 ] || { echo "time budget spent: points from $n on not run"; break; }
+    rm -rf "$run_dir" "$run_dir.trace" && cp -a "$before" "$run_dir"
+    recording "$run_dir" "$n" "${2:-}"
+    expect_gui_status 137
+    file_hashes "$run_dir" run_hashes
+    if declare -F killed_hook >/dev/null; then killed_hook "$run_dir" "$n"; fi
+    expect_versions "$1 killed at point $n" killed
+    (cd "$run_dir" && run "$pimlo")
+    expect_status 1
+    expect_output "$headless_end"
+    file_hashes "$run_dir" run_hashes
+    expect_versions "$1 killed at point $n, then started again" "${restart_check:-restarted}"
+  done
+  echo "$1 killed at points $(echo $points) of $(wc -l <"$clean.trace")"
 }
