@@ -1,14 +1,11 @@
 # Assertion helpers of the tests that run the real pimlo.x: `run` keeps the
 # standard output and status of the last command (subshell-safe, in files).
 failures=0
-temps=()
-make_temp() {
-  local d
-  d=$(mktemp -d "${TMPDIR:-/tmp}/pimlo_prog_XXXXXX")
-  temps+=("$d")
-  echo "$d"
-}
-cleanup() { for d in "${temps[@]}"; do rm -rf "$d"; done; }
+# Every temporary directory lies in one, removed at exit; others may enter.
+temp_root=$(mktemp -d "${TMPDIR:-/tmp}/pimlo_prog_XXXXXX")
+chmod 755 "$temp_root"
+make_temp() { mktemp -d "$temp_root/XXXXXX"; }
+cleanup() { rm -rf "$temp_root"; }
 trap cleanup EXIT
 PIMLO_RUN_DIR=$(make_temp)
 headless_end="cannot open the display, the window cannot be shown stop "

@@ -21,7 +21,6 @@ gui_begin() {
   mkdir -p "$shot_dir"
   trap 'gui_kill; cleanup' EXIT
   work=$(make_temp)
-  temps+=("$work") # made in a subshell, so make_temp could not note it
   cp -R "$2/examples/." "$work/"
   today=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2001-01-01 +%s)) / 86400))
   if [ "$alsa" = --alsa ]; then
