@@ -1,25 +1,17 @@
-# Small assertion helpers for the tests that run the real pimlo.x.
-# `run` keeps the output and status of the last command in $out and $status.
+# Assertion helpers of the tests that run the real pimlo.x: `run` keeps the
+# standard output and status of the last command (subshell-safe, in files).
 failures=0
-temps=()
-
-make_temp() {
-  local d
-  d=$(mktemp -d "${TMPDIR:-/tmp}/pimlo_prog_XXXXXX")
-  temps+=("$d")
-  echo "$d"
-}
-
-cleanup() { for d in "${temps[@]}"; do rm -rf "$d"; done; }
+# Every temporary directory lies in one, removed at exit; others may enter.
+temp_root=$(mktemp -d "${TMPDIR:-/tmp}/pimlo_prog_XXXXXX")
+chmod 755 "$temp_root"
+make_temp() { mktemp -d "$temp_root/XXXXXX"; }
+cleanup() { rm -rf "$temp_root"; }
 trap cleanup EXIT
+PIMLO_RUN_DIR=$(make_temp)
+headless_end="cannot open the display, the window cannot be shown stop "
 
-# Runs a command with a time limit, keeping its standard output and status
-# in files of $PIMLO_RUN_DIR (subshell-safe).
-PIMLO_RUN_DIR=$(mktemp -d)
-temps+=("$PIMLO_RUN_DIR")
+# Without a display, a run that gets past the start-up stops there.
 run() {
-  # Without a display: a run that gets past the start-up stops there
-  # instead of opening its window.
   env -u DISPLAY timeout 60 "$@" >"$PIMLO_RUN_DIR/out" 2>"$PIMLO_RUN_DIR/err" </dev/null
   echo $? >"$PIMLO_RUN_DIR/status"
 }

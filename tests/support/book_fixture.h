@@ -1,12 +1,14 @@
 // A fixture for tests that drive the program headless: a fresh working
 // directory, a Program shown on a FakeScreen with its log open, its session
 // seeded with the seed the derived fixture gives (so that every drill is the
-// same at each run), and the catalogue built from real lesson files.
+// same at each run), and the catalogue built from real lesson files. Sounds
+// are not played: the player keeps what it was asked to play.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +18,15 @@
 #include "history/index_build.h"
 #include "sandbox.h"
 #include "session/session.h"
+
+struct Recording_player final : Player {
+  bool play_range(const std::string& path, long start, long stop) override {
+    played.push_back(path + " " + std::to_string(start) + " " + std::to_string(stop));
+    return device;
+  }
+  std::vector<std::string> played;  // "path start stop"
+  bool device = true;               // false: as without a sound device
+};
 
 class Book_test : public Sandbox {
  protected:
@@ -52,7 +63,8 @@ class Book_test : public Sandbox {
   }
 
   FakeScreen screen;
-  Program program;
+  Recording_player& player = *new Recording_player;  // owned by the program
+  Program program{std::unique_ptr<Player>(&player)};
   Trf_string& G_kentel = program.G_kentel;
   Trf_posit& t_posit = program.t_posit;
   Trf_err& t_err = program.t_err;

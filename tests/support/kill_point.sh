@@ -1,96 +1,66 @@
-# Sourced by the crash tests (after lib.sh): builds the preload library of
-# kill_point.c and runs pimlo.x under it, so that the program dies by SIGKILL
-# at the N-th call that changes a file of its working directory.
-#
-#   kill_point_build                 # once; sets $kill_point_lib
-#   kill_point_vars DIR N            # env "${kill_point_vars[@]}" CMD runs
-#                                    # CMD counting below DIR, killed at
-#                                    # point N (0: never)
-#   file_hashes DIR ARRAY            # sums of the kept files of DIR
-#   expect_old_or_new / expect_new / expect_no_unfinished_copy
-#                                    # compare run_hashes with old_hashes
-#                                    # and new_hashes
-#   give_answers DIR TODAY           # history files with answers in them
-#   gui_start_counted DIR N          # pimlo.x on the display, counting
-#                                    # from SIGUSR1 (window tests)
-#
-# The log is not counted: it is rewritten at every start and a kill there
-# leaves the same history files as a kill at the next counted call.
-
+# Sourced by the crash tests (after lib.sh): runs pimlo.x under the preload
+# library of kill_point.c, which kills it (SIGKILL) at the N-th call that
+# changes a file of its working directory, and compares the files kept
+# (working copies, histories and their backups, the last state) with their
+# old and new versions. The log is not counted: it is rewritten at every
+# start, and a kill there leaves what a kill at the next counted call does.
 _kill_point_src="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/kill_point.c"
 
 kill_point_build() {
-  local dir
-  dir=$(make_temp)
-  kill_point_lib="$dir/kill_point.so"
-  cc -shared -fPIC -O1 -o "$kill_point_lib" "$_kill_point_src" -ldl || {
-    bad "cannot build $_kill_point_src"
-    finish
-  }
+  kill_point_lib="$(make_temp)/kill_point.so"
+  cc -shared -fPIC -O1 -o "$kill_point_lib" "$_kill_point_src" -ldl || { bad "cannot build kill_point.c"; finish; }
 }
 
-# kill_point_vars DIR N: the environment (in the array kill_point_vars) that
-# counts the changes below DIR and kills at point N (0: never).
+# kill_point_vars DIR N: the environment (array kill_point_vars) that counts
+# the changes below DIR and kills at point N (0: never).
 kill_point_vars() {
   kill_point_vars=(LD_PRELOAD="$kill_point_lib" KILL_POINT_ROOT="$(cd "$1" && pwd -P)"
     KILL_POINT="$2" KILL_POINT_IGNORE="pimlo_log:geometry"
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
 }
 
-# file_hashes DIR ARRAY: fills the associative array ARRAY with the md5 sum
-# of every file that a start or a recording keeps in DIR (working copies,
-# history files and their backups, the last state), by path relative to DIR.
-# One pass, few processes: the tests run it after every kill.
+# file_hashes DIR ARRAY: the md5 sum of every kept file of DIR, by path.
 declare -A old_hashes=() new_hashes=() run_hashes=()
 file_hashes() {
   local -n _hashes=$2
   local sum name
   _hashes=()
-  while read -r sum name; do
-    _hashes[$name]=$sum
-  done < <(cd "$1" && {
+  while read -r sum name; do _hashes[$name]=$sum; done < <(cd "$1" && {
     find CPY IDX1 -type f -print0 2>/dev/null
     find . -maxdepth 1 -type f -name 'Pimlo_last_state*' -printf '%f\0'
   } | xargs -0r md5sum)
 }
 
-# Names of files left by a write that a kill interrupted before its rename:
-# never read, and removed by the next start.
-is_unfinished_copy() { [[ "$1" =~ \.new[0-9]+_[0-9]+$ ]]; }
-
-# expect_old_or_new WHAT: every kept file in run_hashes is as in old_hashes
-# or as in new_hashes (absent counts as a version).
-expect_old_or_new() {
+# expect_versions WHAT MODE: checks the kept files of run_hashes against
+# old_hashes and new_hashes (absent counts as a version). MODE killed: each
+# is its old or new version, copies left unfinished by the kill
+# (NAME.newPID_N) allowed; restarted: the same, none unfinished; new:
+# exactly the new versions; finished: none unfinished, nothing more.
+expect_versions() {
   local f got
   for f in "${!run_hashes[@]}" "${!new_hashes[@]}"; do
-    is_unfinished_copy "$f" && continue
     got=${run_hashes[$f]:-absent}
-    [ "$got" = "${old_hashes[$f]:-absent}" ] || [ "$got" = "${new_hashes[$f]:-absent}" ] ||
-      bad "$1: $f is neither its old nor its new version"
+    if [[ "$f" =~ \.new[0-9]+_[0-9]+$ ]]; then
+      [ "$2" = killed ] || bad "$1: $f left behind"
+    elif [ "$2" != finished ] && [ "$got" != "${new_hashes[$f]:-absent}" ] &&
+      { [ "$2" = new ] || [ "$got" != "${old_hashes[$f]:-absent}" ]; }; then
+      bad "$1: $f is not its old or new version ($2)"
+    fi
   done
 }
 
-# expect_new WHAT: the kept files in run_hashes are exactly those of
-# new_hashes (a start removes the unfinished copies).
-expect_new() {
-  local f
-  for f in "${!run_hashes[@]}" "${!new_hashes[@]}"; do
-    [ "${run_hashes[$f]:-absent}" = "${new_hashes[$f]:-absent}" ] || bad "$1: $f differs"
-  done
-}
-
-# expect_no_unfinished_copy WHAT: run_hashes holds none.
-expect_no_unfinished_copy() {
-  local f
-  for f in "${!run_hashes[@]}"; do
-    is_unfinished_copy "$f" && bad "$1: $f left behind"
-  done
-  return 0
+# kill_points TRACE [K]: a sample of the points of a run the library traced
+# ("N CALL PATH" lines): the first, each rename (with K, also the call
+# before it and every K-th), and the one after the last change of a history.
+kill_points() {
+  awk -v k="${2:-0}" '$2 ~ /^rename/ { if (k) print $1 - 1; print $1 } NR == 1 || (k && NR % k == 0) { print $1 }
+       $3 ~ /\/IDX1(\/|$)/ { last = $1 } END { print last + 1 }' "$1" | sort -nu |
+    awk -v max="$(wc -l <"$1")" '$1 >= 1 && $1 <= max'
 }
 
 # give_answers DIR TODAY: gives every record of the history files of DIR
-# answers, in the program's own field layout: record k has k right answers
-# and k mod 2 wrong ones Q->R, k + 1 right ones R->Q, on days before TODAY.
+# answers: record k has k right answers and k mod 2 wrong ones Q->R, k + 1
+# right ones R->Q, on days before TODAY.
 give_answers() {
   local f
   for f in "$1"/IDX1/idx1_*; do
@@ -104,16 +74,78 @@ give_answers() {
   done
 }
 
-# gui_start_counted DIR N [VAR=VALUE...]: as gui_start (gui_session.sh), with
-# the library: counting starts when the program gets SIGUSR1 (kill -USR1
-# "$gui_pid"), and the program is killed at point N from there (0: never).
-gui_start_counted() {
-  local dir=$1
-  kill_point_vars "$dir" "$2"
-  gui_geometry="$dir/geometry"
-  rm -f "$gui_geometry"
-  (cd "$dir" && exec env PIMLO_TEST_GEOMETRY="$gui_geometry" "${kill_point_vars[@]}" \
-    KILL_POINT_ARM=signal "${@:3}" "$pimlo" >"$dir/stdout" 2>"$dir/stderr") &
-  gui_pid=$!
-  gui_wait_for drill 30 || { bad "the window did not appear"; tail -n 5 "$dir/stdout"; finish; }
+# The recording crash tests (window tests). recording_begin: in $work, a
+# lesson "small" whose reference line takes an entry of lesson "big", built
+# by a start without window, with answers in both histories.
+recording_begin() {
+  kill_point_build
+  sed -i '/^Which_lesson :>/,/^<:/c\Which_lesson :>\n lessons/small.txt\n lessons/big.txt\n<:' "$work/pimlo.conf"
+  printf '%s\n' '!# small' '# the cat * pet' 'Q> the cat' 'R> le chat' '##la maison *big' 'END_OF_FILE' \
+    >"$work/lessons/small.txt"
+  printf '%s\n' '!# big' '# le garçon * personne' 'Q> le garçon' 'R> the boy' \
+    '# la maison * lieu' 'Q> la maison' 'R> the house' 'END_OF_FILE' >"$work/lessons/big.txt"
+  (cd "$work" && run "$pimlo")
+  expect_output "$headless_end"
+  give_answers "$work" "$today"
+  rm -f "$work/pimlo_log" "$work/idx1_old"
+}
+
+# recording DIR N [boxes]: pimlo.x in DIR, killed at point N (0: never) of
+# the changes counted from Quit on: both entries answered wrong once, then
+# Quit answered Yes; with "boxes", each message box that follows is closed
+# with Enter (one Enter per geometry dump, as a box may follow another).
+recording() {
+  local i was
+  kill_point_vars "$1" "$2"
+  gui_start "$1" "${kill_point_vars[@]}" KILL_POINT_ARM=signal KILL_POINT_TRACE="$1.trace"
+  for button in 1 1 1 3 1 3; do gui_press_drill $button; done
+  kill -USR1 "$gui_pid"
+  gui_click quit 1
+  gui_wait_for dialog:yes || bad "Quit during a drill asked nothing"
+  xdotool key Return
+  while [ "${3:-}" = boxes ]; do
+    for ((i = 0; i < 400; i++)); do
+      kill -0 "$gui_pid" 2>/dev/null || break 2
+      grep -qE '^dialog:(ok|raz) ' "$gui_geometry" && break
+      sleep 0.05
+    done
+    grep -qE '^dialog:(ok|raz) ' "$gui_geometry" || break
+    was=$(gui_field serial 2)
+    xdotool key Return
+    for ((i = 0; i < 200; i++)); do
+      [ "$(gui_field serial 2)" = "$was" ] && kill -0 "$gui_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    sleep 0.2
+  done
+  gui_wait_exit 2>/dev/null # a kill is reported when the job is reaped
+}
+
+# kill_recordings NAME [boxes]: the recording of a copy of $before killed at
+# each point of the sample of the recording without kill in $clean; after
+# each kill, killed_hook DIR N (the caller's, if any) may accept a version
+# of its own, then every kept file is its old or new version, and the next
+# start leaves no unfinished copy ($restart_check: expect_versions mode).
+kill_recordings() {
+  local n run_dir points
+  file_hashes "$before" old_hashes
+  file_hashes "$clean" new_hashes
+  run_dir=$(make_temp)
+  points=$(kill_points "$clean.trace")
+  for n in $points; do
+    # A slow machine covers fewer points rather than overrun the time limit.
+    [ "$SECONDS" -lt 100 ] || { echo "time budget spent: points from $n on not run"; break; }
+    rm -rf "$run_dir" "$run_dir.trace" && cp -a "$before" "$run_dir"
+    recording "$run_dir" "$n" "${2:-}"
+    expect_gui_status 137
+    file_hashes "$run_dir" run_hashes
+    if declare -F killed_hook >/dev/null; then killed_hook "$run_dir" "$n"; fi
+    expect_versions "$1 killed at point $n" killed
+    (cd "$run_dir" && run "$pimlo")
+    expect_status 1
+    expect_output "$headless_end"
+    file_hashes "$run_dir" run_hashes
+    expect_versions "$1 killed at point $n, then started again" "${restart_check:-restarted}"
+  done
+  echo "$1 killed at points $(echo $points) of $(wc -l <"$clean.trace")"
 }

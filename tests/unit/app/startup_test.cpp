@@ -1,7 +1,8 @@
-// The start-up sequence and Quit, run headless against a fake window system:
-// the order of the steps, the remembered state, the window's first size,
-// and a whole drill from the announcement to the recording at Quit.
+// The start-up and Quit, run headless against a fake window system: where
+// the program works, the order of the steps, what a stop leaves, the
+// remembered state, and a drill from the announcement to its record at Quit.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 #include <string>
@@ -17,8 +18,9 @@
 
 namespace {
 
-// Records what the start-up asks of it, and what the program looked like
-// at each step; its main loop runs the test's `user` and returns.
+using Strings = std::vector<std::string>;
+
+// Records what the start-up asks of it; its main loop runs the test's `user`.
 class Fake_shell final : public Window_shell {
  public:
   bool init_toolkit(int&, char**&) override {
@@ -37,7 +39,7 @@ class Fake_shell final : public Window_shell {
   void show(int x, int y) override {
     steps.push_back("show");
     shown_at = {x, y};
-    lines_when_shown = screen.lines;
+    announced = screen.lines.size() > 1 ? screen.lines[1] : "";
   }
   void run_main_loop() override {
     steps.push_back("loop");
@@ -47,17 +49,13 @@ class Fake_shell final : public Window_shell {
 
   bool display = true;
   std::function<void(Pimlo&)> user;
-
   FakeScreen screen;
   Pimlo* pimlo = nullptr;
-  std::vector<std::string> steps;
-  std::vector<std::string> notices;
-  bool last_state_at_toolkit = false;
-  bool last_state_at_window = false;
-  bool history_at_toolkit = false;
+  Strings steps, notices;
+  bool last_state_at_toolkit = false, last_state_at_window = false, history_at_toolkit = false;
   Window_setup setup;
   std::vector<int> shown_at;
-  std::vector<std::string> lines_when_shown;
+  std::string announced;  // the lesson announced when the window was shown
 };
 
 constexpr long kConfTime = 1'700'000'000;
@@ -66,36 +64,35 @@ class Startup_test : public Sandbox {
  protected:
   void SetUp() override {
     Sandbox::SetUp();
-    write_file("pimlo.conf",
-               "Horiz_pix_total :> 1000 <:\nVerti_pix_total :> 700 <:\n"
-               "Width_pix_vocab :> 450 <:\nWhich_lesson :>\n a.txt\n b.txt\n<:\n");
-    set_mtime("pimlo.conf", kConfTime);
+    conf(
+        "Horiz_pix_total :> 1000 <:\nVerti_pix_total :> 700 <:\n"
+        "Width_pix_vocab :> 450 <:\nWhich_lesson :>\n a.txt\n b.txt\n<:\n");
     write_file("a.txt", "!# aa\n# cat *\nQ> chat\nR> cat\n# dog *\nQ> chien\nR> dog\n");
     write_file("b.txt", "!# bb\n# one *\nQ> un\nR> one\n");
   }
-  int run() {
-    char name[] = "./pimlo.x";
-    char* argv[] = {name, nullptr};
-    return run_pimlo(1, argv, shell);
+  static void conf(const std::string& bytes, const std::string& path = "pimlo.conf") {
+    write_file(path, bytes);
+    set_mtime(path, kConfTime);
   }
+  // Runs the program as `argv0`, keeping what it said on standard output.
+  int run(Fake_shell& with, const char* argv0 = "./pimlo.x") {
+    std::string name = argv0;
+    char* argv[] = {name.data(), nullptr};
+    testing::internal::CaptureStdout();
+    const int status = run_pimlo(1, argv, with);
+    said = testing::internal::GetCapturedStdout();
+    return status;
+  }
+  int run() { return run(shell); }
 
-  static void remember(const std::string& bytes) {
+  static void remember(const std::string& bytes, long age = 60) {
     write_file("Pimlo_last_state", bytes);
-    set_mtime("Pimlo_last_state", kConfTime + 60);
+    set_mtime("Pimlo_last_state", kConfTime + age);
   }
-
-  static std::vector<std::string> lines_of(const std::string& path) {
-    std::vector<std::string> lines;
-    std::string text = read_file(path);
-    for (std::size_t start = 0; start < text.size();) {
-      const std::size_t end = text.find('\n', start);
-      lines.push_back(text.substr(start, end - start));
-      if (end == std::string::npos) break;
-      start = end + 1;
-    }
-    return lines;
+  static std::string first_line(const std::string& path) {
+    const std::string text = read_file(path);
+    return text.substr(0, text.find('\n'));
   }
-
   static int count_of(const std::string& text, const std::string& part) {
     int n = 0;
     for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
@@ -103,92 +100,111 @@ class Startup_test : public Sandbox {
     return n;
   }
 
-  // The lesson `shell` announced before showing the window.
-  static std::string announced(const Fake_shell& shell) {
-    return shell.lines_when_shown.size() > 1 ? shell.lines_when_shown[1] : "";
-  }
-
   Fake_shell shell;
+  std::string said;
 };
 
-TEST_F(Startup_test, RunsItsStepsInOrderAndStartsAtLessonOneInTheConfiguredWindow) {
+TEST_F(Startup_test, RunsItsStepsInOrderAfterRemovingUnfinishedCopiesAndStartsAtLessonOne) {
+  for (const char* path : {"IDX1/idx1_a.txt.new4242_1", "CPY/a.txt.new4242_2",
+                           "Pimlo_last_state.new4242_3", "lessons/a.txt.new4242_4", "notes.new"})
+    write_file(path, "x");
+  mkdir("IDX1/kept.new1_1", 0777);
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(shell.steps, (std::vector<std::string>{"toolkit", "window", "show", "loop"}));
+  EXPECT_EQ(shell.steps, (Strings{"toolkit", "window", "show", "loop"}));
   EXPECT_TRUE(shell.history_at_toolkit) << "the histories are built before the window system";
-  EXPECT_TRUE(file_exists("pimlo_log"));
   EXPECT_EQ(shell.setup.size.width, 1000);
   EXPECT_EQ(shell.setup.size.height, 700);
   EXPECT_EQ(shell.setup.size.divider, 450);
   EXPECT_EQ(shell.setup.sound_label, "<)))");
   EXPECT_EQ(shell.setup.sense_label, "Q->R");
   EXPECT_EQ(shell.shown_at, (std::vector<int>{-1, -1}));
-  EXPECT_EQ(shell.lines_when_shown,
-            (std::vector<std::string>{"  ", "Confirm display of lesson 1", "aa", "  ",
-                                      "=============================="}))
-      << "the lesson is announced before the window is shown";
-  EXPECT_EQ(shell.screen.sense_label, "Q->R");
+  EXPECT_EQ(shell.announced, "Confirm display of lesson 1")
+      << "announced before the window is shown";
+
+  // Only the copies a crash left in the program's directories go, files only.
+  for (const char* gone :
+       {"IDX1/idx1_a.txt.new4242_1", "CPY/a.txt.new4242_2", "Pimlo_last_state.new4242_3"})
+    EXPECT_FALSE(file_exists(gone)) << gone;
+  for (const char* kept : {"lessons/a.txt.new4242_4", "notes.new", "IDX1/kept.new1_1"})
+    EXPECT_TRUE(file_exists(kept)) << kept;
+  EXPECT_NE(
+      read_file("pimlo_log").find("removed the unfinished copy ./IDX1/idx1_a.txt.new4242_1 \n"),
+      std::string::npos);
 }
 
-TEST_F(Startup_test, TakesTheRememberedLessonSenseAndWindowAndDeletesTheFileAfterTheToolkit) {
-  remember(
+TEST_F(Startup_test, TakesTheRememberedStateAsFarAsItHoldsAndDeletesItAfterTheToolkit) {
+  const std::string state =
       "  2    Last lesson\n  2   Sense of Q and R \n  30  40   Position\n  900  600   Size\n"
-      "  300   Width of book window \nx\n");
-  EXPECT_EQ(run(), 0);
-  EXPECT_TRUE(shell.last_state_at_toolkit);
-  EXPECT_FALSE(shell.last_state_at_window);
-  EXPECT_EQ(announced(shell), "Confirm display of lesson 2");
-  EXPECT_EQ(shell.setup.sense_label, "R->Q");
-  EXPECT_EQ(shell.setup.size.width, 900);
-  EXPECT_EQ(shell.setup.size.height, 600);
-  EXPECT_EQ(shell.setup.size.divider, 300);
-  EXPECT_EQ(shell.shown_at, (std::vector<int>{30, 40}));
-  EXPECT_EQ(shell.screen.sense_label, "R->Q");
+      "  300   Width of book window \nx\n";
+  const struct {
+    std::string bytes;
+    long age;
+    const char* announced;
+    const char* sense;
+    std::vector<int> size_and_place;
+  } cases[] = {
+      {state, 60, "Confirm display of lesson 2", "R->Q", {900, 600, 300, 30, 40}},
+      // Older than the configuration: the lesson is not taken.
+      {state, -60, "Confirm display of lesson 1", "R->Q", {900, 600, 300, 30, 40}},
+      // Lesson 7 of 2 (a lesson file removed since), sense 3, a window of 0 by 500.
+      {"  7    L\n  3   S\n  10  10   P\n  0  500   S\n  80   W\n",
+       60,
+       "Confirm display of lesson 1",
+       "Q->R",
+       {1000, 700, 450, 10, 10}},
+  };
+  for (const auto& c : cases) {
+    Fake_shell again;
+    remember(c.bytes, c.age);
+    EXPECT_EQ(run(again), 0);
+    EXPECT_TRUE(again.last_state_at_toolkit);
+    EXPECT_FALSE(again.last_state_at_window);
+    EXPECT_EQ(again.announced, c.announced) << c.bytes;
+    EXPECT_EQ(again.setup.sense_label, c.sense) << c.bytes;
+    EXPECT_EQ(again.screen.sense_label, c.sense) << c.bytes;
+    const Window_size& s = again.setup.size;
+    EXPECT_EQ(
+        (std::vector<int>{s.width, s.height, s.divider, again.shown_at[0], again.shown_at[1]}),
+        c.size_and_place)
+        << c.bytes;
+  }
 }
 
-TEST_F(Startup_test, OddRememberedValuesFallBackToLessonOneQrAndTheConfiguredSize) {
-  // Lesson 7 of a catalogue of 2 (a lesson file removed since), sense 3,
-  // a window of 0 by 500.
-  remember("  7    Last lesson\n  3   Sense\n  10  10   Position\n  0  500   Size\n  80   W\n");
-  EXPECT_EQ(run(), 0);
-  EXPECT_EQ(announced(shell), "Confirm display of lesson 1");
-  EXPECT_EQ(shell.setup.sense_label, "Q->R");
-  EXPECT_EQ(shell.setup.size.width, 1000);
-  EXPECT_EQ(shell.setup.size.height, 700);
-  EXPECT_EQ(shell.setup.size.divider, 450);
-}
+TEST_F(Startup_test, AStopBeforeTheWindowWritesNothingOrKeepsTheLastStateAndIsToldWithItsFile) {
+  const struct {
+    const char* conf;
+    int status;
+    const char* says;
+  } cases[] = {
+      {"Which_lesson :>\n a.txt\n<:\nHoriz_pix :> 900 <:\n", 1,
+       "s=Horiz_pix :> 900 <: order unknown =-1"},
+      {"Coef_Err :> 8 4 2 6 <:\nWhich_lesson :>\n a.txt\n<:\n", 1, "FLOAT_EXTRACT_LEVEL"},
+      {"Which_lesson :>\n a.txt\n", 2, "error 2 while reading in EXTRACT_PAGES stop"},
+      {"Which_lesson :>\n a1->x.txt <:\n", 13, ""},
+      {"# only a comment\n", 1, ""},
+      {"Which_lesson :>\n missing.txt\n<:\n", 1,
+       "none of the lesson files named in pimlo.conf exists stop"},
+  };
+  for (const auto& c : cases) {
+    conf(c.conf);
+    Fake_shell again;
+    EXPECT_EQ(run(again), c.status) << c.conf;
+    EXPECT_NE(said.find(c.says), std::string::npos) << said;
+    ASSERT_EQ(again.notices.size(), 1u);
+    EXPECT_NE(again.notices[0].find("\n\nFile: pimlo.conf\n"), std::string::npos)
+        << again.notices[0];
+    EXPECT_TRUE(again.steps.empty());
+    EXPECT_TRUE(files_in(".") == (std::set<std::string>{"a.txt", "b.txt", "pimlo.conf"})) << c.conf;
+  }
 
-TEST_F(Startup_test, AFileOlderThanTheConfigurationKeepsOnlyTheWindow) {
-  write_file("Pimlo_last_state", "  2    Last lesson\n  2   Sense\n  1  2   P\n  800  500   S\n");
-  set_mtime("Pimlo_last_state", kConfTime - 60);
-  EXPECT_EQ(run(), 0);
-  EXPECT_EQ(announced(shell), "Confirm display of lesson 1");
-  EXPECT_EQ(shell.setup.sense_label, "R->Q");
-  EXPECT_EQ(shell.setup.size.width, 800);
-}
-
-TEST_F(Startup_test, WithoutADisplayItStopsWithStatusOneAndKeepsTheLastState) {
+  conf("Which_lesson :>\n a.txt\n<:\n");
   remember("  2    Last lesson\n");
   shell.display = false;
-  testing::internal::CaptureStdout();
   EXPECT_EQ(run(), 1);
-  const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_NE(out.find("cannot open the display, the window cannot be shown stop \n"),
+  EXPECT_NE(said.find("cannot open the display, the window cannot be shown stop \n"),
             std::string::npos);
-  EXPECT_EQ(shell.steps, (std::vector<std::string>{"toolkit"}));
+  EXPECT_EQ(shell.steps, Strings{"toolkit"});
   EXPECT_TRUE(file_exists("Pimlo_last_state"));
-}
-
-// Started from a menu, nobody reads standard output: the shell is given the
-// message, the file at fault and what to do.
-TEST_F(Startup_test, AStopIsToldWithItsFileAndWhatToDo) {
-  write_file("pimlo.conf", "Fontvocab :> 12 <:\n");
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(run(), 1);
-  testing::internal::GetCapturedStdout();
-  ASSERT_EQ(shell.notices.size(), 1u);
-  EXPECT_NE(shell.notices[0].find("s=Fontvocab :> 12 <: order unknown =-1\n\nFile: pimlo.conf\n"),
-            std::string::npos)
-      << shell.notices[0];
 
   const std::string drilled =
       stop_notice(ProgramStop(1, "INIT_LESSON error 0 stop 1 \n", "./IDX1/idx1_a.txt"), true);
@@ -197,63 +213,92 @@ TEST_F(Startup_test, AStopIsToldWithItsFileAndWhatToDo) {
     EXPECT_NE(drilled.find(part), std::string::npos) << part;
 }
 
-TEST_F(Startup_test, ADrillAnsweredWrongAndQuitWithYesIsRecordedAndRemembered) {
-  const long today = DIFF_JOUR();
-  const std::string wrong_today = stat_line(0, 1, 0, today);
-  shell.screen.record_answers.push_back(Screen::RecordAnswer::Yes);
+TEST_F(Startup_test, TheConfigurationIsLookedForHereThenBesideTheExecutableOnly) {
+  write_file("bin/pimlo.conf", read_file("pimlo.conf"));
+  write_file("bin/a.txt", read_file("a.txt"));
+  write_file("bin/b.txt", read_file("b.txt"));
+  std::remove("pimlo.conf");
+  mkdir("here", 0777);
+  const std::string top = dir();
+  const struct {
+    const char* cwd;
+    const char* argv0;
+    int status;
+    const char* says;
+    const char* log;  // where the program worked
+  } cases[] = {
+      {"here", "../bin/prog", 1, "error not .x at end of argv[0]=../bin/prog@@@@ \n", nullptr},
+      {"here", "../bin/prog.X", 1, "error not .x at end of argv[0]", nullptr},
+      {"here", "prog.x", 1, "file ./pimlo.conf unreachable stop \n", nullptr},
+      {"here", "../none/prog.x", 1, "s_prov_fich=../none/pimlo.conf \n", nullptr},
+      {"here", "./x\\prog.x", 1, "(*trf_work_dir).s_work_dir=./x\\ \nI don't understand stop",
+       nullptr},
+      {"here", "../bin/prog.x", 0, "", "bin/pimlo_log"},
+      {"bin", "../here/prog.x", 0, "", "bin/pimlo_log"},  // the current directory wins
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(chdir((top + "/" + c.cwd).c_str()), 0);
+    Fake_shell again;
+    EXPECT_EQ(run(again, c.argv0), c.status) << c.argv0;
+    EXPECT_NE(said.find(c.says), std::string::npos) << c.argv0 << ": " << said;
+    ASSERT_EQ(chdir(top.c_str()), 0);
+    if (c.log) {
+      EXPECT_TRUE(file_exists(c.log)) << c.argv0;
+    }
+    EXPECT_FALSE(file_exists("here/pimlo_log")) << c.argv0;
+    std::remove("bin/pimlo_log");
+  }
+}
+
+TEST_F(Startup_test, ADrillIsRecordedAtQuitAsAnsweredAndTheStateRemembered) {
+  using Answer = Screen::RecordAnswer;
+  const std::string wrong_today = stat_line(0, 1, 0, DIFF_JOUR());
+  shell.screen.record_answers = {Answer::Yes};
   shell.screen.geometry_shown = {5, 6, 700, 500, 320};
   shell.user = [&](Pimlo& p) {
-    // The lesson text, the first question, its answer, wrong.
-    for (int button : {1, 1, 1, 3}) p.press_drill(button);
+    for (int button : {1, 1, 1, 3}) p.press_drill(button);  // text, question, answer, wrong
     EXPECT_TRUE(p.quit());
   };
   EXPECT_EQ(run(), 0);
-
-  EXPECT_EQ(shell.screen.questions,
-            std::vector<std::string>{"Voulez-vous enregistrer la le\xE7on 1 ?"});
+  EXPECT_EQ(shell.screen.questions, Strings{"Voulez-vous enregistrer la le\xE7on 1 ?"});
   EXPECT_EQ(count_of(read_file("IDX1/idx1_a.txt"), wrong_today), 1);
-  EXPECT_EQ(lines_of("Pimlo_last_state"),
-            (std::vector<std::string>{"  1    Last lesson", "  1   Sense of Q and R ",
-                                      "  5  6   Position of main window left upper corner",
-                                      "  700  500   Size of main window width height",
-                                      "  320   Width of book window ", "./a.txt ./b.txt "}));
-}
+  EXPECT_EQ(read_file("Pimlo_last_state"),
+            "  1    Last lesson\n  1   Sense of Q and R \n"
+            "  5  6   Position of main window left upper corner\n"
+            "  700  500   Size of main window width height\n  320   Width of book window \n"
+            "./a.txt ./b.txt \n");
 
-TEST_F(Startup_test, QuitAnsweredNoRecordsNothingAndQuitWithoutDrillAsksNothing) {
-  shell.screen.record_answers.push_back(Screen::RecordAnswer::No);
-  shell.user = [&](Pimlo& p) {
+  // Lesson 2, answered No: nothing recorded, lesson 2 remembered.
+  Fake_shell no;
+  no.screen.record_answers = {Answer::No};
+  no.user = [&](Pimlo& p) {
     p.press_next();
     for (int button : {3, 1, 1, 3}) p.press_drill(button);
     p.quit();
   };
-  run();
-  const std::string history = read_file("IDX1/idx1_b.txt");
-  EXPECT_EQ(count_of(history, blank_stat_line()), 2) << history;
-  EXPECT_EQ(lines_of("Pimlo_last_state").at(0), "  2    Last lesson");
-  EXPECT_EQ(shell.screen.questions.size(), 1u);
+  run(no);
+  EXPECT_EQ(count_of(read_file("IDX1/idx1_b.txt"), blank_stat_line()), 2);
+  EXPECT_EQ(first_line("Pimlo_last_state"), "  2    Last lesson");
 
-  // The next start remembers lesson 2; quitting at once asks nothing.
-  Fake_shell again;
-  again.user = [&](Pimlo& p) { p.quit(); };
-  char name[] = "./pimlo.x";
-  char* argv[] = {name, nullptr};
-  EXPECT_EQ(run_pimlo(1, argv, again), 0);
-  EXPECT_EQ(announced(again), "Confirm display of lesson 2");
-  EXPECT_TRUE(again.screen.questions.empty());
-  EXPECT_EQ(lines_of("Pimlo_last_state").at(0), "  2    Last lesson");
-
-  // Quit whose question is closed unanswered: the drill goes on, nothing is
-  // recorded nor written.
-  shell.screen.record_answers.push_back(Screen::RecordAnswer::Cancel);
-  shell.user = [&](Pimlo& p) {
+  // A question closed unanswered means "not now": the drill goes on,
+  // nothing is recorded nor written. Quit without a drill asks nothing.
+  Fake_shell cancel;
+  cancel.screen.record_answers = {Answer::Cancel};
+  cancel.user = [&](Pimlo& p) {
     for (int button : {3, 1, 1, 3}) p.press_drill(button);
     EXPECT_FALSE(p.quit());
-    p.press_drill(1);  // the drill goes on: its next question
-    EXPECT_EQ(shell.screen.drill_label, "        Verif: Yes/No       ");
+    p.press_drill(1);
+    EXPECT_EQ(cancel.screen.drill_label, "        Verif: Yes/No       ");
   };
-  run();
+  run(cancel);
+  EXPECT_EQ(cancel.announced, "Confirm display of lesson 2");
   EXPECT_FALSE(file_exists("Pimlo_last_state"));
   EXPECT_EQ(count_of(read_file("IDX1/idx1_b.txt"), blank_stat_line()), 2);
+  Fake_shell at_once;
+  at_once.user = [&](Pimlo& p) { EXPECT_TRUE(p.quit()); };
+  run(at_once);
+  EXPECT_TRUE(at_once.screen.questions.empty());
+  EXPECT_EQ(first_line("Pimlo_last_state"), "  1    Last lesson");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr long kConfTime = 1'700'000'000;
+using State = std::vector<int>;  // lesson, sense, x, y, width, height, divider
 
 class Last_state_test : public Session_test {
  protected:
@@ -18,57 +19,45 @@ class Last_state_test : public Session_test {
     set_mtime("pimlo.conf", kConfTime);
     G_kentel.st_lesson = "lessons/chat.txt &/chien.txt";
   }
-
-  // Lesson, sense, x, y, width, height and divider as read back.
-  std::vector<int> read_back() {
+  State read_back() {
     Start_State s;
     START_PAGE_NUMBER(s, book);
     return {s.num_lesson, s.sens_qr, s.root_x, s.root_y, s.root_width, s.root_height, s.width_book};
   }
-  std::vector<int> read_back(const std::string& bytes, long age = 60) {
-    write_file(kLastStateFile, bytes);
-    set_mtime(kLastStateFile, kConfTime + age);
-    return read_back();
-  }
 };
 
-using State = std::vector<int>;
-
-TEST_F(Last_state_test, WhatQuitWritesTheNextStartReadsAndDeletes) {
+TEST_F(Last_state_test, WhatQuitWritesTheNextStartReadsAsWrittenAndDeletes) {
   EXPECT_EQ(read_back(), (State{1, 0, -1, -1, -1, -1, -1})) << "no file";
   ASSERT_TRUE(WRITE_LAST_STATE(3, 2, {-40, 30, 1100, 800, 600}, G_kentel, book));
   EXPECT_EQ(read_file(kLastStateFile),
-            "  3    Last lesson\n"
-            "  2   Sense of Q and R \n"
+            "  3    Last lesson\n  2   Sense of Q and R \n"
             "  -40  30   Position of main window left upper corner\n"
-            "  1100  800   Size of main window width height\n"
-            "  600   Width of book window \n"
+            "  1100  800   Size of main window width height\n  600   Width of book window \n"
             "lessons/chat.txt &/chien.txt\n");
   set_mtime(kLastStateFile, kConfTime + 1);
   // The number reader stops at the "-": the whole position line reads zeros.
   EXPECT_EQ(read_back(), (State{3, 2, 0, 0, 1100, 800, 600}));
-  EXPECT_FALSE(file_exists(kLastStateFile));
-}
 
-TEST_F(Last_state_test, ValuesAreTakenAsReadAndMissingLinesLeaveTheDefaults) {
   const std::string full = "  4\n  2\n  10  20\n  900  700\n  500\nlist\n";
   const struct {
     std::string bytes;
     long age;
     State state;
   } cases[] = {
-      {"", 60, {1, 0, -1, -1, -1, -1, -1}},
       {full, -1, {0, 2, 10, 20, 900, 700, 500}},  // older than the configuration
       {full, 0, {4, 2, 10, 20, 900, 700, 500}},   // the same second
       {"  0\n  3\n  1  2\n  0  500\n  7\n", 60, {0, 3, 1, 2, 0, 500, 7}},  // for the start to judge
       {"  5    Last lesson\n  2\n", 60, {5, 2, -1, -1, -1, -1, -1}},
       {"  5  6\r\n  x\r\n  1  2", 60, {5, 0, 1, 2, -1, -1, -1}},
       {"\n", 60, {0, 0, -1, -1, -1, -1, -1}},
+      {"", 60, {1, 0, -1, -1, -1, -1, -1}},
   };
-  for (const auto& c : cases) EXPECT_EQ(read_back(c.bytes, c.age), c.state) << c.bytes;
-  EXPECT_FALSE(file_exists(kLastStateFile));
-  read_back("");
-  EXPECT_TRUE(file_exists(kLastStateFile)) << "an empty file stays";
+  for (const auto& c : cases) {
+    write_file(kLastStateFile, c.bytes);
+    set_mtime(kLastStateFile, kConfTime + c.age);
+    EXPECT_EQ(read_back(), c.state) << c.bytes;
+    EXPECT_EQ(file_exists(kLastStateFile), c.bytes.empty()) << "deleted unless empty: " << c.bytes;
+  }
 }
 
 TEST_F(Last_state_test, AFileThatCannotBeWrittenIsReportedAndQuittingGoesOn) {

@@ -1,14 +1,50 @@
-// The lesson text view on real working copies: paragraphs, buttons, the
-// header, and the working copy it shares with the drill.
+// The lesson text view on real working copies: paragraphs, the header, its
+// sound buttons and what they play, the label table, and the places a sound
+// file is looked for.
 #include "session/lesson_text.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdio>
+
+#include "session/label_table.h"
+#include "session/sound_buttons.h"
+#include "session/sound_search.h"
 #include "session_fixture.h"
+#include "text/line_reader.h"
 
 namespace {
 
-using Lesson_text_test = Text_view_test;
+class Lesson_text_test : public Session_test {
+ protected:
+  void SetUp() override {
+    Session_test::SetUp();
+    set_catalogue({"lessons/chat.txt", "lessons/chien.txt"});
+    book.ilesson = 1;
+    write_file("lessons/lecture.wav", "a sound");
+  }
+
+  // Shows lesson 1 with `text` as its text block, between two entries.
+  void show(const Lines& text) {
+    Lines lines = {"!#chat", "# le chat *", "Q> le chat", "R> the cat", "#######"};
+    lines.insert(lines.end(), text.begin(), text.end());
+    lines.insert(lines.end(), {"#######", "# dort *", "Q> dort", "R> sleeps"});
+    write_copy(1, lines);
+    DISPLAY_TEXT(text_, book);
+  }
+
+  // Clicks `label`; returns what it said on standard output.
+  std::string click(const std::string& label) {
+    player.played.clear();
+    testing::internal::CaptureStdout();
+    cback_button(label, text_, book);
+    return testing::internal::GetCapturedStdout();
+  }
+
+  Lesson_text& text_ = session.text;
+  Lesson_copy& copy = session.copy;
+};
 
 TEST_F(Lesson_text_test, LinesAreLaidOutInParagraphs) {
   const std::string long_words(20000, 'x');
@@ -32,68 +68,152 @@ TEST_F(Lesson_text_test, LinesAreLaidOutInParagraphs) {
   for (const auto& c : cases) {
     copy.close();  // as the announcement of a lesson does
     write_copy(1, c.copy);
-    DISPLAY_TEXT(text, book);
+    DISPLAY_TEXT(text_, book);
     EXPECT_EQ(shown(), c.shown) << c.copy[1];
   }
-}
-
-TEST_F(Lesson_text_test, LabelsBecomeButtonsKnownOnlyWhenASoundBlockDefinesThem) {
-  write_text_block({"Titre", "A>1 Bonjour", "  le chat", "B>2 Salut  ", "", "<)start)",
-                    "A>1 lecture.wav 0 300", "<)end)", "fin"});
-  write_copy(2, {"#######", "A>1 Salut", "#######"});
-  DISPLAY_TEXT(text, book);
-  // The sound block comes after the buttons and is not shown.
-  EXPECT_EQ(shown(), "Titre\n{A>1} Bonjour le chat\n[B>2] Salut\n\nfin\n");
-  ASSERT_EQ(screen.text_buttons.size(), 2u);
-  EXPECT_EQ(screen.text_buttons[1].tag, 1);
-  EXPECT_EQ(text.buttons, (Lines{"A>1", "B>2"}));
-
-  cback_clr_butt(text, book);
-  EXPECT_EQ(screen.text_view, "");
-  EXPECT_TRUE(text.buttons.empty());
-  cback_redr_butt(text, book);
-  EXPECT_EQ(shown(), "Titre\n{A>1} Bonjour le chat\n[B>2] Salut\n\nfin\n");
-
-  copy.close();
-  book.ilesson = 2;  // a lesson without sound block inherits no label
-  DISPLAY_TEXT(text, book);
-  ASSERT_EQ(screen.text_buttons.size(), 1u);
-  EXPECT_FALSE(screen.text_buttons[0].known);
-}
-
-TEST_F(Lesson_text_test, TheWorkingCopyIsLeftOpenForTheDrillButAnotherHeldCopyIsLeftAlone) {
-  write_text_block({"Le chat"});
-  DISPLAY_TEXT(text, book);
-  EXPECT_EQ(copy.path(), "./CPY/chat.txt");
-  EXPECT_EQ(book.lessons, "./CPY/chat.txt");
+  EXPECT_EQ(copy.path(), "./CPY/chat.txt");  // left open for the drill
   EXPECT_EQ(book.path_of_lesson, "lessons/");
 
   write_copy(2, {"#######", "Le chien", "#######"});
-  ASSERT_TRUE(copy.open("./CPY/chien.txt"));
-  DISPLAY_TEXT(text, book);
-  EXPECT_EQ(shown(), "Le chat\n");
+  ASSERT_TRUE(copy.open("./CPY/chien.txt"));  // another copy held is left alone
+  DISPLAY_TEXT(text_, book);
+  EXPECT_EQ(shown(), "avant\n[C>12b]apr\xE8s\n");
   EXPECT_EQ(copy.path(), "./CPY/chien.txt");
 }
 
-TEST_F(Lesson_text_test, TheGeneratedLessonAndNumbersOutsideTheCatalogueShowNothing) {
-  write_text_block({"Le chat"});
+TEST_F(Lesson_text_test, NothingIsShownOutsideTheCatalogueAndAMissingCopyIsReported) {
   for (int lesson : {0, 3, -1}) {
     book.ilesson = lesson;
-    DISPLAY_TEXT(text, book);
+    DISPLAY_TEXT(text_, book);
     EXPECT_TRUE(screen.calls.empty()) << lesson;
-    EXPECT_FALSE(copy.is_open());
   }
-}
-
-TEST_F(Lesson_text_test, AMissingWorkingCopyIsReportedAndLeavesTheViewEmpty) {
+  book.ilesson = 1;
   screen.append_text("old text");
   testing::internal::CaptureStdout();
-  DISPLAY_TEXT(text, book);
+  DISPLAY_TEXT(text_, book);
   const std::string message = "CHECK_CORR_DBASE cannot open file=./CPY/chat.txt \n";
   EXPECT_NE(testing::internal::GetCapturedStdout().find(message), std::string::npos);
   EXPECT_NE(read_file("pimlo_log").find(message), std::string::npos);
   EXPECT_EQ(screen.text_view, "");
   EXPECT_FALSE(copy.is_open());
+}
+
+TEST_F(Lesson_text_test, LabelsBecomeButtonsThatPlayTheirPartsAndTheRangeLinesBelow) {
+  show({"Titre", "A>1 Bonjour", "  le chat", "B>2 Salut  ", "C>1 x", "", "<)start)",
+        "A>1 lecture.wav 0 300", "lecture.wav 600 900", "  A>1   lecture.wav 1000 1100",
+        "B>2 lecture.wav 300 600", "lecture.wav 5", "", "  lecture.wav 200 300", "<)end)", "fin"});
+  // The sound block is not shown; only labels it defines are known.
+  EXPECT_EQ(shown(), "Titre\n{A>1} Bonjour le chat\n{B>2} Salut\n[C>1] x\n\nfin\n");
+  EXPECT_EQ(text_.buttons, (Lines{"A>1", "B>2", "C>1"}));
+
+  player.played.clear();
+  cback_button(0, text_, book);  // by tag, as the window does
+  EXPECT_EQ(player.played, (Lines{"lessons/lecture.wav 0 300", "lessons/lecture.wav 600 900",
+                                  "lessons/lecture.wav 1000 1100"}));
+  EXPECT_EQ(click("B>2"), "");  // a line without range is passed over
+  EXPECT_EQ(player.played, (Lines{"lessons/lecture.wav 300 600", "lessons/lecture.wav 200 300"}));
+  EXPECT_EQ(click("C>1"), "");
+  cback_button(7, text_, book);
+  EXPECT_TRUE(player.played.empty());
+
+  cback_clr_butt(text_, book);
+  EXPECT_EQ(screen.text_view, "");
+  EXPECT_TRUE(text_.buttons.empty());
+  cback_redr_butt(text_, book);
+  EXPECT_EQ(shown(), "Titre\n{A>1} Bonjour le chat\n{B>2} Salut\n[C>1] x\n\nfin\n");
+
+  // The text's own copy is read while the drill holds another lesson's.
+  write_copy(2, {"A>1 lecture.wav 500 600", "<)end)"});
+  ASSERT_TRUE(copy.open("./CPY/chien.txt"));
+  click("A>1");
+  EXPECT_EQ(player.played.front(), "lessons/lecture.wav 0 300");
+  copy.close();
+  book.ilesson = 2;  // a lesson without sound block inherits no label
+  write_copy(2, {"#######", "A>1 Salut", "#######"});
+  DISPLAY_TEXT(text_, book);
+  ASSERT_EQ(screen.text_buttons.size(), 1u);
+  EXPECT_FALSE(screen.text_buttons[0].known);
+}
+
+TEST_F(Lesson_text_test, MissingSoundsCutBlocksAndClosedCopiesAreSaid) {
+  show({"A>1 x", "<)start)", "A>1 absent.wav 0 100", "lecture.wav 200 300", "<)end)"});
+  EXPECT_EQ(click("A>1"), "cback_button snd_file=absent.wav not found \n");
+  EXPECT_NE(read_file("pimlo_log").find("cback_button snd_file=absent.wav not found \n"),
+            std::string::npos);
+  EXPECT_EQ(player.played, Lines{"lessons/lecture.wav 200 300"});
+
+  copy.close();
+  write_copy(1, {"#######", "A>1 x", "<)start)", "A>1 lecture.wav 0 10", "lecture.wav 20 30"});
+  testing::internal::CaptureStdout();
+  DISPLAY_TEXT(text_, book);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "EXTRACT_LABEL_BUTTON no <)end) return \n");
+  EXPECT_EQ(click("A>1"), "cback_button no <)end) return \n");
+  EXPECT_EQ(player.played, (Lines{"lessons/lecture.wav 0 10", "lessons/lecture.wav 20 30"}));
+
+  copy.close();
+  EXPECT_EQ(click("A>1"), "cback_button error fp == NULL \n");
+  EXPECT_TRUE(player.played.empty());
+}
+
+TEST_F(Lesson_text_test, TheLabelTableKeepsTheFirstDefinitionOfEachWholeLabel) {
+  const struct {
+    const char* line;
+    int found, i0, i1;
+  } cases[] = {
+      {"A>1 Bonjour", 1, 0, 2}, {"  C>12b x", 1, 2, 6}, {"Z>9", 1, 0, 2},
+      {"a>1 x", 0, -1, -1},     {"A1> x", 0, -1, -1},   {"A>x", 0, -1, -1},
+      {"  A>", 0, -1, -1},      {"x A>1", 0, -1, -1},   {"", 0, -1, -1},
+  };
+  for (const auto& c : cases) {
+    int i0 = 7;
+    int i1 = 7;
+    EXPECT_EQ(PERHAPS_BUTTON(c.line, i0, i1), c.found) << c.line;
+    EXPECT_EQ(i0, c.i0) << c.line;
+    EXPECT_EQ(i1, c.i1) << c.line;
+  }
+
+  // Offsets (CR LF line ends): 0, 10, 27, 42, 61, 76, 84.
+  write_copy(1, {"<)start)", "A>1 a.wav 0 300", "a.wav 600 900", "B>1A>12 a.wav 300 600",
+                 "A>1 b.wav 1 2", "<)end)", "after"});
+  LineReader fp;
+  ASSERT_TRUE(fp.open("CPY/chat.txt"));
+  long nc = 10;
+  EXPECT_TRUE(EXTRACT_LABEL_BUTTONS(nc, fp, text_.labels, book));
+  EXPECT_EQ(text_.labels.s_label, " A>1 B>1A>12 ");
+  EXPECT_EQ(text_.labels.nc_label, (std::vector<long>{2, 10, 42}));
+  std::string ss;
+  aln_getline(nc, ss, fp);
+  EXPECT_EQ(ss, "after");
+  const std::pair<const char*, int> ranks[] = {
+      {"A>1", 1}, {"B>1A>12", 2}, {"A>12", 0}, {"", 0}, {"A>1 B>1A>12", 0}};
+  for (const auto& [label, rank] : ranks)
+    EXPECT_EQ(WHAT_BUTTON(label, text_.labels), rank) << label;
+}
+
+TEST_F(Lesson_text_test, ASoundIsLookedForFromWhereTheLastOneWasFoundRoundTheFourPlaces) {
+  Sound_search memory;
+  book.path_of_lesson = "lessons/";
+  auto search = [&](const char* name) { return SEARCH_SND_FILE_NAME(name, memory, book); };
+  write_file("SOUND/a.wav", "a");
+  EXPECT_EQ(search("a.wav"), "./SOUND/a.wav");
+  // With the file in every place, each search finds it where the last one
+  // did; taking it away from there moves on to the next place in turn.
+  for (const char* path : {"lessons/a.wav", "a.wav", "lessons/SOUND/a.wav"}) write_file(path, "a");
+  EXPECT_EQ(search("a.wav"), "./SOUND/a.wav");
+  const char* const order[] = {"SOUND/a.wav", "lessons/SOUND/a.wav", "lessons/a.wav"};
+  const char* const found[] = {"lessons/SOUND/a.wav", "lessons/a.wav", "./a.wav"};
+  for (int k = 0; k < 3; ++k) {
+    ASSERT_EQ(std::remove(order[k]), 0);
+    EXPECT_EQ(search("a.wav"), found[k]);
+  }
+  ASSERT_EQ(mkdir("lessons/c.wav", 0777), 0);  // a directory is no sound file
+  EXPECT_EQ(search("c.wav"), std::nullopt);
+  EXPECT_EQ(search(""), std::nullopt);
+  EXPECT_EQ(memory.last_found, 2);  // a file found nowhere leaves the memory
+
+  Sound_search fresh;  // the lessons directory is tried first
+  write_file("lessons/a.wav", "a");
+  EXPECT_EQ(SEARCH_SND_FILE_NAME("a.wav", fresh, book), "lessons/a.wav");
 }
 
 }  // namespace
