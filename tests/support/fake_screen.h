@@ -1,6 +1,8 @@
 // A Screen for tests: records what the program shows and answers the
 // dialogs from queues filled by the test (No and false once a queue is
-// empty). Every call is kept in `calls`, in order, as its method name.
+// empty). The calls that fill or clear the drill pane, clear the text view,
+// set the drill button or ask the record question are kept in `calls`, in
+// order, as their method names.
 #pragma once
 
 #include <deque>
