@@ -196,7 +196,9 @@ TEST_F(Startup_test, TheConfigurationIsLookedForHereThenBesideTheExecutableOnly)
     EXPECT_EQ(run(again, c.argv0), c.status) << c.argv0;
     EXPECT_NE(said.find(c.says), std::string::npos) << c.argv0 << ": " << said;
     ASSERT_EQ(chdir(top.c_str()), 0);
-    if (c.log) EXPECT_TRUE(file_exists(c.log)) << c.argv0;
+    if (c.log) {
+      EXPECT_TRUE(file_exists(c.log)) << c.argv0;
+    }
     EXPECT_FALSE(file_exists("here/pimlo_log")) << c.argv0;
     std::remove("bin/pimlo_log");
   }
