@@ -1,6 +1,8 @@
 // A Screen for tests: records what the program shows and answers the
-// dialogs from queues filled by the test. Every call is kept in `calls`, in
-// order, as its method name, so a test can check what was shown and when.
+// dialogs from queues filled by the test (No and false once a queue is
+// empty). The calls that fill or clear the drill pane, clear the text view,
+// set the drill button or ask the record question are kept in `calls`, in
+// order, as their method names.
 #pragma once
 
 #include <deque>
@@ -11,7 +13,6 @@
 
 class FakeScreen final : public Screen {
  public:
-  // Drill pane.
   void append_line(const std::string& text) override {
     log("append_line");
     lines.push_back(text);
@@ -20,85 +21,49 @@ class FakeScreen final : public Screen {
     log("clear_lines");
     lines.clear();
   }
-
   void set_drill_button(const std::string& label, const std::string& style_name) override {
     log("set_drill_button");
     drill_label = label;
     drill_style = style_name;
   }
-  void set_drill_sensitive(bool sensitive) override {
-    log("set_drill_sensitive");
-    drill_sensitive = sensitive;
-  }
-  void set_sense_label(const std::string& label) override {
-    log("set_sense_label");
-    sense_label = label;
-  }
-  void set_sound_label(const std::string& label) override {
-    log("set_sound_label");
-    sound_label = label;
-  }
+  void set_drill_sensitive(bool sensitive) override { drill_sensitive = sensitive; }
+  void set_sense_label(const std::string& label) override { sense_label = label; }
+  void set_sound_label(const std::string& label) override { sound_label = label; }
 
-  // Dialogs: the question is recorded; the answer is the next queued one,
-  // or the default when the queue is empty.
   RecordAnswer ask_record(const std::string& text, bool offer_reset) override {
     log("ask_record");
     questions.push_back(text);
     reset_offered.push_back(offer_reset);
-    if (record_answers.empty()) return default_record_answer;
-    const RecordAnswer answer = record_answers.front();
-    record_answers.pop_front();
-    return answer;
+    return next(record_answers, RecordAnswer::No);
   }
   bool ask_yes_no(const std::string& text) override {
-    log("ask_yes_no");
     questions.push_back(text);
-    if (yes_no_answers.empty()) return default_yes_no_answer;
-    const bool answer = yes_no_answers.front();
-    yes_no_answers.pop_front();
-    return answer;
+    return next(yes_no_answers, false);
   }
-  void warn(const std::string& text) override {
-    log("warn");
-    warnings.push_back(text);
-  }
-  void inform(const std::string& text) override {
-    log("inform");
-    informations.push_back(text);
-  }
+  void warn(const std::string& text) override { warnings.push_back(text); }
+  void inform(const std::string& text) override { informations.push_back(text); }
 
-  // Lesson text view.
   void clear_text() override {
     log("clear_text");
-    text.clear();
-    text_buttons.clear();
     text_view.clear();
+    text_buttons.clear();
   }
-  void append_text(const std::string& more) override {
-    log("append_text");
-    text += more;
-    text_view += more;
-  }
+  void append_text(const std::string& more) override { text_view += more; }
   void add_text_button(const std::string& label, int tag) override {
-    log("add_text_button");
     text_buttons.push_back({label, tag});
     text_view += "[" + label + "]";
   }
   void add_known_text_button(const std::string& label, int tag) override {
-    log("add_known_text_button");
-    text_buttons.push_back({label, tag, true});
+    text_buttons.push_back({label, tag});
     text_view += "{" + label + "}";
   }
 
-  void run_pending_events() override { ++pending_event_runs; }
+  void run_pending_events() override {}
   Window_geometry geometry() const override { return geometry_shown; }
-
-  Window_geometry geometry_shown;
 
   struct TextButton {
     std::string label;
     int tag = 0;
-    bool known = false;  // shown in the style of a button with a sound
   };
 
   // What was shown.
@@ -112,20 +77,24 @@ class FakeScreen final : public Screen {
   std::vector<bool> reset_offered;  // one per record question: "RAZ ?" among its answers
   std::vector<std::string> warnings;
   std::vector<std::string> informations;
-  std::string text;
-  // The text with each button in its place: "[label]", or "{label}" for a
-  // known button.
+  // The lesson text with each button in its place: "[label]", or "{label}"
+  // for a button with a sound.
   std::string text_view;
   std::vector<TextButton> text_buttons;
-  int pending_event_runs = 0;
   std::vector<std::string> calls;
 
-  // Answers to give.
+  // Answers to give, and the window's place.
   std::deque<RecordAnswer> record_answers;
   std::deque<bool> yes_no_answers;
-  RecordAnswer default_record_answer = RecordAnswer::No;
-  bool default_yes_no_answer = false;
+  Window_geometry geometry_shown;
 
  private:
   void log(const char* call) { calls.emplace_back(call); }
+  template <typename T>
+  static T next(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    const T answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
 };

@@ -4,7 +4,7 @@
 #include "drill/trf_posit.h"
 #include "drill_fixture.h"
 
-TEST(DrillTable, StartsWithFiveNeverAskedElementsAndGrowsByTwentyKeepingContents) {
+TEST(DrillTable, StartsWithFiveNeverAskedElementsAndGrowsKeepingContents) {
   Trf_posit t;
   INIT_CUM_ERR(t);
   INIT_ORDERING_POSIT(t);
@@ -13,13 +13,10 @@ TEST(DrillTable, StartsWithFiveNeverAskedElementsAndGrowsByTwentyKeepingContents
   EXPECT_EQ(order_of(t, 2), (std::vector<int>{1, 2, 3, 4, 5}));
   EXPECT_EQ(t.QRord_posit[6], -1) << "no verdict to undo";
 
-  t.reset(10);
-  t.QRcum_nb[9] = 7;
-  t.make_room_for(9);
-  EXPECT_EQ(t.nbmx_posit, 10);
+  t.QRcum_nb[4] = 7;
   t.make_room_for(10);
-  EXPECT_EQ(t.nbmx_posit, 30);
-  EXPECT_EQ(t.QRord_posit.size(), 35u);
-  EXPECT_EQ(t.QRcum_nb[9], 7);
-  EXPECT_EQ(t.RQord_posit[34], -1);
+  EXPECT_GT(t.nbmx_posit, 10);
+  EXPECT_EQ(t.QRcum_nb[4], 7);
+  EXPECT_EQ(t.RQord_posit.size(), static_cast<std::size_t>(t.nbmx_posit) + 5);
+  EXPECT_EQ(t.RQord_posit.back(), -1);
 }

@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 
-#include "drill/day_number.h"
 #include "drill/marking.h"
-#include "history/history_format.h"
 #include "session/display_line.h"
 #include "session/entry_lookup.h"
 #include "session/navigation.h"
@@ -19,7 +16,6 @@
 namespace {
 
 const std::string kRule = "==============================";
-constexpr const char* kHistory = "./IDX1/idx1_animals.txt";
 
 class Drill_test : public Session_test {
  protected:
@@ -55,55 +51,26 @@ class Drill_test : public Session_test {
   }
   Lines question_side() const { return side("Question  1 ", 3); }
   Lines answer_side() const { return side("Response  1", 2); }
-
-  std::string said(const std::function<void()>& action) {
-    testing::internal::CaptureStdout();
-    action();
-    return testing::internal::GetCapturedStdout();
-  }
-
-  // The two statistics lines after the key line of entry "word<k>".
-  static std::string stats_of(int k) {
-    const std::string bytes = read_file(kHistory);
-    const std::size_t at = bytes.find("\r\n#word" + std::to_string(k) + " *ani ");
-    if (at == std::string::npos) return "no record";
-    return bytes.substr(bytes.find("\r\n", at + 2) + 2, 2 * (kStatLineLength + 2));
-  }
 };
 
 TEST_F(Drill_test, AnAnnouncementShowsTheLessonArmsTheButtonAndNextAndPrevWrapAround) {
   book.sens_qr = 2;
-  screen.append_text("old text");
   announce(3);
   EXPECT_EQ(screen.lines, (Lines{"  ", "Confirm display of lesson 3", "col", "  ", kRule}));
   EXPECT_EQ(book.start_lesson, 1);
-  EXPECT_TRUE(screen.drill_sensitive);
   EXPECT_EQ(screen.drill_label, "  Question / Response ");
-  EXPECT_EQ(screen.drill_style, "buttonyellow");
   EXPECT_EQ(screen.sense_label, "R->Q");
-  EXPECT_EQ(screen.text, "");
 
   t_posit.nb_posit = 5;
   announce(0);  // the generated lesson keeps its table and has no alias
   EXPECT_EQ(screen.lines, (Lines{"  ", "Confirm display of lesson 0", "  ", kRule}));
   EXPECT_EQ(t_posit.nb_posit, 5);
-  announce(1);
-  EXPECT_EQ(t_posit.nb_posit, 0);
-
-  // Announced already: only the files are let go.
-  ASSERT_TRUE(session.copy.open("lessons/animals.txt"));
-  screen.lines.clear();
-  book.start_lesson = 2;
-  CONFIRM0_LESSON(session, book);
-  EXPECT_TRUE(screen.lines.empty());
-  EXPECT_FALSE(session.copy.is_open());
 
   const struct {
     int from;
     bool next;
     int to;
-  } moves[] = {{8, true, 1},  {1, true, 2},  {0, true, 1},
-               {1, false, 8}, {0, false, 8}, {2, false, 1}};
+  } moves[] = {{8, true, 1}, {0, true, 1}, {1, false, 8}, {2, false, 1}};
   for (const auto& m : moves) {
     book.ilesson = m.from;
     book.start_lesson = 1;
@@ -117,22 +84,12 @@ TEST_F(Drill_test, AnAnnouncementShowsTheLessonArmsTheButtonAndNextAndPrevWrapAr
 TEST_F(Drill_test, PanesLinesAreTrimmedDecodedOneBlankInARowAndCappedAtTwoHundred) {
   int lblanc = 0;
   auto show = [&](std::string text) { DISPLAY_LINE(text, book.nb_line, lblanc, book); };
-  std::string ss = "   l'\\'el\\`eve, le gar\\,con   ";
-  DISPLAY_LINE(ss, book.nb_line, lblanc, book);
-  EXPECT_EQ(ss, "   l'\xE9l\xE8ve, le gar\xE7on");
-  for (const char* line : {"", "    ", "more", " "}) show(line);
+  for (const char* line : {"   l'\\'el\\`eve, le gar\\,con   ", "", "    ", "more", " "})
+    show(line);
   EXPECT_EQ(screen.lines, (Lines{"l'\xE9l\xE8ve, le gar\xE7on", "  ", "more", "  "}));
-
-  for (int i = 4; i < MAX_LINE; ++i) show("line " + std::to_string(i));
-  show("");
-  show("dropped");
+  for (int i = 4; i < MAX_LINE + 2; ++i) show("line " + std::to_string(i));
   EXPECT_EQ(book.nb_line, MAX_LINE);
-  EXPECT_EQ(lblanc, 0);
   EXPECT_EQ(screen.lines.size(), static_cast<std::size_t>(MAX_LINE));
-  CLEAR_DRILL_PANE(book);
-  show("again");
-  EXPECT_EQ(screen.lines, Lines{"again"});
-  EXPECT_EQ(book.nb_line, 1);
 }
 
 TEST_F(Drill_test, TheSenseChangesAtOnceUnlessAQuestionIsShownAndTheSoundToggles) {
@@ -156,10 +113,19 @@ TEST_F(Drill_test, TheSenseChangesAtOnceUnlessAQuestionIsShownAndTheSoundToggles
     EXPECT_EQ(screen.sense_label, c.label) << c.state << c.toggle_before;
   }
   callback_togsound(book);
-  EXPECT_EQ(book.sound, 0);
   EXPECT_EQ(screen.sound_label, "< XX");
-  callback_togsound(book);
-  EXPECT_EQ(screen.sound_label, "<)))");
+
+  // A change asked during a question takes effect with its verdict.
+  book.sens_qr = 1;
+  book.toggle_sens_qr = 0;
+  start_drill(1);
+  callback_togqr(book);
+  const int asked = answer(1);
+  EXPECT_EQ(book.sens_qr, 2);
+  EXPECT_EQ(t_posit.QRcum_err[asked], 0);  // marked in the sense it was asked in
+  const std::string k = std::to_string(book.QR_no);
+  EXPECT_TRUE(pane_has("Response  " + k + "   lesson=ani   err=-1   mx=-1"));
+  EXPECT_FALSE(pane_has("question " + k));
 }
 
 TEST_F(Drill_test, TwoPressesConfirmTheLessonButtonThreeOrAnEmptyLessonMoveOn) {
@@ -168,12 +134,11 @@ TEST_F(Drill_test, TwoPressesConfirmTheLessonButtonThreeOrAnEmptyLessonMoveOn) {
   EXPECT_EQ(screen.lines, (Lines{"  ", "Confirm display of lesson 1", "ani", "  ", kRule, "  ",
                                  "Confirm learning vocabulary of lesson 1", "animals.txt", "  "}));
   // Button 1 showed the lesson's text in the right half; the others do not.
-  EXPECT_NE(screen.text.find("KENTEL : lessons/animals.txt"), std::string::npos);
+  EXPECT_NE(screen.text_view.find("KENTEL : lessons/animals.txt"), std::string::npos);
   EXPECT_FALSE(screen.drill_sensitive);  // the window frees it after the pause
 
   press(1);
   EXPECT_EQ(book.start_lesson, 3);
-  EXPECT_EQ(t_posit.nb_posit, 8);
   const std::string k = std::to_string(book.QR_no);
   ASSERT_GE(screen.lines.size(), 6u);
   EXPECT_EQ(Lines(screen.lines.begin(), screen.lines.begin() + 6),
@@ -182,46 +147,33 @@ TEST_F(Drill_test, TwoPressesConfirmTheLessonButtonThreeOrAnEmptyLessonMoveOn) {
                    "first run, d_ok=0   d_nok=0", "  "}));
   EXPECT_TRUE(pane_has("question " + k));
   EXPECT_FALSE(pane_has("answer " + k));
-  EXPECT_EQ(screen.lines.back(), kRule);
 
   announce(3);
   press(3);
-  EXPECT_EQ(screen.text, "");
+  EXPECT_EQ(screen.text_view, "");
   press(2);  // declined: the next lesson is announced
-  EXPECT_EQ(book.ilesson, 4);
   EXPECT_EQ(screen.lines[1], "Confirm learning vocabulary of lesson 4");
 
   announce(2);
   press(3);
   press(1);
-  EXPECT_EQ(book.start_lesson, 0);
-  EXPECT_EQ(book.ilesson, 3);
   EXPECT_EQ(screen.lines, (Lines{"  ", "No word in lesson 2", "Trying next lesson 3"}));
   press(1);  // the next press announces that lesson
   EXPECT_EQ(screen.lines[1], "Confirm display of lesson 3");
 }
 
-TEST_F(Drill_test, VerdictsMoveTheEntriesButtonTwoUndoesOnceOrSkipsAndABusyPressIsDropped) {
+TEST_F(Drill_test, VerdictsShowTheNextQuestionButtonTwoUndoesOnceOrSkipsAndABusyPressIsDropped) {
   start_drill(1);
   const int asked = book.QR_no;
   press(1);
   EXPECT_EQ(screen.drill_label, "        Verif: Yes/No       ");
-  EXPECT_EQ(screen.drill_style, "buttonorange");
-  EXPECT_TRUE(pane_has("Response  " + std::to_string(asked)));
   EXPECT_TRUE(pane_has("answer " + std::to_string(asked)));
   EXPECT_TRUE(pane_has("question " + std::to_string(asked)));  // the question stays above
-
-  press(3);  // wrong: a never-asked entry gets 9 and goes after the never-asked ones
-  EXPECT_EQ(screen.drill_label, "  Question / Response ");
+  press(3);
   EXPECT_EQ(t_posit.QRcum_err[asked], 9);
-  EXPECT_EQ(t_posit.QRord_posit[8], asked);
   EXPECT_FALSE(pane_has("answer " + std::to_string(asked)));  // a fresh pane
 
-  const int right = answer(1);  // right: 0, last rank
-  EXPECT_EQ(t_posit.QRcum_err[right], 0);
-  EXPECT_EQ(t_posit.QRord_posit[8], right);
-  EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
-
+  const int right = answer(1);
   const int shown = book.QR_no;
   const std::size_t lines = screen.lines.size();
   EXPECT_EQ(press(2), Press_result::undone);
@@ -236,81 +188,29 @@ TEST_F(Drill_test, VerdictsMoveTheEntriesButtonTwoUndoesOnceOrSkipsAndABusyPress
   press(2);
   EXPECT_EQ(screen.lines.front(), "Recording of previous Q/R skipped");
   EXPECT_EQ(t_posit.QRcum_err[shown], -1);
-  EXPECT_EQ(t_posit.elem_nevez[shown], 0);
 
   book.active = 0;
   const Lines before = screen.lines;
-  EXPECT_EQ(said([&] { EXPECT_EQ(press(1), Press_result::dropped); }),
-            "callback_ok_nok ejected active = 0 \n");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(press(1), Press_result::dropped);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "callback_ok_nok ejected active = 0 \n");
   EXPECT_EQ(screen.lines, before);
 }
 
-TEST_F(Drill_test, ASenseChangeAskedDuringAQuestionWaitsForItsVerdict) {
+// What each answer records is the record question's own test (through the
+// command entry); here, leaving by Next or Prev asks it only during a drill.
+TEST_F(Drill_test, LeavingADrillAsksToRecordItAndCancelStaysOnIt) {
   start_drill(1);
-  callback_togqr(book);
-  const int asked = book.QR_no;
-  press(1);
-  EXPECT_EQ(book.sens_qr, 1);  // the answer is still the Q->R one
-  EXPECT_TRUE(pane_has("answer " + std::to_string(asked)));
-  callback_togsound(book);
-  press(1);
-  EXPECT_TRUE(pane_has("Sound is OFF now"));
-  EXPECT_EQ(book.sens_qr, 2);
-  EXPECT_EQ(t_posit.QRcum_err[asked], 0);  // marked in the sense it was asked in
-  EXPECT_EQ(t_posit.RQcum_err[asked], -1);
-  // The next question is asked the other way round: its response first.
-  const std::string k = std::to_string(book.QR_no);
-  EXPECT_TRUE(pane_has("Response  " + k + "   lesson=ani   err=-1   mx=-1"));
-  EXPECT_FALSE(pane_has("question " + k));
-  press(1);
-  EXPECT_TRUE(pane_has("question " + k));
-
-  std::remove("idx1_gene");
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { press(1); }), 2);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "WHAT_QR unable to open file fpg \n fp = NULL Lesson not found stop ! \n");
-}
-
-TEST_F(Drill_test, LeavingADrillAsksToRecordItAndDoesWhatTheAnswerSays) {
-  using Answer = Screen::RecordAnswer;
-  const std::string blank = blank_stat_line() + "\r\n" + blank_stat_line() + "\r\n";
-  const std::string wrong_today =
-      stat_line(0, 1, 0, DIFF_JOUR()) + "\r\n" + blank_stat_line() + "\r\n";
-  const struct {
-    Answer answer;
-    bool really_reset;
-    bool recorded;
-    bool stays;
-  } rows[] = {{Answer::No, false, false, false},
-              {Answer::Cancel, false, false, true},
-              {Answer::Reset, false, true, false},
-              {Answer::Yes, false, true, false},
-              {Answer::Reset, true, false, false}};
-  const std::string before = read_file(kHistory);
-  for (const auto& row : rows) {
-    write_file(kHistory, before);
-    start_drill(1);
-    const int wrong = answer(3);
-    const Lines pane = screen.lines;
-    screen.record_answers = {row.answer};
-    screen.yes_no_answers = {row.really_reset};
-    screen.questions.clear();
-    cback_next_less(session, book);
-    EXPECT_EQ(screen.questions.front(), "Voulez-vous enregistrer la le\xE7on 1 ?");
-    EXPECT_TRUE(screen.reset_offered.back());
-    if (row.recorded) {
-      EXPECT_EQ(stats_of(wrong), wrong_today);
-    } else if (row.answer == Answer::Reset) {
-      for (int k = 1; k <= 8; ++k) EXPECT_EQ(stats_of(k), blank) << k;
-    } else {
-      EXPECT_EQ(read_file(kHistory), before);
-    }
-    EXPECT_EQ(book.ilesson, row.stays ? 1 : 2);
-    if (row.stays) {
-      EXPECT_EQ(screen.lines, pane);
-    }
-  }
+  answer(3);
+  const Lines pane = screen.lines;
+  screen.record_answers = {Screen::RecordAnswer::Cancel};
+  cback_next_less(session, book);
+  EXPECT_EQ(screen.questions, Lines{"Voulez-vous enregistrer la le\xE7on 1 ?"});
+  EXPECT_EQ(screen.reset_offered, std::vector<bool>{true});
+  EXPECT_EQ(book.ilesson, 1);
+  EXPECT_EQ(screen.lines, pane);
+  cback_prev_less(session, book);  // answered No
+  EXPECT_EQ(book.ilesson, 8);
   EXPECT_TRUE(OFFER_RECORD_LESSON(0, book));  // the generated lesson cannot be reset
   EXPECT_FALSE(screen.reset_offered.back());
 
@@ -319,7 +219,6 @@ TEST_F(Drill_test, LeavingADrillAsksToRecordItAndDoesWhatTheAnswerSays) {
   screen.questions.clear();
   cback_prev_less(session, book);
   EXPECT_TRUE(screen.questions.empty());
-  EXPECT_EQ(book.ilesson, 8);
 }
 
 TEST_F(Drill_test, TheSidesOfAnEntryWithTheirSoundCues) {
@@ -338,21 +237,11 @@ TEST_F(Drill_test, TheSidesOfAnEntryWithTheirSoundCues) {
   EXPECT_EQ(answer_side(), (Lines{"le chien", "  ", "the dog", "and its bone", "  "}));
 
   player.played.clear();
-  book.sound = 0;  // shown, not heard
-  start_drill(4);
-  EXPECT_EQ(question_side(), (Lines{"le chat", "  "}));
-  press(1);
-  EXPECT_EQ(answer_side(), (Lines{"the cat", "  "}));
-  EXPECT_TRUE(player.played.empty());
-
-  book.sound = 1;
   book.sens_qr = 2;  // R->Q: the response is asked, the cue played with the answer
   start_drill(4);
   EXPECT_TRUE(player.played.empty());
-  EXPECT_TRUE(pane_has("the cat"));
   EXPECT_FALSE(pane_has("le chat"));
   press(1);
-  EXPECT_TRUE(pane_has("beep.wav"));
   EXPECT_TRUE(pane_has("le chat"));
   EXPECT_EQ(player.played.size(), 1u);
 
@@ -363,25 +252,27 @@ TEST_F(Drill_test, TheSidesOfAnEntryWithTheirSoundCues) {
 }
 
 TEST_F(Drill_test, MissingSidesCuesAndStrayPositionsAreShownAsSuchAndLogged) {
+  testing::internal::CaptureStdout();
   start_drill(6);
   EXPECT_TRUE(pane_has("a question alone"));
-  EXPECT_EQ(said([&] { press(1); }), "DISPLAY_QR error 3 lecture \n");
+  press(1);
   EXPECT_EQ(answer_side(), Lines{});  // not the next entry's text
 
+  testing::internal::GetCapturedStdout();
   start_drill(7);  // a long name; a long line up to its first 100 characters
   EXPECT_TRUE(pane_has("Question  1   lesson=lon   err=-1   mx=-1"));
   EXPECT_EQ(question_side(), (Lines{std::string(97, 'q'), "  "}));
 
-  EXPECT_EQ(said([&] { start_drill(8); }), "DISPLAY_QR snd_file=nowhere.wav not found \n");
+  testing::internal::CaptureStdout();
+  start_drill(8);
   EXPECT_EQ(question_side(),
             (Lines{"nowhere.wav",
                    "Sound file nowhere.wav not found beside the lesson, in ./, ./SOUND/ or the "
                    "lesson's SOUND/",
                    "the text", "  "}));
-  press(1);
-  EXPECT_EQ(answer_side(), (Lines{"the other", "  "}));
-  said([&] { press(1); });  // the same entry again: said once in the lesson
+  answer(1);  // the same entry again: said once in the lesson
   EXPECT_EQ(question_side(), (Lines{"nowhere.wav", "the text", "  "}));
+  testing::internal::GetCapturedStdout();
 
   // The working copy changed under the history: the position falls elsewhere.
   write_file("CPY/heard.txt", "!# hea\r\none\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\n");
@@ -389,8 +280,9 @@ TEST_F(Drill_test, MissingSidesCuesAndStrayPositionsAreShownAsSuchAndLogged) {
   EXPECT_TRUE(pane_has("five"));  // the fifth line from the position
   EXPECT_FALSE(pane_has("six"));
   const std::string log = read_file("pimlo_log");
-  EXPECT_NE(log.find("DISPLAY_QR error 3 lecture \n"), std::string::npos);
-  EXPECT_NE(log.find("DISPLAY_QR error 2 lecture \n"), std::string::npos);
+  for (const char* said : {"DISPLAY_QR error 3 lecture \n", "DISPLAY_QR error 2 lecture \n",
+                           "DISPLAY_QR snd_file=nowhere.wav not found \n"})
+    EXPECT_NE(log.find(said), std::string::npos) << said;
 }
 
 // The generated lesson file names each element's entry by its key line:
@@ -405,32 +297,24 @@ TEST_F(Session_test, AKeyLineOfTheGeneratedLessonLeadsToItsEntryOrIsSaidBroken) 
   std::string said;
   auto lookup = [&](int lesson, const std::string& key) {
     book.ilesson = lesson;
-    if (!key.empty())
-      write_file(lesson == 0 ? "idx2_gene" : "idx1_gene", key + "\n ./IDX1/x * 60 \n");
+    write_file(lesson == 0 ? "idx2_gene" : "idx1_gene", key + "\n ./IDX1/x * 60 \n");
     testing::internal::CaptureStdout();
     std::optional<Entry_place> place = WHAT_QR(1, session, book);
     said = testing::internal::GetCapturedStdout();
     return place ? place->s_alias + " " + std::to_string(place->add) : "none";
   };
-  EXPECT_EQ(lookup(1, ""), "none");
-  EXPECT_EQ(said, "WHAT_QR unable to open file fpg \n");
   EXPECT_EQ(lookup(1, "#la maison *hou 8 * building "), "hou 8");
   EXPECT_EQ(session.copy.path(), "./CPY/hou.txt");
   EXPECT_EQ(book.path_of_lesson, "/abs/dir/");
   EXPECT_EQ(lookup(0, "#" + std::string(300, 'x') + " *ani 9 * " + std::string(200, 't') + " "),
             "ani 9");
-  EXPECT_EQ(session.copy.path(), "./CPY/ani.txt");
   EXPECT_EQ(book.path_of_lesson, "lessons/");
-  EXPECT_EQ(said, "");
 
-  EXPECT_EQ(lookup(1, "#no star here "), "none");
-  EXPECT_EQ(said, "WHAT_QR no * in ss=#no star here @@@ \n");
   EXPECT_EQ(lookup(1, "#le chat *ani * animal "), "none");
   EXPECT_EQ(
       said,
       "WHAT_QR  ss=#le chat *ani * animal @@@ \nWHAT_QR no i_extracted in stp= * animal @@@ \n");
-  EXPECT_NE(read_file("pimlo_log").find("WHAT_QR no * in ss=#no star here @@@ \n" + said),
-            std::string::npos);
+  EXPECT_NE(read_file("pimlo_log").find(said), std::string::npos);
   std::remove("CPY/hou.txt");
   EXPECT_EQ(lookup(1, "#la maison *hou 8 * "), "none");
   EXPECT_EQ(said, "WHAT_QR cannot open file=./CPY/hou.txt \n");
