@@ -52,8 +52,3 @@ inline bool is_entry_or_reference_line(std::string_view line) {
 inline bool is_remark_line(std::string_view line) {
   return first_non_blank_is(line, '!');
 }
-
-// The count token of an entry line: the number directly after the first "Q"
-// that follows the line's first "*". 1 when there is no "*", no "Q" after it,
-// or no digit right after that "Q". Cannot fail.
-int question_count_of_entry_line(std::string_view entry_line);

@@ -97,7 +97,3 @@ int list_base_word_number(std::string_view list, int k) {
   const std::vector<int>& bases = indexed(list).base_number;
   return static_cast<std::size_t>(k) > bases.size() ? 0 : bases[static_cast<std::size_t>(k) - 1];
 }
-
-int list_word_count(std::string_view list) {
-  return static_cast<int>(indexed(list).places.size());
-}

@@ -31,6 +31,3 @@ int list_word_number(std::string_view list, std::string_view word);
 // every word at once when the list is indexed: a lookup walks back over
 // nothing, however many "&/" words a range wrote before it.
 int list_base_word_number(std::string_view list, int k);
-
-// The number of words of `list`.
-int list_word_count(std::string_view list);

@@ -59,6 +59,4 @@ TEST(ListWords, LookupsFollowTheTextOfEachListInTurn) {
   EXPECT_EQ(list_word(list, 1), "ax");
   EXPECT_EQ(list_word_number(list, "b"), 2);
   EXPECT_EQ(list_word(list, 4), "");
-  EXPECT_EQ(list_word_count(list), 3);
-  EXPECT_EQ(list_word_count("   "), 0);
 }

@@ -1,16 +1,13 @@
-// Reads a pimlo.conf written into the sandbox and keeps everything it
-// filled, the stop status and what was printed.
+// Reads a pimlo.conf written into the sandbox into a Program and keeps the
+// stop status and what was printed.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "base/book.h"
-#include "base/log_file.h"
-#include "base/null_screen.h"
-#include "base/player.h"
+#include "app/program.h"
 #include "config/conf_reader.h"
-#include "drill/trf_posit.h"
 #include "sandbox.h"
 
 class ConfTest : public Sandbox {
@@ -31,15 +28,14 @@ class ConfTest : public Sandbox {
     return {err.cof1_err, err.cof2_err, err.cof3_err, err.cof4_err, err.cof5_err};
   }
 
-  Prenestro window;
-  Trf_err err;
-  Trf_string catalogue;
-  LogFile log;
-  Null_screen screen;
-  Null_player player;
-  Trf_posit posit;
-  Trf_book book{log, screen, player, catalogue, posit, err};
-  std::string font_lesson, font_vocab, out;
+  Program program{std::make_unique<Null_player>()};
+  Trf_err& err = program.t_err;
+  Trf_string& catalogue = program.G_kentel;
+  Trf_book& book = program.book;
+  Prenestro& window = program.caract_win;
+  std::string& font_lesson = program.ss_font_lesson;
+  std::string& font_vocab = program.ss_font_vocab;
+  std::string out;
 };
 
 // A list that satisfies the reader when a test is about something else.

@@ -7,7 +7,9 @@
 TEST_F(ConfTest, ValuesAreReadAsWrittenAndTheOthersKeepTheirDefaults) {
   write_file("a.txt", "x");
   // Defaults come back when the file is read again.
-  ASSERT_EQ(read_conf("Horiz_pix_total :> 900 <:\nPath_idx1 :> d/IDX1 <:\n" + kList), -1);
+  ASSERT_EQ(
+      read_conf("Horiz_pix_total :> 900 <:\nPath_idx1 :> d/IDX1 <:\nFont_vocab :> x <:\n" + kList),
+      -1);
   ASSERT_EQ(read_conf("# settings\n   # indented\n\t# tab\n\n   \n\t\n" + kList + "\n  \n"), -1);
   EXPECT_EQ(window.book_pix_size, (std::array<int, 3>{1100, 800, 600}));
   EXPECT_EQ(font_lesson + font_vocab, "helvetica 18helvetica 18");

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 TEST(NumberFields, ExtrNLintReadsSignedTokensAndCountsWhatItPassed) {
@@ -62,17 +63,10 @@ TEST(NumberFields, CentringAndBlankHelpers) {
   EXPECT_EQ(LNB_12CHAR(-1234), "   -1234    ");
   EXPECT_EQ(LNB_12CHAR(1234567890123L), "123456789012");
   EXPECT_EQ(LNB_12CHAR(LONG_MIN), "-92233720368");
-  const struct {
-    void (*edit)(std::string&);
-    std::string in, out;
-  } rows[] = {
-      {[](std::string& s) { RESIZE_STRING(5, s); }, "a   b  c", "a b c"},
-      {[](std::string& s) { RESIZE_STRING(3, s); }, "a  bcd", "a b"},
-      {[](std::string& s) { RESIZE_STRING(5, s); }, "ab", "ab   "},
-  };
-  for (const auto& r : rows) {
-    std::string s = r.in;
-    r.edit(s);
-    EXPECT_EQ(s, r.out) << r.in;
+  for (auto [n, in, out] :
+       {std::tuple{5, "a   b  c", "a b c"}, {3, "a  bcd", "a b"}, {5, "ab", "ab   "}}) {
+    std::string s = in;
+    RESIZE_STRING(n, s);
+    EXPECT_EQ(s, out) << in;
   }
 }
