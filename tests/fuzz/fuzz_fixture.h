@@ -1,9 +1,9 @@
 // What the fuzz targets share: a scratch working directory of the process's
 // own with a catalogue of two lessons, a Program that shows and plays
 // nothing on a screen that records what it is shown, the check that aborts
-// and the input's files. Each target is one
-// source file that includes this header, which also gives it libFuzzer's
-// start hook.
+// and the input's files. Each target is one source file that includes this
+// header. The targets work in their scratch directory: libFuzzer must be
+// given absolute paths, as scripts/fuzz does.
 #pragma once
 
 #include <stdlib.h>
@@ -51,10 +51,9 @@ inline void check(bool ok, int line = __builtin_LINE(), const char* file = __bui
 }
 
 inline void check_table(const Trf_posit& t) {
-  if (const auto fault = drill_table_fault(t)) {
-    std::fprintf(stderr, "drill table: %s\n", fault->c_str());
-    std::abort();
-  }
+  const auto fault = drill_table_fault(t);
+  if (fault) std::fprintf(stderr, "drill table: %s\n", fault->c_str());
+  check(!fault);
 }
 
 // The whole of `path`; empty when it cannot be read.
@@ -65,17 +64,10 @@ inline std::string read_file(const std::string& path) {
   return bytes.str();
 }
 
-// Writes `bytes` as the whole of `path`; aborts when it cannot.
 inline void write_file(const std::string& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   check(static_cast<bool>(out.flush()));
-}
-
-inline std::vector<std::string> files_in(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
-  return names;
 }
 
 // The input cut at its NUL bytes into `n` parts; missing parts are empty,
@@ -105,9 +97,9 @@ bool stops(Work work) {
 
 // Makes a fresh scratch directory named after the target, on tmpfs when
 // there is one (the writers sync every file they replace), with the two
-// lesson files, "IDX1" and "CPY"; changes into it and removes it when the
-// process exits. Messages and stops, which go to standard output, are
-// thrown away. Later calls do nothing.
+// lesson files, an empty "pimlo.conf", "IDX1" and "CPY"; changes into it and removes it when the
+// process exits. Standard output (messages and stops) is thrown away.
+// Later calls do nothing.
 inline void enter(const char* name) {
   static std::string dir;
   if (!dir.empty()) return;
@@ -124,6 +116,7 @@ inline void enter(const char* name) {
   fs::create_directories("CPY");
   write_file("l1.txt", kLesson1);
   write_file("l2.txt", kLesson2);
+  write_file("pimlo.conf", "\n");
 }
 
 // The pane holds at most its lines, each of them one line.
@@ -152,32 +145,4 @@ struct World {
   Session& session = program.session;
 };
 
-// libFuzzer opens the corpus and writes new and crash inputs by the paths
-// it was given, long after the target changed into its scratch directory:
-// every relative path argument (and path flag value) is made absolute.
-inline void make_paths_absolute(int* argc, char*** argv) {
-  static std::vector<std::string> args;
-  static std::vector<char*> pointers;
-  const std::string here = fs::current_path().string() + "/";
-  for (int i = 0; i < *argc; ++i) {
-    std::string arg = (*argv)[i];
-    const bool flag = arg.starts_with("-");
-    const std::string key = arg.substr(0, arg.find('='));
-    const bool path_flag = flag && key.size() < arg.size() &&
-                           (key.ends_with("_prefix") || key.ends_with("_path") || key == "-dict");
-    const std::size_t at = flag ? key.size() + 1 : 0;
-    if (i > 0 && (!flag || path_flag) && at < arg.size() && arg[at] != '/') arg.insert(at, here);
-    args.push_back(arg);
-  }
-  for (std::string& arg : args) pointers.push_back(arg.data());
-  pointers.push_back(nullptr);
-  *argv = pointers.data();
-}
-
 }  // namespace fuzz
-
-// Runs before libFuzzer reads its arguments.
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::make_paths_absolute(argc, argv);
-  return 0;
-}

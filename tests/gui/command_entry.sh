@@ -6,9 +6,7 @@
 # drill, left with Next, is recorded with Yes, "RAZ ?" not offered (that
 # lesson has no history of its own), into the lesson the word comes from.
 set -u
-here=$(dirname "$0")
-source "$here/../program/lib.sh"
-source "$here/../support/gui_session.sh"
+source "$(dirname "$0")/../support/gui_session.sh"
 gui_begin "$@"
 
 type_line() {
@@ -25,8 +23,7 @@ last_line_in_sight() {
 gui_start "$work"
 gui_click entry 1
 type_line '!help'
-for ((i = 0; i < 100; i++)); do last_line_in_sight && break; sleep 0.05; done
-last_line_in_sight || bad "the end of the help is out of sight: $(grep -E '^(pane|lastline) ' "$gui_geometry")"
+gui_until 5 last_line_in_sight || bad "the end of the help is out of sight: $(grep -E '^(pane|lastline) ' "$gui_geometry")"
 gui_screenshot command_entry_help
 
 gui_click sense 1 # the focus leaves the entry and the selection with it

@@ -7,7 +7,6 @@
 # works, changes neither and removes what the kill left unfinished.
 set -u
 here=$(dirname "$0")
-source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
 source "$here/../support/kill_point.sh"
 gui_begin "$@"

@@ -7,7 +7,6 @@
 # recorded file; the next start works and leaves no unfinished copy.
 set -u
 here=$(dirname "$0")
-source "$here/../program/lib.sh"
 source "$here/../support/gui_session.sh"
 source "$here/../support/kill_point.sh"
 gui_begin "$@"

@@ -5,9 +5,7 @@
 # verdict press is followed at once by two more, which fall in the pause
 # after a press and must not be acted on (else some entry is marked twice).
 set -u
-here=$(dirname "$0")
-source "$here/../program/lib.sh"
-source "$here/../support/gui_session.sh"
+source "$(dirname "$0")/../support/gui_session.sh"
 gui_begin "$@"
 
 gui_start "$work"

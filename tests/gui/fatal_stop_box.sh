@@ -4,9 +4,7 @@
 # its marker line) and at start-up, before any window (a wrong key in
 # pimlo.conf).
 set -u
-here=$(dirname "$0")
-source "$here/../program/lib.sh"
-source "$here/../support/gui_session.sh"
+source "$(dirname "$0")/../support/gui_session.sh"
 gui_begin "$@"
 
 gui_start "$work"

@@ -3,20 +3,16 @@
 # recording through the real sound player (into ALSA's file output); Clr
 # and ReDr empty and refill the text.
 set -u
-here=$(dirname "$0")
-source "$here/../program/lib.sh"
-source "$here/../support/gui_session.sh"
+source "$(dirname "$0")/../support/gui_session.sh"
 gui_begin --alsa "$@"
 
 # expect_frames N: waits until N mono frames (32-bit floats) have been played.
+frames() { echo $(($(stat -c %s "$work/alsa_output.raw") / 4)); }
 expect_frames() {
-  local i
-  for ((i = 0; i < 200; i++)); do
-    [ "$(($(stat -c %s "$work/alsa_output.raw") / 4))" -ge "$1" ] && break
-    sleep 0.05
-  done
+  local want=$1
+  gui_until 10 eval '[ "$(frames)" -ge "$want" ]'
   sleep 0.2
-  [ "$(($(stat -c %s "$work/alsa_output.raw") / 4))" = "$1" ] || bad "$(($(stat -c %s "$work/alsa_output.raw") / 4)) frames played, expected $1"
+  [ "$(frames)" = "$1" ] || bad "$(frames) frames played, expected $1"
 }
 
 gui_start "$work"

@@ -5,9 +5,7 @@
 # Next's question is open is ignored. The next start puts the window at the
 # remembered place and size, deletes the file, and writes it again at Quit.
 set -u
-here=$(dirname "$0")
-source "$here/../program/lib.sh"
-source "$here/../support/gui_session.sh"
+source "$(dirname "$0")/../support/gui_session.sh"
 gui_begin --alsa "$@"
 
 gui_start "$work"
@@ -27,8 +25,7 @@ gui_wm_close
 gui_wait_for dialog:yes || bad "closing the window during a drill asked nothing"
 gui_screenshot window_close_offers_record
 xdotool mousemove "$(gui_field dialog:no 2)" "$(gui_field dialog:no 3)" key Escape
-for ((i = 0; i < 100; i++)); do grep -q '^dialog:yes ' "$gui_geometry" || break; sleep 0.05; done
-grep -q '^dialog:yes ' "$gui_geometry" && bad "Escape left the question open"
+gui_until 5 eval '! grep -q "^dialog:yes " "$gui_geometry"' || bad "Escape left the question open"
 kill -0 "$gui_pid" 2>/dev/null || bad "Escape in the question ended the program"
 expect_no_file "$work/Pimlo_last_state"
 gui_wm_close

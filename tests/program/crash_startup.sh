@@ -7,7 +7,7 @@
 # result, no unfinished copy left.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
+source "$here/../support/lib.sh"
 source "$here/../support/kill_point.sh"
 pimlo=$1
 kill_point_build
@@ -49,32 +49,20 @@ edit_lessons() {
 # kill_at_points NAME BEFORE: the start-up of a copy of BEFORE, once without
 # kill (into $clean), then killed at each point of the sample.
 kill_at_points() {
-  local n run points=0
   clean=$(make_temp)
   cp -a "$2/." "$clean/"
   kill_point_vars "$clean" 0
   (cd "$clean" && env -u DISPLAY "${kill_point_vars[@]}" KILL_POINT_TRACE="$clean.trace" \
     "$pimlo" >"$clean.out" </dev/null)
   grep -qxF "$headless_end" "$clean.out" || bad "$1: the start without kill failed: $(tail -2 "$clean.out")"
-  file_hashes "$2" old_hashes
-  file_hashes "$clean" new_hashes
-  run=$(make_temp)
-  for n in $(kill_points "$clean.trace" 3); do
-    rm -rf "$run" && cp -a "$2" "$run"
-    kill_point_vars "$run" "$n"
-    (cd "$run" && run env "${kill_point_vars[@]}" "$pimlo") 2>/dev/null
-    expect_status 137
-    file_hashes "$run" run_hashes
-    expect_versions "$1, killed at point $n" killed
-    (cd "$run" && run "$pimlo")
-    expect_status 1
-    expect_output "$headless_end"
-    file_hashes "$run" run_hashes
-    expect_versions "$1, killed at point $n, then started again" new
-    points=$((points + 1))
-  done
-  echo "$1: killed at $points of $(wc -l <"$clean.trace") points"
+  kill_each "$1" "$2" killed_start
 }
+killed_start() {
+  kill_point_vars "$1" "$2"
+  (cd "$1" && run env "${kill_point_vars[@]}" "$pimlo") 2>/dev/null
+  expect_status 137
+}
+kill_every=3 restart_check=new
 
 first=$(make_temp)
 write_lessons "$first"

@@ -5,7 +5,7 @@
 # succeeds), every history is afterwards byte for byte what it was or what
 # a sound rebuild makes of it, and no temporary file is left.
 set -u
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../support/lib.sh"
 program=$1
 now=$(date +%s)
 
@@ -39,7 +39,7 @@ expect_same() { cmp -s "$1" "$2" || bad "$1 differs from $2"; }
 
 # Runs pimlo.x as a user without privileges, so that file modes count.
 as_user() {
-  if [ "$(id -u)" = 0 ]; then run setpriv --reuid=65534 --regid=65534 --clear-groups ./pimlo.x; else run ./pimlo.x; fi
+  if [ "$(id -u)" = 0 ]; then run setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; else run "$@"; fi
 }
 can_run_as_user() {
   [ "$(id -u)" != 0 ] || { command -v setpriv >/dev/null &&
@@ -50,8 +50,7 @@ can_run_as_user() {
 fresh_case
 (cd "$case_dir" && run ./pimlo.x)
 expect_output "$headless_end"
-rebuilt="$base/rebuilt"
-cp "$case_dir/IDX1/idx1_a.txt" "$rebuilt"
+cp "$case_dir/IDX1/idx1_a.txt" "$base/rebuilt"
 
 # check HOW STATUS LINE AFTER: HOW is run in a fresh case (with "user:" the
 # program runs without privileges; a file-size limit applies to it only);
@@ -69,12 +68,12 @@ check() {
   if [[ $how != ulimit* ]]; then
     (cd "$case_dir" && eval "$how" && touch -d "@$((now - 1800))" IDX1/idx1_a.txt)
   fi
-  cp "$case_dir/IDX1/idx1_a.txt" "$base/before"
-  (cd "$case_dir" && { [[ $how != ulimit* ]] || eval "$how"; } && if [ $as = run ]; then run ./pimlo.x; else as_user; fi)
+  cp "$case_dir/IDX1/idx1_a.txt" "$base/kept"
+  (cd "$case_dir" && { [[ $how != ulimit* ]] || eval "$how"; } && $as ./pimlo.x)
   chmod -R u+rwX "$case_dir"
   expect_status "$2"
   expect_output "$3"
-  if [ "$4" = kept ]; then expect_same "$case_dir/IDX1/idx1_a.txt" "$base/before"; else expect_same "$case_dir/IDX1/idx1_a.txt" "$rebuilt"; fi
+  expect_same "$case_dir/IDX1/idx1_a.txt" "$base/$4"
   expect_same "$case_dir/IDX1/idx1_b.txt" "$catalogue/IDX1/idx1_b.txt"
   [ -z "$(find "$case_dir" -name '*.new[0-9]*')" ] || bad "$how: temporary files left"
 }

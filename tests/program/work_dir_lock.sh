@@ -4,7 +4,7 @@
 # nothing; once the first is killed, the next start finishes the rebuild.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
+source "$here/../support/lib.sh"
 source "$here/../support/kill_point.sh"
 pimlo=$1
 

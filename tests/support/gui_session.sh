@@ -1,10 +1,11 @@
-# Sourced by the window tests (after tests/program/lib.sh): runs the real
+# Sourced by the window tests (it brings tests/support/lib.sh): runs the real
 # pimlo.x on the X display of xvfb-run in a fresh copy of examples/ and
 # drives it with xdotool. With PIMLO_TEST_GEOMETRY the program writes where
 # its widgets are ("NAME X Y WIDTH HEIGHT SENSITIVE" lines), so the tests
 # click a widget by its name and wait for the drill button to take presses
 # again instead of sleeping. Without a display a test is skipped (77).
 _gui_support_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$_gui_support_dir/lib.sh"
 gui_pid=""
 
 # gui_begin [--alsa] PIMLO SOURCE_DIR SHOT_DIR: sets $pimlo, $work (a copy
@@ -50,16 +51,20 @@ gui_start() {
   gui_wait_for drill 30 || { bad "the window did not appear"; tail -5 "$dir/stdout" "$dir/stderr"; finish; }
 }
 
-# gui_wait_for NAME [SECONDS]: waits until widget NAME is on screen.
-gui_wait_for() {
+# gui_until SECONDS COMMAND...: waits until COMMAND succeeds; false when
+# pimlo.x ended first or the time ran out.
+gui_until() {
   local i
-  for ((i = 0; i < ${2:-15} * 20; i++)); do
-    grep -q "^$1 " "$gui_geometry" 2>/dev/null && return 0
+  for ((i = 0; i < $1 * 20; i++)); do
+    "${@:2}" && return 0
     kill -0 "$gui_pid" 2>/dev/null || return 1
     sleep 0.05
   done
   return 1
 }
+
+# gui_wait_for NAME [SECONDS]: waits until widget NAME is on screen.
+gui_wait_for() { gui_until "${2:-15}" grep -qs "^$1 " "$gui_geometry"; }
 
 # gui_field NAME N: field N of widget NAME's line (2 = x ... 6 = sensitive).
 gui_field() { awk -v n="$1" -v f="$2" '$1 == n { print $f }' "$gui_geometry"; }
@@ -76,17 +81,13 @@ gui_click() {
 # gui_press_drill BUTTON [REPEAT]: presses the drill button with mouse
 # button BUTTON (REPEAT times, 60 ms apart), then waits until the press was
 # acted on (the count of "freed" went up) and the button is sensitive again.
+_press_done() { [ "$(gui_field freed 2)" -gt "$before" ] && [ "$(gui_field drill 6)" = 1 ]; }
 gui_press_drill() {
-  local before i
+  local before
   before=$(gui_field freed 2)
   gui_click drill "$1"
   [ "${2:-1}" -gt 1 ] && xdotool click --repeat "$(($2 - 1))" --delay 60 "$1"
-  for ((i = 0; i < 400; i++)); do
-    [ "$(gui_field freed 2)" -gt "$before" ] && [ "$(gui_field drill 6)" = 1 ] && return 0
-    kill -0 "$gui_pid" 2>/dev/null || { bad "pimlo.x ended during a press"; return 1; }
-    sleep 0.05
-  done
-  bad "the drill button stayed insensitive"
+  gui_until 20 _press_done || bad "the press was not acted on, or the drill button stayed insensitive"
 }
 
 # gui_wait_exit: waits for pimlo.x to end; its status in $gui_status.

@@ -121,31 +121,45 @@ recording() {
   gui_wait_exit 2>/dev/null # a kill is reported when the job is reaped
 }
 
-# kill_recordings NAME [boxes]: the recording of a copy of $before killed at
-# each point of the sample of the recording without kill in $clean; after
-# each kill, killed_hook DIR N (the caller's, if any) may accept a version
-# of its own, then every kept file is its old or new version, and the next
-# start leaves no unfinished copy ($restart_check: expect_versions mode).
-kill_recordings() {
+# kill_each NAME BEFORE RUNNER: for each point N of the sample of the run
+# without kill traced in $clean.trace (every $kill_every-th point too, when
+# set), a copy of BEFORE given to "RUNNER DIR N", which runs pimlo.x there
+# killed at point N. After each kill, killed_hook DIR N (the caller's, if
+# any) may accept a version of its own, then every kept file is its old
+# version (BEFORE) or its new one ($clean); the next start works and leaves
+# the versions $restart_check (expect_versions mode, default restarted).
+# With $kill_budget, a slow machine covers fewer points rather than overrun
+# the time limit.
+kill_each() {
   local n run_dir points
-  file_hashes "$before" old_hashes
+  file_hashes "$2" old_hashes
   file_hashes "$clean" new_hashes
   run_dir=$(make_temp)
-  points=$(kill_points "$clean.trace")
+  points=$(kill_points "$clean.trace" "${kill_every:-0}")
   for n in $points; do
-    # A slow machine covers fewer points rather than overrun the time limit.
-    [ "$SECONDS" -lt 100 ] || { echo "time budget spent: points from $n on not run"; break; }
-    rm -rf "$run_dir" "$run_dir.trace" && cp -a "$before" "$run_dir"
-    recording "$run_dir" "$n" "${2:-}"
-    expect_gui_status 137
+    [ "$SECONDS" -lt "${kill_budget:-999999}" ] || { echo "time budget spent: points from $n on not run"; break; }
+    rm -rf "$run_dir" "$run_dir.trace" && cp -a "$2" "$run_dir"
+    "$3" "$run_dir" "$n"
     file_hashes "$run_dir" run_hashes
     if declare -F killed_hook >/dev/null; then killed_hook "$run_dir" "$n"; fi
-    expect_versions "$1 killed at point $n" killed
+    expect_versions "$1, killed at point $n" killed
     (cd "$run_dir" && run "$pimlo")
     expect_status 1
     expect_output "$headless_end"
     file_hashes "$run_dir" run_hashes
-    expect_versions "$1 killed at point $n, then started again" "${restart_check:-restarted}"
+    expect_versions "$1, killed at point $n, then started again" "${restart_check:-restarted}"
   done
-  echo "$1 killed at points $(echo $points) of $(wc -l <"$clean.trace")"
+  echo "$1: killed at points $(echo $points) of $(wc -l <"$clean.trace")"
+}
+
+# kill_recordings NAME [boxes]: kill_each on the recording of a copy of
+# $before (recording, below), killed with status 137.
+kill_recordings() {
+  kill_budget=100
+  recording_boxes=${2:-}
+  kill_each "$1" "$before" killed_recording
+}
+killed_recording() {
+  recording "$1" "$2" "$recording_boxes"
+  expect_gui_status 137
 }
