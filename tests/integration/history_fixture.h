@@ -1,6 +1,6 @@
-// The one fixture of the whole-flow tests: a working directory with a
-// catalogue of two lessons, "lessons/animals.txt" (alias ani) and
-// "lessons/houses.txt" (alias hou), start-ups and drills on real files.
+// The fixture of the whole-flow tests: a working directory with a catalogue
+// of two lessons, "lessons/animals.txt" (alias ani) and "lessons/houses.txt"
+// (alias hou), and start-ups, loads, drills and recordings on real files.
 //
 // File times are set explicitly so that every decision by modification time
 // is deterministic: lesson files are written kPast seconds ago; age() puts
@@ -11,20 +11,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <filesystem>
-#include <set>
+#include <functional>
+#include <memory>
 #include <string>
 
-#include "app/program.h"
-#include "fake_screen.h"
+#include "book_fixture.h"
 #include "history/history_format.h"
-#include "history/index_build.h"
 #include "history/lesson_load.h"
-#include "sandbox.h"
-#include "session/session.h"
+#include "session/announce.h"
+#include "session/drill_press.h"
+#include "session/navigation.h"
 
-class HistoryFixture : public Sandbox {
+class HistoryFixture : public Book_test {
  protected:
   static constexpr const char* kAnimals = "lessons/animals.txt";
   static constexpr const char* kHouses = "lessons/houses.txt";
@@ -34,12 +35,11 @@ class HistoryFixture : public Sandbox {
   // Days are fixed so that errors and recorded days do not depend on the clock.
   static constexpr long kToday = 8000;
 
+  HistoryFixture() : Book_test(3) {}
+
   void SetUp() override {
-    Sandbox::SetUp();
-    program.screen.show_on(screen);
-    G_kentel.st_lesson = std::string(kAnimals) + " " + kHouses;
-    G_kentel.nb_lesson = 2;
-    book.nbt_lesson = 2;
+    Book_test::SetUp();
+    set_catalogue({kAnimals, kHouses});
     kPast = static_cast<long>(std::time(nullptr)) - 10 * 86400;
   }
 
@@ -57,25 +57,32 @@ class HistoryFixture : public Sandbox {
   // Makes every working copy and history file older than an edit.
   void age() {
     for (const char* dir : {"CPY", "IDX1"}) {
-      if (!std::filesystem::exists(dir)) continue;
-      for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        set_mtime(entry.path().string(), kPast + 10);
-      }
+      for (const std::string& name : files_in(dir))
+        set_mtime(std::string(dir) + "/" + name, kPast + 10);
     }
   }
 
+  // Runs `action` with its standard output kept in `out`; the status it
+  // stopped the program with, or -1.
+  int run(const std::function<void()>& action) {
+    testing::internal::CaptureStdout();
+    const int status = stop_status(action);
+    out = testing::internal::GetCapturedStdout();
+    return status;
+  }
+
   // One start-up's index build, with a fresh log.
-  void start() {
+  int start() {
     log_file.open("pimlo_log");
-    CALC_INDEX(log_file, G_kentel, t_posit);
+    return run([&] { CALC_INDEX(log_file, G_kentel, t_posit); });
   }
 
   std::string log() { return read_file("pimlo_log"); }
 
   // Overwrites, in place, the two statistics lines of the record whose key
   // line begins with `key_start` in the history `path`, as a recording would.
-  void put_stats(const std::string& path, const std::string& key_start, const std::string& qr,
-                 const std::string& rq) {
+  static void put_stats(const std::string& path, const std::string& key_start,
+                        const std::string& qr, const std::string& rq) {
     std::string bytes = read_file(path);
     const std::size_t key = bytes.find("\r\n" + key_start);
     ASSERT_NE(key, std::string::npos) << key_start;
@@ -93,37 +100,33 @@ class HistoryFixture : public Sandbox {
     return bytes.substr(bytes.find("\r\n", at + 2) + 2, 2 * (kStatLineLength + 2));
   }
 
-  static std::set<std::string> files_in(const std::string& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
-  }
-
-  static auto mtime_of(const std::string& path) { return std::filesystem::last_write_time(path); }
-
   bool pane_has(const std::string& line) const {
     return std::find(screen.lines.begin(), screen.lines.end(), line) != screen.lines.end();
   }
 
-  static std::string blank2() { return blank_stat_line() + "\r\n" + blank_stat_line() + "\r\n"; }
-  static std::string zero2() { return stats2({0, 0, 0, 0}, {0, 0, 0, 0}); }
-  static std::string stats2(std::array<long, 4> qr, std::array<long, 4> rq) {
-    return stat_line(qr[0], qr[1], qr[2], qr[3]) + "\r\n" + stat_line(rq[0], rq[1], rq[2], rq[3]) +
-           "\r\n";
+  static std::string blank2() { return stats2({-1}); }
+  // Two statistics lines; a sense left out is a blank line.
+  static std::string stats2(std::array<long, 4> qr, std::array<long, 4> rq = {-1}) {
+    const auto line = [](std::array<long, 4> v) {
+      return v[0] < 0 ? blank_stat_line() : stat_line(v[0], v[1], v[2], v[3]);
+    };
+    return line(qr) + "\r\n" + line(rq) + "\r\n";
   }
 
   long kPast = 0;
-  FakeScreen screen;
-  Program program;
-  Trf_string& G_kentel = program.G_kentel;
-  Trf_posit& t_posit = program.t_posit;
-  LogFile& log_file = program.log;
-  Trf_err& t_err = program.t_err;
-  Session& session = program.session;
-  Trf_book& book = program.book;
+  std::string out;  // standard output of the last run()
 };
+
+// A file that is there but cannot be read as one: a directory in its place.
+inline void make_unreadable(const std::string& path) {
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+}
+
+// Presses of one drill of lesson 1: the confirmation (3), the load and first
+// question (1), then answers and verdicts, right and wrong.
+inline constexpr int kPresses[] = {3, 1, 1, 1, 1, 3, 1, 1, 1, 3};
+inline constexpr int kLeaving = std::size(kPresses);
 
 // The two lessons built by a real start-up, with answers already recorded
 // for some entries. Lesson 1 (ani) holds three records and three reference
@@ -170,19 +173,42 @@ class LessonDrillFixture : public HistoryFixture {
     return bytes.replace(at, line.size(), line);
   }
 
-  // Loads lesson `ilesson` on day `today`; the load must not stop.
-  void load(int ilesson = 1, long today = kToday) {
-    book.ilesson = ilesson;
-    ASSERT_EQ(stop_status([&] { INIT_LESSON(ilesson, book, today); }), -1);
+  // Loads lesson 1 on day `today` with a fresh log afterwards; the load
+  // must not stop.
+  void drill(long today = kToday) {
+    book.ilesson = 1;
+    ASSERT_EQ(stop_status([&] { INIT_LESSON(1, book, today); }), -1);
+    log_file.open("pimlo_log");
   }
 
-  // Loads lesson 1 for a drill, then starts a fresh log.
-  void drill(long today = kToday) {
-    load(1, today);
-    log_file.open("pimlo_log");
+  // Drills lesson `lesson` with `presses` presses of kPresses over and over,
+  // doing `fault` before press `at` (at == presses: before leaving), then
+  // leaves it with Yes to the record question: the status it stopped with.
+  // The fault's own clean-up runs once the drill ended.
+  int drill_with(int at, const std::function<void()>& fault, int lesson = 1,
+                 int presses = kLeaving) {
+    session.drill = Drill_State{};
+    session.drill.seed = 3;
+    book.ilesson = lesson;
+    book.start_lesson = 0;
+    screen.record_answers = {Screen::RecordAnswer::Yes};
+    const int status = run([&] {
+      CONFIRM0_LESSON(session, book);
+      for (int i = 0; i < presses; ++i) {
+        if (i == at) fault();
+        drill_press(kPresses[i % kLeaving], session, book);
+      }
+      if (at == presses) fault();
+      drilled = t_posit.nb_posit;
+      cback_next_less(session, book);
+    });
+    limit.reset();
+    return status;
   }
 
   // The history files as SetUp left them.
   std::string animals;
   std::string houses;
+  int drilled = 0;  // entries in the drill table when the last drill was left
+  std::unique_ptr<FileSizeLimit> limit;
 };

@@ -1,30 +1,32 @@
 // The maintenance commands on real files: check and correct, synchronise,
-// transfer of the old single-line form.
-#include <gtest/gtest.h>
-
+// transfer of the old single-line form; a broken history stops them with
+// their message and without a byte changed.
 #include "history/maintenance.h"
 #include "history_fixture.h"
 #include "text/number_fields.h"
 
 namespace {
 
-const std::string kMarker = marker_line();
-const std::string kHousesText =
-    "!# hou\n# la maison * building\nQ> la maison\nR> the house\n# Le Toit *\nQ> le toit\n";
+const std::string kHead = "./IDX1/idx1_houses.txt hou \r\n" + marker_line();
 
 class Maintenance : public HistoryFixture {
  protected:
   void SetUp() override {
     HistoryFixture::SetUp();
     write_lesson(kAnimals, "!# ani\n# le chat *\nQ> le chat\nR> the cat\n");
-    write_lesson(kHouses, kHousesText);
+    write_lesson(kHouses,
+                 "!# hou\n# la maison * building\nQ> la maison\nR> the house\n# Le Toit *\n"
+                 "Q> le toit\n");
     start();
+    animals = read_file(kAnimalsIdx1);
   }
 
-  std::string houses_history(const std::string& maison, const std::string& toit) {
-    return "./IDX1/idx1_houses.txt hou \r\n" + kMarker + "#la maison *hou 8 * building \r\n" +
-           maison + "#Le Toit *hou 60 * \r\n" + toit + "# END_OF_FILE * 85  \r\n";
+  static std::string houses_history(const std::string& maison, const std::string& toit) {
+    return kHead + "#la maison *hou 8 * building \r\n" + maison + "#Le Toit *hou 60 * \r\n" + toit +
+           "# END_OF_FILE * 85  \r\n";
   }
+
+  std::string animals;
 };
 
 // A statistics line of the old single-line form.
@@ -58,25 +60,19 @@ TEST_F(Maintenance, CheckByAliasRewritesFaultyLinesAndKeepsTheFaultyVersionAsBac
 TEST_F(Maintenance, CheckByNumberCopiesTheLessonWhateverTheFileTimes) {
   put_stats(kHousesIdx1, "#Le Toit ", stat_line(2, 0, 40, 0), blank_stat_line());
   write_lesson(kHouses, "!# hou\n# Le Toit *\n");  // older than its working copy
-
   CHECK_CORR_SNG_DBASE(" 2 ", book);
-
-  EXPECT_EQ(read_file(kHousesIdx1),
-            "./IDX1/idx1_houses.txt hou \r\n" + kMarker + "#Le Toit *hou 8 * \r\n" +
-                stats2({2, 0, 40, 0}, {0, 0, 0, 0}) + "# END_OF_FILE * 21  \r\n");
+  EXPECT_EQ(read_file(kHousesIdx1), kHead + "#Le Toit *hou 8 * \r\n" +
+                                        stats2({2, 0, 40, 0}, {0, 0, 0, 0}) +
+                                        "# END_OF_FILE * 21  \r\n");
 }
 
 TEST_F(Maintenance, CheckOfAnUnknownLessonChangesNothing) {
-  const std::string animals = read_file(kAnimalsIdx1);
   const std::string houses = read_file(kHousesIdx1);
-
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(CHECK_CORR_SNG_DBASE("zoo", book).unknown, std::vector<std::string>{"zoo"});
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "alias zoo is unknown\n");
+  EXPECT_EQ(run([&] { EXPECT_EQ(CHECK_CORR_SNG_DBASE("zoo", book).unknown.size(), 1u); }), -1);
+  EXPECT_EQ(out, "alias zoo is unknown\n");
   EXPECT_EQ(CHECK_CORR_SNG_DBASE("3", book).unknown, std::vector<std::string>{"3"});
   EXPECT_EQ(CHECK_CORR_SNG_DBASE("0", book).unknown, std::vector<std::string>{"0"});
   EXPECT_TRUE(CHECK_CORR_SNG_DBASE("   ", book).unknown.empty());
-
   EXPECT_EQ(read_file(kAnimalsIdx1), animals);
   EXPECT_EQ(read_file(kHousesIdx1), houses);
   EXPECT_FALSE(file_exists("./IDX1/cpy_idx1_houses.txt"));
@@ -85,26 +81,42 @@ TEST_F(Maintenance, CheckOfAnUnknownLessonChangesNothing) {
 
 TEST_F(Maintenance, CheckOfTheWholeDataBaseRebuildsEveryLessonAfterItsBackup) {
   const Base_report report = CHECK_CORR_ALL_DBASE(book);
-
   ASSERT_EQ(report.rewritten.size(), 2u);
   EXPECT_EQ(report.rewritten[0].backup, "./IDX1/cpy_idx1_animals.txt");
   EXPECT_EQ(report.rewritten[1].backup, "./IDX1/cpy_idx1_houses.txt");
   EXPECT_EQ(report.rewritten[1].faulty_lines, 0);
-  EXPECT_TRUE(file_exists("./IDX1/cpy_idx1_animals.txt"));
-  EXPECT_TRUE(file_exists("./IDX1/cpy_idx1_houses.txt"));
+  EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), animals);
   // Blank statistics come back as zeros once rebuilt.
-  EXPECT_EQ(read_file(kHousesIdx1), houses_history(zero2(), zero2()));
+  EXPECT_EQ(read_file(kHousesIdx1),
+            houses_history(stats2({0, 0, 0, 0}, {0, 0, 0, 0}), stats2({0, 0, 0, 0}, {0, 0, 0, 0})));
+}
+
+TEST_F(Maintenance, CheckingALessonWhoseFileIsGoneRebuildsItsHistoryFromTheCopyAsItWas) {
+  const std::string lesson = read_file(kAnimals);
+  CHECK_CORR_SNG_DBASE("ani", book);
+  const std::string rebuilt = read_file(kAnimalsIdx1);
+  for (const auto& spoil : {std::function<void()>([] { std::remove(kAnimals); }),
+                            std::function<void()>([] { make_unreadable(kAnimals); })}) {
+    write_file(kAnimalsIdx1, animals);
+    spoil();
+    EXPECT_EQ(run([&] { CHECK_CORR_SNG_DBASE("ani", book); }), -1);
+    EXPECT_NE(
+        out.find("CHECK_CORR cannot copy lesson=1 lessons/animals.txt to ./CPY/animals.txt \n"),
+        std::string::npos)
+        << out;
+    EXPECT_EQ(read_file(kAnimalsIdx1), rebuilt);
+    EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), animals);
+    std::filesystem::remove_all(kAnimals);
+    write_file(kAnimals, lesson);
+  }
 }
 
 TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies) {
   put_stats(kHousesIdx1, "#la maison ", stat_line(4, 1, 100, 90), stat_line(1, 0, 7, 0));
-  const std::string animals = read_file(kAnimalsIdx1);
   // The other copy knows Le Toit (capital letters kept) and not la maison's
   // R->Q answers.
-  write_file("usb/copy/idx1_houses.txt",
-             "./IDX1/idx1_houses.txt hou \r\n" + kMarker + "#la maison *hou 8 * building \r\n" +
-                 stats2({3, 2, 102, 95}, {0, 0, 0, 0}) + "#Le Toit *hou 60 * \r\n" +
-                 stats2({2, 0, 50, 0}, {0, 1, 0, 51}) + "# END_OF_FILE * 85  \r\n");
+  write_file("usb/copy/idx1_houses.txt", houses_history(stats2({3, 2, 102, 95}, {0, 0, 0, 0}),
+                                                        stats2({2, 0, 50, 0}, {0, 1, 0, 51})));
 
   const Base_report report = SYNCHRO_ALL_DBASE("  usb\\copy ", book);
 
@@ -119,36 +131,58 @@ TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies)
   ASSERT_EQ(report.rewritten.size(), 1u);
   EXPECT_EQ(report.rewritten[0].backup, "./IDX1/cpy_idx1_houses.txt");
   EXPECT_EQ(report.left_alone, std::vector<std::string>{kAnimalsIdx1});
-}
 
-TEST_F(Maintenance, SynchronisationWithACutRecordStopsAndLeavesTheHistory) {
-  write_file("usb/idx1_houses.txt",
-             "x hou \r\n" + kMarker + "#Le Toit *hou 60 * \r\n" + stat_line(2, 0, 50, 0) + "\r\n");
-  const std::string houses = read_file(kHousesIdx1);
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { SYNCHRO_ALL_DBASE("usb", book); }), 3);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "SYNCHRO_IDX1 error 2 in reading fp_class \n");
-  EXPECT_EQ(read_file(kHousesIdx1), houses);
-}
-
-TEST_F(Maintenance, SynchronisationDirectoryIsMadeRelativeAndEndsWithASlash) {
-  EXPECT_EQ(synchro_directory("  usb\\copy  "), "./usb/copy/");
   EXPECT_EQ(synchro_directory("/media/usb"), "/media/usb/");
   EXPECT_EQ(synchro_directory("../other"), "./../other/");
   EXPECT_EQ(synchro_directory("   "), "");
 }
 
+TEST_F(Maintenance, ABrokenHistoryStopsTheCheckAndTheSynchronisationWithoutAByteChanged) {
+  const std::string marker = marker_line();
+  const std::string toit = "#Le Toit *hou 60 * \r\n";
+  const std::string houses = read_file(kHousesIdx1);
+  const std::string breaks[] = {
+      houses.substr(0, houses.find(marker)) + houses.substr(houses.find(marker) + marker.size()),
+      houses.substr(0, houses.find(toit) + toit.size()),
+      houses.substr(0, houses.find(toit) + toit.size() + kStatLineLength + 2),
+  };
+  struct Command {
+    std::function<void()> run;
+    // Status and message for each break: no marker line, cut after a key
+    // line, cut after a statistics line.
+    std::pair<int, const char*> stops[3];
+  };
+  const Command commands[] = {
+      {[this] { CHECK_CORR_SNG_DBASE("hou", book); },
+       {{1, "Error no detection of ####### stop \n"},
+        {3, "IDX1_DICO error in reading fp_class \n"},
+        {3, "IDX1_DICO error in reading fp_class \n"}}},
+      {[this] { SYNCHRO_ALL_DBASE("./IDX1", book); },
+       {{1, "Error no detection of ####### stop \n"},
+        {3, "SYNCHRO_IDX1 error in reading fp_class \n"},
+        {3, "SYNCHRO_IDX1 error 2 in reading fp_class \n"}}},
+  };
+  for (const Command& command : commands) {
+    for (int b = 0; b < 3; ++b) {
+      SCOPED_TRACE(b);
+      write_file(kHousesIdx1, breaks[b]);
+      EXPECT_EQ(run(command.run), command.stops[b].first);
+      EXPECT_NE(out.find(command.stops[b].second), std::string::npos) << out;
+      EXPECT_EQ(read_file(kHousesIdx1), breaks[b]);
+    }
+  }
+}
+
 TEST_F(Maintenance, TransferConvertsTheOldFormAndLeavesOutOtherFiles) {
-  const std::string old = "./IDX1/idx1_houses.txt hou \r\n" + kMarker +
-                          "#la maison *hou 8 * building \r\n" + old_line(5, 2, 200, 2, 2, 200) +
-                          "## le chat *ani \r\n" + "#Le Toit *hou 60 * \r\n" +
-                          old_line(0, 0, 0, 0, 0, 150) + "# END_OF_FILE * 85  \r\n";
+  const std::string old = kHead + "#la maison *hou 8 * building \r\n" +
+                          old_line(5, 2, 200, 2, 2, 200) + "## le chat *ani \r\n" +
+                          "#Le Toit *hou 60 * \r\n" + old_line(0, 0, 0, 0, 0, 150) +
+                          "# END_OF_FILE * 85  \r\n";
   write_file(kHousesIdx1, old);
 
-  testing::internal::CaptureStdout();
-  const Transfer_report report = TRF_ALL_DBASE(book);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Create directory IDX1_TRF \n");
-
+  Transfer_report report;
+  EXPECT_EQ(run([&] { report = TRF_ALL_DBASE(book); }), -1);
+  EXPECT_EQ(out, "Create directory IDX1_TRF \n");
   const std::string body = "./IDX1/idx1_houses.txt hou \n" + std::string(53, '#') + "\n" +
                            "#la maison *hou 8 * building \n" + stat_line(3, 2, 200, 199) + "\n" +
                            stat_line(0, 2, 0, 199) + "\n" + "## le chat *ani \n" +
@@ -170,22 +204,16 @@ TEST_F(Maintenance, TransferConvertsTheOldFormAndLeavesOutOtherFiles) {
 }
 
 TEST_F(Maintenance, TransferOfABrokenFileStopsWithoutLeavingAConvertedFile) {
-  struct Case {
-    std::string history;
-    int status;
-    std::string message;
-  };
-  const std::vector<Case> cases = {
-      {"x hou \r\n#la maison *hou 8 * \r\n" + old_line(1, 0, 9, 0, 0, 0), 1,
+  const std::pair<std::string, const char*> cases[] = {
+      {"x hou \r\n#la maison *hou 8 * \r\n" + old_line(1, 0, 9, 0, 0, 0),
        "TRF_IDX1_FILE error 0 stop 1 \n"},
-      {"x hou \r\n" + kMarker + "#la maison *hou 8 * \r\n", 2, "TRF_IDX1_FILE error 1 stop 2 \n"},
+      {"x hou \r\n" + marker_line() + "#la maison *hou 8 * \r\n",
+       "TRF_IDX1_FILE error 1 stop 2 \n"},
   };
-  for (const Case& c : cases) {
-    write_file(kHousesIdx1, c.history);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(stop_status([&] { TRF_IDX1_FILE(log_file, kHousesIdx1, "./trf_houses.txt"); }),
-              c.status);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.message);
+  for (const auto& [history, message] : cases) {
+    write_file(kHousesIdx1, history);
+    EXPECT_GT(run([&] { TRF_IDX1_FILE(log_file, kHousesIdx1, "./trf_houses.txt"); }), 0);
+    EXPECT_EQ(out, message);
     EXPECT_FALSE(file_exists("./trf_houses.txt"));
   }
 }

@@ -1,33 +1,20 @@
 // Recording, resetting and checking a drill on real history files: only the
-// bytes the drill changed move, lines keep their lengths and line ends.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
-
-#include "drill/day_number.h"
+// bytes the drill changed move, lines keep their lengths and line ends, and
+// a recording either writes all it has to write or nothing at all.
 #include "history/lesson_record.h"
-#include "session/record_question.h"
+#include "drill/day_number.h"
 #include "history_fixture.h"
+#include "session/record_question.h"
 #include "text/number_fields.h"
 
 namespace {
-
-const std::string kBox =
-    "Errors found in data base. \nLook at file pimlo_log for details.\n"
-    "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n";
 
 std::string resized(std::string line, std::size_t length) {
   RESIZE_STRING(length, line);
   return line;
 }
 
-class LessonRecord : public LessonDrillFixture {
- protected:
-  int record(long today = kToday) {
-    return stop_status([&] { RECORD_LESSON(book, today); });
-  }
-};
+class LessonRecord : public LessonDrillFixture {};
 
 }  // namespace
 
@@ -69,7 +56,7 @@ TEST_F(LessonRecord, RecordingRewritesOnlyTheLineTheDrillChanged) {
     write_file(kHousesIdx1, houses);
     drill(row.today);
     row.answer(t_posit);
-    ASSERT_EQ(record(row.today), -1);
+    ASSERT_EQ(stop_status([&] { RECORD_LESSON(book, row.today); }), -1);
 
     const bool in_animals = row.path == kAnimalsIdx1;
     const bool in_houses = row.path == kHousesIdx1;
@@ -84,22 +71,50 @@ TEST_F(LessonRecord, RecordingRewritesOnlyTheLineTheDrillChanged) {
 
     // What was recorded reads back and checks without fault.
     drill(row.today);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(stop_status([&] { VERIF_LESSON("./idx1_gene", book, row.today); }), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "VERIF_LESSON 1 DONE  nb_errors=0\n");
+    EXPECT_EQ(run([&] { VERIF_LESSON("./idx1_gene", book, row.today); }), -1);
+    EXPECT_EQ(out, "VERIF_LESSON 1 DONE  nb_errors=0\n");
   }
-}
-
-TEST_F(LessonRecord, CheckStopsOnEveryDifferenceAndWritesNothing) {
-  drill();
+  // A drill that differs from the histories on every count: the check stops.
   t_posit.QRcum_nb[3] += 1;
   t_posit.RQcum_nok[1] = 1;
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(stop_status([&] { VERIF_LESSON("./idx1_gene", book, kToday); }), 1);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "VERIF_LESSON 1 DONE  nb_errors=2\nVERIF_LESSON STOP  nb_errors > 0\n");
-  EXPECT_EQ(log(), "VERIF_LESSON 1 DONE  nb_errors=2\nVERIF_LESSON STOP  nb_errors > 0\n");
-  EXPECT_EQ(read_file(kAnimalsIdx1), animals);
+  EXPECT_EQ(run([&] { VERIF_LESSON("./idx1_gene", book, kToday); }), 1);
+  EXPECT_EQ(out, "VERIF_LESSON 1 DONE  nb_errors=2\nVERIF_LESSON STOP  nb_errors > 0\n");
+}
+
+TEST_F(LessonRecord, AStopOnAnyRecordLeavesEveryHistoryFileAsItWas) {
+  struct Case {
+    const char* what;
+    std::function<void()> spoil;
+    int status;
+    std::string printed;
+  } cases[] = {
+      {"a count the drill cannot give", [this] { t_posit.QRcum_nb[1] = 10001; }, 1,
+       "RECORD_LESSON error 1 \n"},
+      {"a count above the limit in the other lesson, after a change in this one",
+       [this] { t_posit.QRcum_nok[1] = 2, t_posit.QRcum_nb[3] = 10001; }, 1,
+       "RECORD_LESSON error 1 \n"},
+      {"a count below the file's, after changes in both lessons",
+       [this] { t_posit.QRcum_nok[1] = 2, t_posit.QRcum_nok[3] = 1, t_posit.QRcum_nok[4] = 2; }, 2,
+       "RECORD_LESSON error 2 \n"},
+      {"a cut generated lesson file",
+       [] {
+         const std::string gene = read_file("./idx1_gene");
+         write_file("./idx1_gene", gene.substr(0, gene.find('\n') + 1));
+       },
+       2, "RECORD_LESSON error 1 stop 2 \n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    drill();
+    c.spoil();
+    EXPECT_EQ(run([&] { RECORD_LESSON(book, kToday); }), c.status);
+    EXPECT_EQ(out, c.printed);
+    EXPECT_EQ(read_file(kAnimalsIdx1), animals);
+    EXPECT_EQ(read_file(kHousesIdx1), houses);
+  }
+  EXPECT_EQ(log(),
+            "RECORD_LESSON error 1 stop 2 \nError no detection of values icont=1 stop \n"
+            "in file :  \n");
 }
 
 TEST_F(LessonRecord, FaultyLinesAreBackedUpShownAndRepairedWhetherWrittenOrNot) {
@@ -127,9 +142,7 @@ TEST_F(LessonRecord, FaultyLinesAreBackedUpShownAndRepairedWhetherWrittenOrNot) 
     drill();
     if (row.answered) t_posit.QRcum_nok[row.answered] += 1;
     screen.warnings.clear();
-    testing::internal::CaptureStdout();
-    ASSERT_EQ(stop_status([&] { record_drill(book, kToday); }), -1);
-    const std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_EQ(run([&] { record_drill(book, kToday); }), -1);
 
     // The backup holds the faulty file as it was before the recording: the
     // repair that follows does not back it up over again.
@@ -139,7 +152,10 @@ TEST_F(LessonRecord, FaultyLinesAreBackedUpShownAndRepairedWhetherWrittenOrNot) 
                        "./IDX1/idx1_animals.txt of lesson : ani \n"),
               std::string::npos);
     ASSERT_FALSE(screen.warnings.empty());
-    EXPECT_EQ(screen.warnings[0], kBox);
+    EXPECT_EQ(
+        screen.warnings[0],
+        "Errors found in data base. \nLook at file pimlo_log for details.\n"
+        "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n");
     const std::string text = log();
     EXPECT_NE(text.find("RECORD_LESSON 1 DONE  nb_errors=1\n"), std::string::npos);
     const std::string last = "CORRECTION of data base for lesson 1 DONE \n";
@@ -191,28 +207,19 @@ TEST_F(LessonRecord, RefusedResetRecordsAndGeneratedLessonIsNeverReset) {
   EXPECT_EQ(read_file(kAnimalsIdx1), recorded);
 }
 
-TEST_F(LessonRecord, CountsTheDrillCannotGiveOrACutGeneratedFileStopTheRecording) {
-  struct Case {
-    long qr_nb;
-    int status;
-    std::string printed;
-  } cases[] = {{10001, 1, "RECORD_LESSON error 1 \n"}, {3, 2, "RECORD_LESSON error 2 \n"}};
-  for (const Case& c : cases) {
+TEST_F(LessonRecord, TwoReferencesToOneEntryRecordTheDrillOfEither) {
+  age();
+  edit(kAnimals, std::string(kAnimalsText) + "##la maison *hou\n");
+  start();
+  // 5 is the second reference to la maison (2 right answers, none wrong).
+  for (int marked : {3, 5}) {
+    SCOPED_TRACE(marked);
+    write_file(kHousesIdx1, houses);
     drill();
-    t_posit.QRcum_nb[1] = c.qr_nb;
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(record(), c.status);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.printed);
-    EXPECT_EQ(read_file(kAnimalsIdx1), animals);
+    ASSERT_EQ(t_posit.nb_posit, 5);
+    t_posit.QRcum_nb[marked] = 5;
+    t_posit.QRcum_err[marked] = 7;
+    EXPECT_EQ(run([&] { RECORD_LESSON(book, kToday); }), -1);
+    EXPECT_EQ(stats(kHousesIdx1, kMaison), stats2({3, 0, kToday, 0}));
   }
-
-  drill();
-  const std::string gene = read_file("./idx1_gene");
-  write_file("./idx1_gene", gene.substr(0, gene.find('\n') + 1));
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(record(), 2);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "RECORD_LESSON error 1 stop 2 \n");
-  EXPECT_EQ(log(),
-            "RECORD_LESSON error 1 stop 2 \nError no detection of values icont=1 stop \n"
-            "in file :  \n");
 }
