@@ -91,24 +91,17 @@ TEST_F(Maintenance, CheckOfTheWholeDataBaseRebuildsEveryLessonAfterItsBackup) {
             houses_history(stats2({0, 0, 0, 0}, {0, 0, 0, 0}), stats2({0, 0, 0, 0}, {0, 0, 0, 0})));
 }
 
-TEST_F(Maintenance, CheckingALessonWhoseFileIsGoneRebuildsItsHistoryFromTheCopyAsItWas) {
-  const std::string lesson = read_file(kAnimals);
+TEST_F(Maintenance, CheckingALessonWhoseFileIsUnreadableRebuildsItsHistoryFromTheCopy) {
   CHECK_CORR_SNG_DBASE("ani", book);
   const std::string rebuilt = read_file(kAnimalsIdx1);
-  for (const auto& spoil : {std::function<void()>([] { std::remove(kAnimals); }),
-                            std::function<void()>([] { make_unreadable(kAnimals); })}) {
-    write_file(kAnimalsIdx1, animals);
-    spoil();
-    EXPECT_EQ(run([&] { CHECK_CORR_SNG_DBASE("ani", book); }), -1);
-    EXPECT_NE(
-        out.find("CHECK_CORR cannot copy lesson=1 lessons/animals.txt to ./CPY/animals.txt \n"),
-        std::string::npos)
-        << out;
-    EXPECT_EQ(read_file(kAnimalsIdx1), rebuilt);
-    EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), animals);
-    std::filesystem::remove_all(kAnimals);
-    write_file(kAnimals, lesson);
-  }
+  write_file(kAnimalsIdx1, animals);
+  make_unreadable(kAnimals);
+  EXPECT_EQ(run([&] { CHECK_CORR_SNG_DBASE("ani", book); }), -1);
+  EXPECT_NE(out.find("CHECK_CORR cannot copy lesson=1 lessons/animals.txt to ./CPY/animals.txt \n"),
+            std::string::npos)
+      << out;
+  EXPECT_EQ(read_file(kAnimalsIdx1), rebuilt);
+  EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), animals);
 }
 
 TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies) {
@@ -131,10 +124,6 @@ TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies)
   ASSERT_EQ(report.rewritten.size(), 1u);
   EXPECT_EQ(report.rewritten[0].backup, "./IDX1/cpy_idx1_houses.txt");
   EXPECT_EQ(report.left_alone, std::vector<std::string>{kAnimalsIdx1});
-
-  EXPECT_EQ(synchro_directory("/media/usb"), "/media/usb/");
-  EXPECT_EQ(synchro_directory("../other"), "./../other/");
-  EXPECT_EQ(synchro_directory("   "), "");
 }
 
 TEST_F(Maintenance, ABrokenHistoryStopsTheCheckAndTheSynchronisationWithoutAByteChanged) {
