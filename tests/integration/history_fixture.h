@@ -79,25 +79,37 @@ class HistoryFixture : public Book_test {
 
   std::string log() { return read_file("pimlo_log"); }
 
-  // Overwrites, in place, the two statistics lines of the record whose key
-  // line begins with `key_start` in the history `path`, as a recording would.
-  static void put_stats(const std::string& path, const std::string& key_start,
-                        const std::string& qr, const std::string& rq) {
+  // Offset in the history `path` of the first statistics line of the record
+  // whose key line begins with `key`.
+  static std::size_t stats_offset(const std::string& path, const std::string& key) {
+    const std::string bytes = read_file(path);
+    const std::size_t at = bytes.find("\r\n" + key);
+    EXPECT_NE(at, std::string::npos) << key;
+    return bytes.find("\r\n", at + 2) + 2;
+  }
+
+  // Overwrites, in place, the two statistics lines of the record `key` of
+  // the history `path`, as a recording would.
+  static void put_stats(const std::string& path, const std::string& key, const std::string& qr,
+                        const std::string& rq) {
     std::string bytes = read_file(path);
-    const std::size_t key = bytes.find("\r\n" + key_start);
-    ASSERT_NE(key, std::string::npos) << key_start;
-    const std::size_t at = bytes.find("\r\n", key + 2) + 2;
+    const std::size_t at = stats_offset(path, key);
     bytes.replace(at, kStatLineLength, qr);
     bytes.replace(at + kStatLineLength + 2, kStatLineLength, rq);
     write_file(path, bytes);
   }
 
-  // The two statistics lines of the record whose key line begins `key`.
+  // The two statistics lines of the record `key` of the history `path`.
   static std::string stats(const std::string& path, const std::string& key) {
-    const std::string bytes = read_file(path);
-    const std::size_t at = bytes.find("\r\n" + key);
-    if (at == std::string::npos) return "no record " + key;
-    return bytes.substr(bytes.find("\r\n", at + 2) + 2, 2 * (kStatLineLength + 2));
+    return read_file(path).substr(stats_offset(path, key), 2 * (kStatLineLength + 2));
+  }
+
+  // `bytes` with the statistics line of sense `sens_qr` of the record `key`
+  // of the history `path` replaced by `line`.
+  static std::string with_line(std::string bytes, const std::string& path, const std::string& key,
+                               int sens_qr, const std::string& line) {
+    const std::size_t at = stats_offset(path, key) + (sens_qr == 1 ? 0 : kStatLineLength + 2);
+    return bytes.replace(at, line.size(), line);
   }
 
   bool pane_has(const std::string& line) const {
@@ -155,22 +167,6 @@ class LessonDrillFixture : public HistoryFixture {
     animals = read_file(kAnimalsIdx1);
     houses = read_file(kHousesIdx1);
     log_file.open("pimlo_log");  // a fresh log for what the test does
-  }
-
-  // Offset of the first statistics line of the record `key` of `path`.
-  static long stats_offset(const std::string& path, const std::string& key) {
-    const std::size_t at = read_file(path).find("\r\n" + key + "\r\n");
-    EXPECT_NE(at, std::string::npos) << key;
-    return static_cast<long>(at + key.size() + 4);
-  }
-
-  // `bytes` with the statistics line of sense `sens_qr` of the record `key`
-  // of `path` replaced by `line`.
-  static std::string with_line(std::string bytes, const std::string& path, const std::string& key,
-                               int sens_qr, const std::string& line) {
-    const std::size_t at = static_cast<std::size_t>(stats_offset(path, key)) +
-                           (sens_qr == 1 ? 0 : kStatLineLength + 2);
-    return bytes.replace(at, line.size(), line);
   }
 
   // Loads lesson 1 on day `today` with a fresh log afterwards; the load

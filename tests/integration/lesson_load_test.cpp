@@ -17,7 +17,8 @@ class LessonLoad : public LessonDrillFixture {
 }  // namespace
 
 TEST_F(LessonLoad, LoadFillsTheTableFollowsReferencesAndWritesIdx1GeneByteForByte) {
-  EXPECT_EQ(run([&] { drill(); }), -1);
+  book.ilesson = 1;
+  EXPECT_EQ(run([&] { INIT_LESSON(1, book, kToday); }), -1);
   // Own records in file order, the reference to hou in its place; the
   // unknown alias and the missing entry add nothing.
   const std::string gene = read_file("./idx1_gene");
@@ -34,6 +35,10 @@ TEST_F(LessonLoad, LoadFillsTheTableFollowsReferencesAndWritesIdx1GeneByteForByt
   EXPECT_EQ(t_posit.RQ_date_nok[4], 71);
   EXPECT_EQ(t_posit.QRord_posit[1], 2);
   EXPECT_EQ(out, "INDIRECT_IDX1 no detection of ssd=##le toit *hou  \n");
+  EXPECT_EQ(log(),
+            "INDIRECT_IDX1 no detection of ssd=##le toit *hou  \n"
+            "in file : ./IDX1/idx1_houses.txt \n"
+            "INIT_LESSON of lesson 1 done\n");
 }
 
 TEST_F(LessonLoad, FaultyLinesLoadCorrectedAndAreLogged) {

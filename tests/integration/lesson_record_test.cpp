@@ -119,7 +119,7 @@ TEST_F(LessonRecord, AStopOnAnyRecordLeavesEveryHistoryFileAsItWas) {
 
 // The other faults a line can hold are the check's (see the maintenance tests).
 TEST_F(LessonRecord, AFaultyLineIsBackedUpShownAndRepairedAtItsLength) {
-  const long at = stats_offset(kAnimalsIdx1, kChat);
+  const std::size_t at = stats_offset(kAnimalsIdx1, kChat);
   write_file(kAnimalsIdx1,
              animals.replace(at, kStatLineLength, resized(stat_line(4, 1, 100, 90), 50)));
   drill();
@@ -146,7 +146,7 @@ TEST_F(LessonRecord, AFaultyLineIsBackedUpShownAndRepairedAtItsLength) {
 
 TEST_F(LessonRecord, ResetBlanksEveryRecordAtItsLengthKeepingLineEnds) {
   // A 50-character line is blanked at 50 characters.
-  const long at = stats_offset(kAnimalsIdx1, kChien) + kStatLineLength + 2;
+  const std::size_t at = stats_offset(kAnimalsIdx1, kChien) + kStatLineLength + 2;
   animals.replace(at, kStatLineLength, resized(stat_line(2, 0, 70, 0), 50));
   write_file(kAnimalsIdx1, animals);
   drill();
