@@ -12,6 +12,7 @@
 #include "config/conf_reader.h"
 #include "history/index_build.h"
 #include "session/announce.h"
+#include "session/drill_recovery.h"
 #include "session/last_state.h"
 #include "session/pane_text.h"
 #include "session/toggles.h"
@@ -71,8 +72,9 @@ void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   Pimlo pimlo(program, shell);
   program.screen.show_on(shell.build_window(window_setup(program), pimlo));
 
-  CONFIRM0_LESSON(program.session, program.book);
   shell.show(program.start_state.root_x, program.start_state.root_y);
+  offer_recovery(program.session, program.book);
+  CONFIRM0_LESSON(program.session, program.book);
   shell.run_main_loop();
   std::fflush(stdout);
 }

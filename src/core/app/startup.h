@@ -15,8 +15,10 @@
 //      and sense normalised)
 //  10  build the window, of the remembered size or the configured one,
 //      with its two button rows; the program's screen is the window's
-//  12  CONFIRM0_LESSON: announce the current lesson
-//  13  show the window, at the remembered position if there is one
+//  11  show the window, at the remembered position if there is one
+//  12  offer_recovery: a drill the answer journal holds cut short is
+//      offered for recording
+//  13  CONFIRM0_LESSON: announce the current lesson
 //  14  the main loop, until Quit
 #pragma once
 

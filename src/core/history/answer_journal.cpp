@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -152,6 +153,38 @@ std::vector<Journal_line> read_journal(const std::string& path) {
     if (std::optional<Journal_line> line = parse_journal_line(text)) lines.push_back(*line);
   }
   return lines;
+}
+
+std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& lines) {
+  std::optional<Pending_drill> drill;
+  for (const Journal_line& line : lines) {
+    switch (line.event) {
+      case Journal_event::start:
+        drill = Pending_drill{line, {}, 0, 0};
+        break;
+      case Journal_event::answer:
+        if (drill) drill->answers.push_back(line);
+        break;
+      case Journal_event::undo:
+        if (drill) {
+          auto& answers = drill->answers;
+          const auto taken = std::find_if(answers.rbegin(), answers.rend(), [](const auto& a) {
+            return a.verdict != Journal_verdict::skip;
+          });
+          if (taken != answers.rend()) answers.erase(std::next(taken).base());
+        }
+        break;
+      case Journal_event::end:
+        drill.reset();
+        break;
+    }
+  }
+  if (!drill || drill->answers.empty()) return std::nullopt;
+  for (const Journal_line& a : drill->answers) {
+    if (a.verdict == Journal_verdict::right) ++drill->right;
+    if (a.verdict == Journal_verdict::wrong) ++drill->wrong;
+  }
+  return drill;
 }
 
 Answer_journal::~Answer_journal() {

@@ -66,6 +66,21 @@ std::optional<Journal_line> parse_journal_line(std::string_view text);
 // has none. A last line without its "\n" is passed over.
 std::vector<Journal_line> read_journal(const std::string& path);
 
+// A drill the journal holds without its end line: its start line and its
+// answers in order, each undo having taken back the last answer other than a
+// skip before it (as the drill's undo does).
+struct Pending_drill {
+  Journal_line start;
+  std::vector<Journal_line> answers;
+  int right = 0;
+  int wrong = 0;
+};
+
+// The last drill of `lines` when it has answers but no end. An earlier
+// drill left without its end (its end line could not be written) is not
+// pending: a later drill has begun since.
+std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& lines);
+
 // The journal a run appends to. The file is opened (created, 0666 less the
 // umask) at the first append and held until the object goes.
 class Answer_journal {
