@@ -5,8 +5,8 @@
 #include "base/trace.h"
 #include "drill/sort_classment.h"
 #include "session/last_state.h"
-#include "session/session.h"
 #include "session/record_question.h"
+#include "session/session.h"
 
 bool ON_QUIT(Session& session, Trf_book& book) {
   trace("enter ON_QUIT \n");

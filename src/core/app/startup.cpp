@@ -10,6 +10,7 @@
 #include "base/stop.h"
 #include "base/trace.h"
 #include "config/conf_reader.h"
+#include "history/commit_together.h"
 #include "history/index_build.h"
 #include "session/announce.h"
 #include "session/drill_recovery.h"
@@ -58,6 +59,9 @@ void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   read_settings(program);
   logged = true;
 
+  // A recording cut short between its renames is finished before the
+  // copies left unfinished are removed.
+  complete_unfinished_commit(program.journal, program.log);
   remove_unfinished_copies(program.log, program.G_kentel);
   CALC_INDEX(program.log, program.G_kentel, program.t_posit);
   trace("After CALC_INDEX \n");

@@ -7,7 +7,9 @@
 //   3  FURCH_SET: read pimlo.conf
 //   4  sound on
 //   5  open the log "pimlo_log"
-//   6  remove the copies a crash left unfinished (unfinished_copies.h);
+//   6  finish a recording whose files a crash left half in place
+//      (commit_together.h), remove the copies a crash left unfinished
+//      (unfinished_copies.h);
 //      CALC_INDEX: bring every working copy and history file up to date
 //   7  read "pimlo.rc", then initialise the window system
 //   8  START_PAGE_NUMBER: read and delete the last-state file

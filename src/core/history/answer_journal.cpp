@@ -10,14 +10,18 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
+
+#include "drill/day_number.h"
 
 namespace {
 
 constexpr std::string_view kChecksumMark = " ~";
 constexpr std::size_t kChecksumDigits = 8;
 
-constexpr std::array<const char*, 4> kEvents = {"start", "answer", "undo", "end"};
+constexpr std::array<const char*, 7> kEvents = {"start",  "answer", "undo",     "end",
+                                                "staged", "commit", "committed"};
 constexpr std::array<const char*, 3> kVerdicts = {"right", "wrong", "skip"};
 constexpr std::array<const char*, 3> kEnds = {"recorded", "declined", "reset"};
 
@@ -84,7 +88,15 @@ bool read_fields(Journal_line& line, std::string_view rest) {
       return !line.alias.empty();
     }
     case Journal_event::undo:
+    case Journal_event::committed:
       return rest.empty();
+    case Journal_event::staged:
+      line.suffix = std::string(next_field(rest));
+      line.target = std::string(rest);
+      return line.suffix.size() > 4 && line.suffix.compare(0, 4, ".new") == 0 &&
+             !line.target.empty();
+    case Journal_event::commit:
+      return read_number(next_field(rest), line.count) && line.count >= 1 && rest.empty();
     case Journal_event::end: {
       const std::optional<std::size_t> how = index_of(kEnds, next_field(rest));
       if (!how || !rest.empty()) return false;
@@ -96,6 +108,18 @@ bool read_fields(Journal_line& line, std::string_view rest) {
 }
 
 }  // namespace
+
+Journal_line journal_line_now(Journal_event event) {
+  const std::time_t now = std::time(nullptr);
+  Journal_line line;
+  line.event = event;
+  line.day = DIFF_JOUR(now);
+  std::tm local{};
+  char time[16] = "00:00:00";
+  if (localtime_r(&now, &local) != nullptr) std::strftime(time, sizeof time, "%H:%M:%S", &local);
+  line.time = time;
+  return line;
+}
 
 std::string journal_text(const Journal_line& line) {
   std::string text = kEvents[static_cast<std::size_t>(line.event)];
@@ -111,6 +135,13 @@ std::string journal_text(const Journal_line& line) {
               std::to_string(line.position) + ' ' + line.alias + ' ' + line.name;
       break;
     case Journal_event::undo:
+    case Journal_event::committed:
+      break;
+    case Journal_event::staged:
+      text += ' ' + line.suffix + ' ' + line.target;
+      break;
+    case Journal_event::commit:
+      text += ' ' + std::to_string(line.count);
       break;
     case Journal_event::end:
       text += ' ';
@@ -175,7 +206,11 @@ std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& line
         }
         break;
       case Journal_event::end:
+      case Journal_event::commit:
         drill.reset();
+        break;
+      case Journal_event::staged:
+      case Journal_event::committed:
         break;
     }
   }
@@ -187,16 +222,37 @@ std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& line
   return drill;
 }
 
+std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Journal_line>& lines) {
+  std::optional<std::vector<Journal_line>> files;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].event == Journal_event::committed) files.reset();
+    if (lines[i].event != Journal_event::commit) continue;
+    files.reset();
+    const std::size_t n = static_cast<std::size_t>(lines[i].count);
+    if (n > i) continue;
+    const auto first = lines.begin() + static_cast<long>(i - n);
+    const auto last = lines.begin() + static_cast<long>(i);
+    if (std::all_of(first, last, [](const auto& l) { return l.event == Journal_event::staged; }))
+      files.emplace(first, last);
+  }
+  return files;
+}
+
 Answer_journal::~Answer_journal() {
   if (fd_ >= 0) ::close(fd_);
 }
 
 bool Answer_journal::append(const Journal_line& line) {
+  return append(std::vector<Journal_line>{line});
+}
+
+bool Answer_journal::append(const std::vector<Journal_line>& lines) {
   if (fd_ < 0) fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
   if (fd_ < 0) return false;
   struct stat before {};
   if (::fstat(fd_, &before) != 0) return false;
-  const std::string text = journal_text(line);
+  std::string text;
+  for (const Journal_line& line : lines) text += journal_text(line);
   ssize_t written;
   do {
     written = ::write(fd_, text.data(), text.size());

@@ -11,16 +11,20 @@
 //   answer DAY TIME SENSE VERDICT POSITION ALIAS NAME
 //   undo   DAY TIME                              the last answer taken back
 //   end    DAY TIME HOW                          recorded, declined or reset
+//   staged DAY TIME SUFFIX TARGET                a recording's new version of
+//                                                TARGET is TARGET SUFFIX
+//   commit DAY TIME N                            the N staged lines just
+//                                                before are one recording
+//   committed DAY TIME                           all of them are in place
 //
 // DAY is the day number (drill/day_number.h), TIME the local time
 // "HH:MM:SS"; LESSON the lesson's number and ALIAS its alias; SIZE and
 // MTIME the size and modification time of the lesson's working copy when
-// the drill began. SENSE is 1 (question to answer) or 2; VERDICT is right,
-// wrong or skip; POSITION, ALIAS and NAME identify the entry as its key line
-// in the history does (the name with the blank before its "*"). Every line
-// ends with " ~" and the checksum of what precedes it (8 hexadecimal
-// digits, FNV-1a), then "\n". A line cut short, or whose checksum does not
-// agree, is passed over when read: 54 to 80 bytes a line for the usual
+// the drill began; TARGET, last on its line, may hold blanks. SENSE is 1 (question to answer) or 2;
+// VERDICT is right, wrong or skip; POSITION, ALIAS and NAME identify the entry as its key line in
+// the history does (the name with the blank before its "*"). Every line ends with " ~" and the
+// checksum of what precedes it (8 hexadecimal digits, FNV-1a), then "\n". A line cut short, or
+// whose checksum does not agree, is passed over when read: 54 to 80 bytes a line for the usual
 // names.
 #pragma once
 
@@ -31,7 +35,7 @@
 
 inline constexpr const char* kJournalFile = "pimlo_journal";
 
-enum class Journal_event { start, answer, undo, end };
+enum class Journal_event { start, answer, undo, end, staged, commit, committed };
 enum class Journal_verdict { right, wrong, skip };
 enum class Drill_end { recorded, declined, reset };
 
@@ -52,7 +56,14 @@ struct Journal_line {
   std::string name;
   // end
   Drill_end how = Drill_end::recorded;
+  // staged (and the count of a commit)
+  std::string suffix;
+  std::string target;
+  int count = 0;
 };
+
+// A line of `event` dated now (day number and local time).
+Journal_line journal_line_now(Journal_event event);
 
 // The line's text with its checksum and line end. Blanks in the alias and
 // line ends in the name are not allowed (the caller's key line has none).
@@ -76,10 +87,17 @@ struct Pending_drill {
   int wrong = 0;
 };
 
-// The last drill of `lines` when it has answers but no end. An earlier
+// The last drill of `lines` when it has answers but no end (a commit noted
+// since its start ends it too: its recording was under way). An earlier
 // drill left without its end (its end line could not be written) is not
 // pending: a later drill has begun since.
 std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& lines);
+
+// The files of the last commit noted in `lines` (the staged lines its
+// commit line counts), when no "committed" line follows it: a recording
+// whose new versions were all on disk but not all in place. Nothing when
+// the last commit was completed or its note is not whole.
+std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Journal_line>& lines);
 
 // The journal a run appends to. The file is opened (created, 0666 less the
 // umask) at the first append and held until the object goes.
@@ -94,6 +112,8 @@ class Answer_journal {
   // journal cannot be opened, written whole or synced; a part written by a
   // failed write is passed over when read.
   bool append(const Journal_line& line);
+  // Appends `lines` in one write, synced: all of them or none are read back.
+  bool append(const std::vector<Journal_line>& lines);
 
   const std::string& path() const { return path_; }
 

@@ -2,13 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <ctime>
-
 #include "base/book.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
-#include "drill/day_number.h"
 #include "drill/trf_posit.h"
 #include "history/gene_file.h"
 #include "history/history_format.h"
@@ -17,23 +13,11 @@
 
 namespace {
 
-Journal_line dated(Journal_event event) {
-  const std::time_t now = std::time(nullptr);
-  Journal_line line;
-  line.event = event;
-  line.day = DIFF_JOUR(now);
-  std::tm local{};
-  char time[16] = "00:00:00";
-  if (localtime_r(&now, &local) != nullptr) std::strftime(time, sizeof time, "%H:%M:%S", &local);
-  line.time = time;
-  return line;
-}
-
 void append(const Journal_line& line, Session& session, Trf_book& book) {
-  if (session.journal.append(line) || session.journal_failure_said) return;
+  if (book.journal.append(line) || session.journal_failure_said) return;
   session.journal_failure_said = true;
   int lblanc = 0;
-  DISPLAY_LINE("The answer journal ./" + session.journal.path() +
+  DISPLAY_LINE("The answer journal ./" + book.journal.path() +
                    " cannot be written: this drill lives in memory only until it is recorded",
                book.nb_line, lblanc, book);
 }
@@ -41,7 +25,7 @@ void append(const Journal_line& line, Session& session, Trf_book& book) {
 }  // namespace
 
 void journal_drill_start(Session& session, Trf_book& book) {
-  Journal_line line = dated(Journal_event::start);
+  Journal_line line = journal_line_now(Journal_event::start);
   line.lesson = book.ilesson;
   line.alias = book.ilesson >= 1 ? S_ALIAS_FROM_NUM(book.ilesson, book.G_kentel).value_or("-")
                                  : std::string("-");
@@ -58,7 +42,7 @@ void journal_drill_start(Session& session, Trf_book& book) {
 
 void journal_verdict(const Verdict_Outcome& outcome, int element, int sense, Session& session,
                      Trf_book& book) {
-  Journal_line line = dated(Journal_event::answer);
+  Journal_line line = journal_line_now(Journal_event::answer);
   switch (outcome.verdict) {
     case Verdict::right:
       line.verdict = Journal_verdict::right;
@@ -87,11 +71,11 @@ void journal_verdict(const Verdict_Outcome& outcome, int element, int sense, Ses
 }
 
 void journal_undo(Session& session, Trf_book& book) {
-  append(dated(Journal_event::undo), session, book);
+  append(journal_line_now(Journal_event::undo), session, book);
 }
 
 void journal_drill_end(Drill_end how, Session& session, Trf_book& book) {
-  Journal_line line = dated(Journal_event::end);
+  Journal_line line = journal_line_now(Journal_event::end);
   line.how = how;
   append(line, session, book);
 }

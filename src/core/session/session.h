@@ -1,14 +1,13 @@
 // Everything the window drives besides the book: the working copy shared by
 // the drill and the lesson text view, the place where the last sound file
 // was found, the lesson text view's state, the drill state and
-// the answer journal the drill writes to.
+// whether the answer journal was said unwritable.
 //
 // The program owns one session (Program) and passes it to the operations
 // that need it; the lesson text view's buttons play from the same session
 // whose drill confirmation showed them.
 #pragma once
 
-#include "history/answer_journal.h"
 #include "session/drill_state.h"
 #include "session/lesson_copy.h"
 #include "session/lesson_text.h"
@@ -23,6 +22,5 @@ struct Session {
   Sound_search sounds;
   Lesson_text text{copy, sounds};
   Drill_State drill;
-  Answer_journal journal;
   bool journal_failure_said = false;  // said once a run in the drill pane
 };
