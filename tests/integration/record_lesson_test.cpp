@@ -157,7 +157,7 @@ TEST_F(LessonRecord, ResetBlanksEveryRecordAtItsLengthKeepingLineEnds) {
 
   screen.record_answers = {Screen::RecordAnswer::Reset};
   screen.yes_no_answers = {true};
-  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, book); }), -1);
+  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, program.session, book); }), -1);
   EXPECT_EQ(screen.questions.back(),
             "Really forget history of lesson : \n \n lessons/animals.txt ?");
   std::string expected = animals;
@@ -180,7 +180,7 @@ TEST_F(LessonRecord, RefusedResetRecordsAndGeneratedLessonIsNeverReset) {
   t_posit.QRcum_nok[1] = 2;
   screen.record_answers = {Screen::RecordAnswer::Reset};
   screen.yes_no_answers = {false};
-  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, book); }), -1);
+  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, program.session, book); }), -1);
   EXPECT_EQ(read_file(kAnimalsIdx1),
             with_line(animals, kAnimalsIdx1, kChat, 1, stat_line(4, 2, 100, DIFF_JOUR())));
   EXPECT_EQ(log(), "RECORD_LESSON 1 DONE  nb_errors=0\n");

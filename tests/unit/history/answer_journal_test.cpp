@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/log_file.h"
+#include "history/commit_together.h"
 #include "sandbox.h"
 
 namespace {
@@ -87,6 +89,43 @@ TEST_F(Journal, AJournalThatCannotBeWrittenSaysSo) {
   }
   ASSERT_TRUE(full.append(every_kind()[4]));
   EXPECT_EQ(read_journal("j").size(), 2u);
+}
+
+// A recording's files go in place together; a commit whose renames a crash
+// cut short is finished at the next start, one without its whole note is not.
+TEST_F(Journal, FilesOfOneRecordingArePutInPlaceTogether) {
+  write_file("a", "old a");
+  write_file("b c", "old b");
+  std::vector<std::unique_ptr<Staged_rewrite>> rewrites;
+  for (const char* path : {"a", "b c"}) {
+    rewrites.push_back(std::make_unique<Staged_rewrite>());
+    ASSERT_TRUE(rewrites.back()->open(path));
+    ASSERT_TRUE(rewrites.back()->write_at(0, "new"));
+  }
+  Answer_journal journal("j");
+  EXPECT_FALSE(commit_together(rewrites, journal));
+  EXPECT_EQ(read_file("a") + read_file("b c"), "new anew b");
+  std::vector<Journal_line> lines = read_journal("j");
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[1].target, "b c");
+  EXPECT_EQ(lines[3].event, Journal_event::committed);
+  EXPECT_FALSE(unfinished_commit(lines));
+
+  // As a kill after the first rename leaves them: "a" in place, "b c" not.
+  lines.pop_back();
+  write_file("b c" + lines[1].suffix, "newer b");
+  write_file("a", "newer a");
+  write_file("j", journal_text(lines[0]) + journal_text(lines[1]) + journal_text(lines[2]));
+  LogFile log;
+  ASSERT_TRUE(log.open("log"));
+  complete_unfinished_commit(journal, log);
+  EXPECT_EQ(read_file("a") + read_file("b c"), "newer anewer b");
+  EXPECT_EQ(files_in("."), (std::set<std::string>{"a", "b c", "j", "log"}));
+  EXPECT_FALSE(unfinished_commit(read_journal("j")));
+
+  // A commit line without all of its staged lines names no commit.
+  write_file("j", journal_text(lines[1]) + journal_text(lines[2]));
+  EXPECT_FALSE(unfinished_commit(read_journal("j")));
 }
 
 }  // namespace
