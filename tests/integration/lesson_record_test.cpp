@@ -154,7 +154,7 @@ TEST_F(LessonRecord, ResetBlanksEveryRecordAtItsLengthKeepingLineEnds) {
 
   screen.record_answers = {Screen::RecordAnswer::Reset};
   screen.yes_no_answers = {true};
-  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, book); }), -1);
+  ASSERT_EQ(stop_status([&] { OFFER_RECORD_LESSON(1, program.session, book); }), -1);
   EXPECT_EQ(screen.questions.back(),
             "Really forget history of lesson : \n \n lessons/animals.txt ?");
   std::string expected = animals;

@@ -82,7 +82,7 @@ void Pimlo::press_text_button(int tag) {
 
 bool Pimlo::quit() {
   bool leave = true;
-  guarded([&] { leave = ON_QUIT(program_.book); });
+  guarded([&] { leave = ON_QUIT(program_.session, program_.book); });
   return leave;
 }
 

@@ -1,5 +1,5 @@
 // The program's run-time state, with one owner: the records that start-up
-// fills and that live for the whole run, the log, the screen (one that shows
+// fills and that live for the whole run, the log, the answer journal, the screen (one that shows
 // nothing until the window is shown on it), the sound player, the session
 // the window drives, and the book that points at all of them.
 #pragma once
@@ -14,6 +14,7 @@
 #include "catalogue/trf_string.h"
 #include "config/settings.h"
 #include "drill/trf_posit.h"
+#include "history/answer_journal.h"
 #include "session/session.h"
 
 struct Program {
@@ -31,6 +32,7 @@ struct Program {
   Trf_posit t_posit;
   Trf_err t_err;
   LogFile log;
+  Answer_journal journal;
   std::string ss_font_lesson = "helvetica 18";
   std::string ss_font_vocab = "helvetica 18";
   Screen_relay screen;
@@ -40,5 +42,5 @@ struct Program {
 
  public:
   Session session;
-  Trf_book book{log, screen, *player_, G_kentel, t_posit, t_err};
+  Trf_book book{log, screen, *player_, G_kentel, t_posit, t_err, journal};
 };

@@ -6,12 +6,13 @@
 #include "drill/sort_classment.h"
 #include "session/last_state.h"
 #include "session/record_question.h"
+#include "session/session.h"
 
-bool ON_QUIT(Trf_book& book) {
+bool ON_QUIT(Session& session, Trf_book& book) {
   trace("enter ON_QUIT \n");
   SORT_CLASSMENT(book);
   const int ilesson = book.ilesson;
-  if (drill_to_record(book) && !OFFER_RECORD_LESSON(ilesson, book)) return false;
+  if (drill_to_record(book) && !OFFER_RECORD_LESSON(ilesson, session, book)) return false;
   WRITE_LAST_STATE(ilesson, book.sens_qr, book.screen.geometry(), book.G_kentel, book);
   return true;
 }

@@ -3,6 +3,7 @@
 // dropped without a word.
 #pragma once
 
+struct Session;
 struct Trf_book;
 
 // Lists the drill table (trace), offers to record a running drill with the
@@ -14,4 +15,4 @@ struct Trf_book;
 // unanswered ("not now"), nothing was recorded nor written, and the program
 // goes on. A last-state file that cannot be written is reported and
 // quitting goes on (WRITE_LAST_STATE). Fatal only as the recording is.
-bool ON_QUIT(Trf_book& book);
+bool ON_QUIT(Session& session, Trf_book& book);

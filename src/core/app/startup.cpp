@@ -10,8 +10,10 @@
 #include "base/stop.h"
 #include "base/trace.h"
 #include "config/conf_reader.h"
+#include "history/commit_together.h"
 #include "history/index_build.h"
 #include "session/announce.h"
+#include "session/drill_recovery.h"
 #include "session/last_state.h"
 #include "session/pane_text.h"
 #include "session/toggles.h"
@@ -57,6 +59,9 @@ void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   read_settings(program);
   logged = true;
 
+  // A recording cut short between its renames is finished before the
+  // copies left unfinished are removed.
+  complete_unfinished_commit(program.journal, program.log);
   remove_unfinished_copies(program.log, program.G_kentel);
   CALC_INDEX(program.log, program.G_kentel, program.t_posit);
   trace("After CALC_INDEX \n");
@@ -71,8 +76,9 @@ void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   Pimlo pimlo(program, shell);
   program.screen.show_on(shell.build_window(window_setup(program), pimlo));
 
-  CONFIRM0_LESSON(program.session, program.book);
   shell.show(program.start_state.root_x, program.start_state.root_y);
+  offer_recovery(program.session, program.book);
+  CONFIRM0_LESSON(program.session, program.book);
   shell.run_main_loop();
   std::fflush(stdout);
 }

@@ -7,7 +7,9 @@
 //   3  FURCH_SET: read pimlo.conf
 //   4  sound on
 //   5  open the log "pimlo_log"
-//   6  remove the copies a crash left unfinished (unfinished_copies.h);
+//   6  finish a recording whose files a crash left half in place
+//      (commit_together.h), remove the copies a crash left unfinished
+//      (unfinished_copies.h);
 //      CALC_INDEX: bring every working copy and history file up to date
 //   7  read "pimlo.rc", then initialise the window system
 //   8  START_PAGE_NUMBER: read and delete the last-state file
@@ -15,8 +17,10 @@
 //      and sense normalised)
 //  10  build the window, of the remembered size or the configured one,
 //      with its two button rows; the program's screen is the window's
-//  12  CONFIRM0_LESSON: announce the current lesson
-//  13  show the window, at the remembered position if there is one
+//  11  show the window, at the remembered position if there is one
+//  12  offer_recovery: a drill the answer journal holds cut short is
+//      offered for recording
+//  13  CONFIRM0_LESSON: announce the current lesson
 //  14  the main loop, until Quit
 #pragma once
 

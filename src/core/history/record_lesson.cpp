@@ -2,6 +2,7 @@
 // with what the drill added.
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "base/trace.h"
 #include "drill/day_number.h"
 #include "drill/trf_posit.h"
+#include "history/commit_together.h"
 #include "history/drill_walk.h"
 #include "history/gene_file.h"
 #include "history/history_format.h"
@@ -101,7 +103,8 @@ void plan_slot(Recording& r, const Slot_record& slot, int k) {
   }
 }
 
-// Writes the planned lines, file by file in the order first met. Two
+// Writes the planned lines into a staged copy of each file, in the order
+// first met, and puts the copies in place together. Two
 // elements that share a record (two reference lines to one entry) both
 // compared the record as it was before the drill; the later one's line wins.
 void write_planned(Recording& r) {
@@ -109,15 +112,22 @@ void write_planned(Recording& r) {
   for (const Planned_line& p : r.planned) {
     if (std::find(paths.begin(), paths.end(), p.path) == paths.end()) paths.push_back(p.path);
   }
-  History_handle history;
+  std::vector<std::unique_ptr<Staged_rewrite>> rewrites;
   for (const std::string& path : paths) {
-    use_history(history, path, true, kWho, r.fp_log);
+    rewrites.push_back(std::make_unique<Staged_rewrite>());
+    if (!rewrites.back()->open(path)) {
+      r.fp_log.fail_on(path, kExitBadInput, "RECORD_LESSON cannot open %s stop \n", path.c_str());
+    }
     for (const Planned_line& p : r.planned) {
-      if (p.path == path && !history.write_at(p.offset, p.text)) {
-        r.fp_log.fail(kExitBadInput, "RECORD_LESSON cannot write %s stop \n", path.c_str());
+      if (p.path == path && !rewrites.back()->write_at(p.offset, p.text)) {
+        r.fp_log.fail_on(path, kExitBadInput, "RECORD_LESSON cannot write %s stop \n",
+                         path.c_str());
       }
     }
-    finish_history(history, kWho, r.fp_log);
+  }
+  if (const std::optional<std::string> failed = commit_together(rewrites, r.book.journal)) {
+    r.fp_log.fail_on(*failed, kExitBadInput, "RECORD_LESSON cannot write %s stop \n",
+                     failed->c_str());
   }
 }
 

@@ -54,6 +54,20 @@ bool Staged_rewrite::commit() {
   return ok;
 }
 
+bool Staged_rewrite::stage() {
+  if (failed_) return false;
+  return !staged() || copy_.close_synced();
+}
+
+bool Staged_rewrite::put_in_place() {
+  if (copy_.path().empty()) return true;
+  return copy_.put_in_place();
+}
+
+std::string Staged_rewrite::copy_suffix() const {
+  return copy_.path().empty() ? std::string() : copy_.path().substr(target_.size());
+}
+
 void Staged_rewrite::abandon() {
   copy_.drop();
   target_.clear();

@@ -47,6 +47,17 @@ class Staged_rewrite {
   // either way.
   bool commit();
 
+  // commit() in two steps, for several rewrites put in place as one
+  // (history/commit_together.h): stage() syncs and closes the copy, then
+  // put_in_place() renames it over the file. Both true at once when nothing
+  // was changed; false when the step failed (the copy is removed then).
+  bool stage();
+  bool put_in_place();
+  const std::string& target() const { return target_; }
+  // The name of the staged copy past the file's own name (".new" ...);
+  // empty when nothing was changed.
+  std::string copy_suffix() const;
+
   // Drops the changes: removes the copy. The file is not touched.
   void abandon();
 

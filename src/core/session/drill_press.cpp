@@ -8,6 +8,7 @@
 #include "session/announce.h"
 #include "session/article.h"
 #include "session/display_line.h"
+#include "session/drill_journal.h"
 #include "session/lesson_phases.h"
 #include "session/lesson_text.h"
 #include "session/session.h"
@@ -24,11 +25,16 @@ void show_one_line(Trf_book& book, const char* text) {
 bool drill_step(int button, Session& session, Trf_book& book) {
   Drill_State& d = session.drill;
   if (book.state == kAnswerShown) {
-    MARK_ANSWER(button, d.marking, book);
+    const int element = book.QR_no, sense = book.sens_qrm;
+    const Verdict_Outcome outcome = MARK_ANSWER(button, d.marking, book);
+    journal_verdict(outcome, element, sense, session, book);
     book.screen.set_drill_button(kQuestionLabel, kYellowStyle);
     book.state = kQuestionShown;
   } else if (button == 2) {
-    if (UNDO_ANSWER(d.marking, book) == Undo::undone) show_one_line(book, kErasedLine);
+    if (UNDO_ANSWER(d.marking, book) == Undo::undone) {
+      journal_undo(session, book);
+      show_one_line(book, kErasedLine);
+    }
     return false;
   } else {
     book.screen.set_drill_button(kVerifLabel, kOrangeStyle);

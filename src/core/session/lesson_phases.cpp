@@ -8,6 +8,7 @@
 #include "history/lesson_name.h"
 #include "session/article.h"
 #include "session/display_line.h"
+#include "session/drill_journal.h"
 #include "session/pane_text.h"
 #include "session/session.h"
 
@@ -67,6 +68,7 @@ void start_drill(Session& session, Trf_book& book) {
   book.state = kQuestionShown;
   DISPLAY_ARTICLE(session, book);
   book.start_lesson = kDrillRunning;
+  journal_drill_start(session, book);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ void move_to(int ilesson, Session& session, Trf_book& book) {
 }  // namespace
 
 bool leave_lesson(Session& session, Trf_book& book) {
-  if (drill_to_record(book) && !OFFER_RECORD_LESSON(book.ilesson, book)) return false;
+  if (drill_to_record(book) && !OFFER_RECORD_LESSON(book.ilesson, session, book)) return false;
   book.screen.set_drill_sensitive(true);
   release_lesson_files(session);
   return true;

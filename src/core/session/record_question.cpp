@@ -11,6 +11,7 @@
 #include "drill/day_number.h"
 #include "history/lesson_record.h"
 #include "history/maintenance.h"
+#include "session/drill_journal.h"
 #include "session/pane_text.h"
 
 namespace {
@@ -20,33 +21,37 @@ constexpr const char* kFaultsFound =
     "Compare in directory IDX1 the present \nidx1_files to the previous cpy_idx1_files !\n";
 
 // Yes forgets the history; No records the drill instead.
-void offer_reset(Trf_book& book) {
+Drill_end offer_reset(Trf_book& book) {
   const std::string lesson = S_LESSON_FROM_NUM(book.ilesson, book.G_kentel).value_or("");
   if (book.screen.ask_yes_no("Really forget history of lesson : \n \n " + lesson + " ?")) {
     RAZ_LESSON(book);
-  } else {
-    record_drill(book);
+    return Drill_end::reset;
   }
+  record_drill(book);
+  return Drill_end::recorded;
 }
 
 }  // namespace
 
-bool OFFER_RECORD_LESSON(int ilesson, Trf_book& book) {
+bool OFFER_RECORD_LESSON(int ilesson, Session& session, Trf_book& book) {
   const std::string question = formatted("Voulez-vous enregistrer la le\xE7on %d ?", ilesson);
+  Drill_end how = Drill_end::recorded;
   switch (book.screen.ask_record(question, ilesson >= 1)) {
     case Screen::RecordAnswer::Yes:
       record_drill(book);
       break;
     case Screen::RecordAnswer::Reset:
-      offer_reset(book);
+      how = offer_reset(book);
       break;
     case Screen::RecordAnswer::No:
       trace("Not registering lesson %d \n", ilesson);
+      how = Drill_end::declined;
       break;
     case Screen::RecordAnswer::Cancel:
       trace("Lesson %d left as it is \n", ilesson);
       return false;
   }
+  journal_drill_end(how, session, book);
   return true;
 }
 

@@ -2,6 +2,7 @@
 // what it tells the user.
 #pragma once
 
+struct Session;
 struct Trf_book;
 
 // Asks "Voulez-vous enregistrer la leçon N ?" (N = `ilesson`) with the
@@ -12,7 +13,8 @@ struct Trf_book;
 // when the question was closed unanswered ("not now"): nothing is recorded
 // and the caller must leave the lesson as it is. Fatal only as the recording
 // and the reset are.
-bool OFFER_RECORD_LESSON(int ilesson, Trf_book& book);
+// The answer journal is told how the drill ended.
+bool OFFER_RECORD_LESSON(int ilesson, Session& session, Trf_book& book);
 
 // Records the drill of book.ilesson (RECORD_LESSON). When faulty history
 // lines were met, a warning box asks the user to compare the corrected

@@ -1,6 +1,7 @@
 // Everything the window drives besides the book: the working copy shared by
 // the drill and the lesson text view, the place where the last sound file
-// was found, the lesson text view's state and the drill state.
+// was found, the lesson text view's state, the drill state and
+// whether the answer journal was said unwritable.
 //
 // The program owns one session (Program) and passes it to the operations
 // that need it; the lesson text view's buttons play from the same session
@@ -21,4 +22,5 @@ struct Session {
   Sound_search sounds;
   Lesson_text text{copy, sounds};
   Drill_State drill;
+  bool journal_failure_said = false;  // said once a run in the drill pane
 };

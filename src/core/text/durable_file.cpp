@@ -94,6 +94,15 @@ bool Durable_file::close() {
   return ok;
 }
 
+bool Durable_file::close_synced() {
+  if (fd_ < 0) return false;
+  if (::fsync(fd_) != 0) {
+    drop();
+    return false;
+  }
+  return close();
+}
+
 bool Durable_file::put_in_place() {
   if (fd_ >= 0 || path_.empty()) return false;
   if (std::rename(path_.c_str(), target_.c_str()) != 0) {

@@ -48,6 +48,9 @@ class Durable_file {
   // new version is removed then.
   bool close();
   bool put_in_place();
+  // close() after the data is synced, for a writer that puts several new
+  // versions in place itself.
+  bool close_synced();
 
   // Removes the new version; the target is not touched. Does nothing when
   // there is none.

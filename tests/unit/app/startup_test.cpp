@@ -38,10 +38,10 @@ class Fake_shell final : public Window_shell {
   void show(int x, int y) override {
     steps.push_back("show");
     shown_at = {x, y};
-    announced = screen.lines.size() > 1 ? screen.lines[1] : "";
   }
   void run_main_loop() override {
     steps.push_back("loop");
+    announced = screen.lines.size() > 1 ? screen.lines[1] : "";
     if (user) user(*pimlo);
   }
   void tell_stop(const std::string& notice) override { notices.push_back(notice); }
@@ -54,7 +54,7 @@ class Fake_shell final : public Window_shell {
   bool last_state_at_window = false, history_at_toolkit = false;
   Window_setup setup;
   std::vector<int> shown_at;
-  std::string announced;  // the lesson announced when the window was shown
+  std::string announced;  // the lesson announced when the main loop began
 };
 
 constexpr long kConfTime = 1'700'000'000;

@@ -12,6 +12,7 @@
 #include "drill/marking.h"
 #include "drill/mergesort.h"
 #include "drill/trf_posit.h"
+#include "history/answer_journal.h"
 
 // Element i has errors[i - 1] in each sense; a negative error has counts 0,
 // the others were answered once right and once wrong at the load.
@@ -44,7 +45,8 @@ struct Drill {
   Null_screen screen;
   Null_player player;
   Trf_string catalogue;
-  Trf_book book{log, screen, player, catalogue, t, coefficients};
+  Answer_journal journal;
+  Trf_book book{log, screen, player, catalogue, t, coefficients, journal};
   Marking_State marking;
 
   explicit Drill(const std::vector<long>& qr, std::vector<long> rq = {}) {

@@ -211,7 +211,7 @@ TEST_F(Drill_test, LeavingADrillAsksToRecordItAndCancelStaysOnIt) {
   EXPECT_EQ(screen.lines, pane);
   cback_prev_less(session, book);  // answered No
   EXPECT_EQ(book.ilesson, 8);
-  EXPECT_TRUE(OFFER_RECORD_LESSON(0, book));  // the generated lesson cannot be reset
+  EXPECT_TRUE(OFFER_RECORD_LESSON(0, session, book));  // the generated lesson cannot be reset
   EXPECT_FALSE(screen.reset_offered.back());
 
   announce(1);

@@ -1,0 +1,266 @@
+#include "history/answer_journal.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+
+#include "drill/day_number.h"
+
+namespace {
+
+constexpr std::string_view kChecksumMark = " ~";
+constexpr std::size_t kChecksumDigits = 8;
+
+constexpr std::array<const char*, 7> kEvents = {"start",  "answer", "undo",     "end",
+                                                "staged", "commit", "committed"};
+constexpr std::array<const char*, 3> kVerdicts = {"right", "wrong", "skip"};
+constexpr std::array<const char*, 3> kEnds = {"recorded", "declined", "reset"};
+
+std::uint32_t checksum(std::string_view text) {
+  std::uint32_t h = 2166136261u;
+  for (const unsigned char c : text) {
+    h ^= c;
+    h *= 16777619u;
+  }
+  return h;
+}
+
+template <std::size_t N>
+std::optional<std::size_t> index_of(const std::array<const char*, N>& words,
+                                    std::string_view word) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (word == words[i]) return i;
+  }
+  return std::nullopt;
+}
+
+// Splits off the next blank-ended field of `rest`.
+std::string_view next_field(std::string_view& rest) {
+  const std::size_t blank = rest.find(' ');
+  const std::string_view field = rest.substr(0, blank);
+  rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+  return field;
+}
+
+template <typename Number>
+bool read_number(std::string_view field, Number& into) {
+  const char* end = field.data() + field.size();
+  const auto [stop, error] = std::from_chars(field.data(), end, into);
+  return !field.empty() && error == std::errc() && stop == end;
+}
+
+bool is_time(std::string_view field) {
+  if (field.size() != 8 || field[2] != ':' || field[5] != ':') return false;
+  for (const std::size_t i : {0, 1, 3, 4, 6, 7}) {
+    if (field[i] < '0' || field[i] > '9') return false;
+  }
+  return true;
+}
+
+bool read_fields(Journal_line& line, std::string_view rest) {
+  if (!read_number(next_field(rest), line.day)) return false;
+  line.time = std::string(next_field(rest));
+  if (!is_time(line.time)) return false;
+  switch (line.event) {
+    case Journal_event::start:
+      if (!read_number(next_field(rest), line.lesson)) return false;
+      line.alias = std::string(next_field(rest));
+      return !line.alias.empty() && read_number(next_field(rest), line.copy_size) &&
+             read_number(next_field(rest), line.copy_mtime) && rest.empty();
+    case Journal_event::answer: {
+      if (!read_number(next_field(rest), line.sense) || (line.sense != 1 && line.sense != 2))
+        return false;
+      const std::optional<std::size_t> verdict = index_of(kVerdicts, next_field(rest));
+      if (!verdict) return false;
+      line.verdict = static_cast<Journal_verdict>(*verdict);
+      if (!read_number(next_field(rest), line.position)) return false;
+      line.alias = std::string(next_field(rest));
+      line.name = std::string(rest);
+      return !line.alias.empty();
+    }
+    case Journal_event::undo:
+    case Journal_event::committed:
+      return rest.empty();
+    case Journal_event::staged:
+      line.suffix = std::string(next_field(rest));
+      line.target = std::string(rest);
+      return line.suffix.size() > 4 && line.suffix.compare(0, 4, ".new") == 0 &&
+             !line.target.empty();
+    case Journal_event::commit:
+      return read_number(next_field(rest), line.count) && line.count >= 1 && rest.empty();
+    case Journal_event::end: {
+      const std::optional<std::size_t> how = index_of(kEnds, next_field(rest));
+      if (!how || !rest.empty()) return false;
+      line.how = static_cast<Drill_end>(*how);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+Journal_line journal_line_now(Journal_event event) {
+  const std::time_t now = std::time(nullptr);
+  Journal_line line;
+  line.event = event;
+  line.day = DIFF_JOUR(now);
+  std::tm local{};
+  char time[16] = "00:00:00";
+  if (localtime_r(&now, &local) != nullptr) std::strftime(time, sizeof time, "%H:%M:%S", &local);
+  line.time = time;
+  return line;
+}
+
+std::string journal_text(const Journal_line& line) {
+  std::string text = kEvents[static_cast<std::size_t>(line.event)];
+  text += ' ' + std::to_string(line.day) + ' ' + line.time;
+  switch (line.event) {
+    case Journal_event::start:
+      text += ' ' + std::to_string(line.lesson) + ' ' + line.alias + ' ' +
+              std::to_string(line.copy_size) + ' ' + std::to_string(line.copy_mtime);
+      break;
+    case Journal_event::answer:
+      text += ' ' + std::to_string(line.sense) + ' ' +
+              kVerdicts[static_cast<std::size_t>(line.verdict)] + ' ' +
+              std::to_string(line.position) + ' ' + line.alias + ' ' + line.name;
+      break;
+    case Journal_event::undo:
+    case Journal_event::committed:
+      break;
+    case Journal_event::staged:
+      text += ' ' + line.suffix + ' ' + line.target;
+      break;
+    case Journal_event::commit:
+      text += ' ' + std::to_string(line.count);
+      break;
+    case Journal_event::end:
+      text += ' ';
+      text += kEnds[static_cast<std::size_t>(line.how)];
+      break;
+  }
+  char sum[kChecksumDigits + 1];
+  std::snprintf(sum, sizeof sum, "%08x", static_cast<unsigned>(checksum(text)));
+  text += kChecksumMark;
+  text += sum;
+  text += '\n';
+  return text;
+}
+
+std::optional<Journal_line> parse_journal_line(std::string_view text) {
+  const std::size_t mark = text.rfind(kChecksumMark);
+  if (mark == std::string_view::npos || text.size() != mark + 2 + kChecksumDigits) return {};
+  std::uint32_t sum = 0;
+  const std::string_view digits = text.substr(mark + 2);
+  const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), sum, 16);
+  const std::string_view body = text.substr(0, mark);
+  if (error != std::errc() || stop != digits.data() + digits.size() || sum != checksum(body))
+    return {};
+  std::string_view rest = body;
+  const std::optional<std::size_t> event = index_of(kEvents, next_field(rest));
+  if (!event) return {};
+  Journal_line line;
+  line.event = static_cast<Journal_event>(*event);
+  if (!read_fields(line, rest)) return {};
+  return line;
+}
+
+std::vector<Journal_line> read_journal(const std::string& path) {
+  std::vector<Journal_line> lines;
+  std::ifstream in(path, std::ios::binary);
+  std::string text;
+  // The journal's bytes are taken as they are: a line that getline ends at
+  // the end of the file without its "\n" was cut short.
+  while (std::getline(in, text) && !in.eof()) {
+    if (std::optional<Journal_line> line = parse_journal_line(text)) lines.push_back(*line);
+  }
+  return lines;
+}
+
+std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& lines) {
+  std::optional<Pending_drill> drill;
+  for (const Journal_line& line : lines) {
+    switch (line.event) {
+      case Journal_event::start:
+        drill = Pending_drill{line, {}, 0, 0};
+        break;
+      case Journal_event::answer:
+        if (drill) drill->answers.push_back(line);
+        break;
+      case Journal_event::undo:
+        if (drill) {
+          auto& answers = drill->answers;
+          const auto taken = std::find_if(answers.rbegin(), answers.rend(), [](const auto& a) {
+            return a.verdict != Journal_verdict::skip;
+          });
+          if (taken != answers.rend()) answers.erase(std::next(taken).base());
+        }
+        break;
+      case Journal_event::end:
+      case Journal_event::commit:
+        drill.reset();
+        break;
+      case Journal_event::staged:
+      case Journal_event::committed:
+        break;
+    }
+  }
+  if (!drill || drill->answers.empty()) return std::nullopt;
+  for (const Journal_line& a : drill->answers) {
+    if (a.verdict == Journal_verdict::right) ++drill->right;
+    if (a.verdict == Journal_verdict::wrong) ++drill->wrong;
+  }
+  return drill;
+}
+
+std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Journal_line>& lines) {
+  std::optional<std::vector<Journal_line>> files;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].event == Journal_event::committed) files.reset();
+    if (lines[i].event != Journal_event::commit) continue;
+    files.reset();
+    const std::size_t n = static_cast<std::size_t>(lines[i].count);
+    if (n > i) continue;
+    const auto first = lines.begin() + static_cast<long>(i - n);
+    const auto last = lines.begin() + static_cast<long>(i);
+    if (std::all_of(first, last, [](const auto& l) { return l.event == Journal_event::staged; }))
+      files.emplace(first, last);
+  }
+  return files;
+}
+
+Answer_journal::~Answer_journal() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool Answer_journal::append(const Journal_line& line) {
+  return append(std::vector<Journal_line>{line});
+}
+
+bool Answer_journal::append(const std::vector<Journal_line>& lines) {
+  if (fd_ < 0) fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) return false;
+  struct stat before {};
+  if (::fstat(fd_, &before) != 0) return false;
+  std::string text;
+  for (const Journal_line& line : lines) text += journal_text(line);
+  ssize_t written;
+  do {
+    written = ::write(fd_, text.data(), text.size());
+  } while (written < 0 && errno == EINTR);
+  if (written != static_cast<ssize_t>(text.size())) {
+    // A part written would glue itself to the next line: take it back.
+    if (written > 0 && ::ftruncate(fd_, before.st_size) != 0) return false;
+    return false;
+  }
+  return ::fdatasync(fd_) == 0;
+}

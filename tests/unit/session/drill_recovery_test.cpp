@@ -1,0 +1,96 @@
+// A drill cut short is offered at the next start: Yes leaves the histories
+// as the record question would have, No as they were, and it is asked once.
+#include "session/drill_recovery.h"
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+
+#include "history/answer_journal.h"
+#include "history/index_build.h"
+#include "session/record_question.h"
+#include "session_fixture.h"
+
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+class Recovery_test : public Session_test {
+ protected:
+  void SetUp() override {
+    Session_test::SetUp();
+    // Lesson 2 takes word1 of lesson 1 by reference: its recording rewrites
+    // two history files.
+    make_catalogue({{"animals.txt", numbered_lesson("ani", 4)},
+                    {"colours.txt", numbered_lesson("col", 3) + "##word1 *ani\n"}});
+  }
+
+  Files histories() const {
+    Files files;
+    for (const std::string& name : files_in("IDX1")) files[name] = read_file("IDX1/" + name);
+    return files;
+  }
+  static void restore(const Files& files) {
+    for (const auto& [name, bytes] : files) write_file("IDX1/" + name, bytes);
+  }
+
+  // Drills lesson 2 with right and wrong answers, a skip and an undo.
+  void drill() {
+    start_drill(2);
+    for (const int verdict : {1, 3, 2, 1, 1, 3, 1}) answer(verdict);
+    press(2);  // takes back the last verdict
+    answer(1);
+  }
+
+  std::vector<Journal_line> journal() const { return read_journal(kJournalFile); }
+};
+
+TEST_F(Recovery_test, YesRecordsWhatTheRecordQuestionWouldHaveAndIsAskedOnce) {
+  const Files before = histories();
+  drill();
+  const std::string cut_short = read_file(kJournalFile);
+  screen.record_answers.push_back(Screen::RecordAnswer::Yes);
+  ASSERT_TRUE(OFFER_RECORD_LESSON(2, session, book));
+  const Files recorded = histories();
+  ASSERT_NE(recorded, before);
+  EXPECT_EQ(journal().back().event, Journal_event::end);
+
+  restore(before);
+  write_file(kJournalFile, cut_short);
+  screen.yes_no_answers.push_back(true);
+  offer_recovery(session, book);
+  ASSERT_EQ(screen.questions.size(), 2u);
+  EXPECT_EQ(screen.questions[1],
+            "The drill of lesson 2 (col) was interrupted after 7 answers (4 right, 2 wrong). "
+            "Record them?");
+  EXPECT_EQ(histories(), recorded);
+  EXPECT_EQ(book.start_lesson, 0);
+
+  offer_recovery(session, book);
+  EXPECT_EQ(screen.questions.size(), 2u);
+}
+
+TEST_F(Recovery_test, NoKeepsTheHistoriesAndAnEditedLessonKeepsTheAnswersOfItsEntries) {
+  const Files before = histories();
+  drill();
+  const std::string cut_short = read_file(kJournalFile);
+  offer_recovery(session, book);  // the fake screen answers No
+  EXPECT_EQ(histories(), before);
+  EXPECT_EQ(journal().back().how, Drill_end::declined);
+
+  // The lesson loses its entries but word1 (by reference) before the start.
+  write_file(kJournalFile, cut_short);
+  write_file("lessons/colours.txt", "!# col\n##word1 *ani\n");
+  const auto earlier = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(10);
+  for (const char* built : {"CPY/colours.txt", "IDX1/idx1_colours.txt"})
+    std::filesystem::last_write_time(built, earlier);
+  CALC_INDEX(log_file, G_kentel, t_posit);
+  const Files edited = histories();
+  screen.yes_no_answers.push_back(true);
+  offer_recovery(session, book);
+  const Files after = histories();
+  EXPECT_EQ(after.at("idx1_colours.txt"), edited.at("idx1_colours.txt"));
+  EXPECT_NE(after.at("idx1_animals.txt"), edited.at("idx1_animals.txt"));
+}
+
+}  // namespace
