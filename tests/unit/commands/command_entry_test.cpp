@@ -243,23 +243,6 @@ TEST_F(Entry_dispatch, GeneratorsTakeTheDirectionGivenEvenWhenTheyFindNothing) {
   expect_announced(3, "Aucun mot dans la le\xE7on,");
 }
 
-TEST_F(Entry_dispatch, ListingsKeepTheLessonAndMaintenanceReportsDone) {
-  for (const char* text : {"!help", "!ltag"}) {
-    book.ilesson = 0;
-    book.start_lesson = 1;
-    enter(text);
-    EXPECT_EQ(book.ilesson, 0) << text;
-    EXPECT_EQ(book.start_lesson, 0) << text;
-  }
-  EXPECT_TRUE(pane_has("* animal * nb=3  QR=0  RQ=0"));
-  for (const char* text : {"!ccdb ani 3", "!synchro ../elsewhere"}) {
-    announce(1);
-    enter(text);
-    expect_announced(1, "Check and correct data base : DONE,");
-  }
-  EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE num =3 "), std::string::npos);
-}
-
 TEST_F(Entry_dispatch, CheckAndSynchroTellWhatTheyFoundInOneBoxOnceDone) {
   const std::string tail = "Look at file pimlo_log for details.\n";
   enter("!ccdb");
@@ -291,8 +274,35 @@ TEST_F(Entry_dispatch, CheckAndSynchroTellWhatTheyFoundInOneBoxOnceDone) {
   EXPECT_EQ(read_file("IDX1/cpy_idx1_colours.txt"), colours);
 }
 
-TEST_F(Entry_dispatch, TransferIsDoneOnlyWhenEveryFileWasOfTheOldForm) {
-  announce(2);
+TEST_F(Entry_dispatch, ListingsKeepTheLessonAndTheRestSayDoneOnlyWhenDone) {
+  for (const char* text : {"!help", "!ltag"}) {
+    book.ilesson = 0;
+    book.start_lesson = 1;
+    enter(text);
+    EXPECT_EQ(book.ilesson, 0) << text;
+    EXPECT_EQ(book.start_lesson, 0) << text;
+  }
+  EXPECT_TRUE(pane_has("* animal * nb=3  QR=0  RQ=0"));
+  const std::pair<const char*, const char*> done[] = {
+      {"!ccdb ani 3", "Check and correct data base : DONE,"},
+      {"!synchro ../elsewhere", "Check and correct data base : DONE,"},
+      {"!dico", "Dictionary file ./pimlo_dico : DONE,"}};
+  for (const auto& [text, message] : done) {
+    announce(1);
+    enter(text);
+    expect_announced(1, message);
+  }
+  EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE num =3 "), std::string::npos);
+
+  std::remove("pimlo_dico");
+  write_file("pimlo_dico/blocker", "");  // a directory cannot be written as a file
+  screen.warnings.clear();
+  enter("!dico");
+  EXPECT_EQ(screen.warnings.size(), 1u);
+  EXPECT_FALSE(pane_has("Dictionary file ./pimlo_dico : DONE,"));
+  expect_announced(1);
+
+  announce(2);  // no file is of the old form: no transfer
   enter("!trf");
   EXPECT_EQ(book.ilesson, 2);
   EXPECT_EQ(book.start_lesson, 0);  // announced at the next press
@@ -303,20 +313,6 @@ TEST_F(Entry_dispatch, TransferIsDoneOnlyWhenEveryFileWasOfTheOldForm) {
                        "form: left out \n"),
             std::string::npos);
   EXPECT_TRUE(std::filesystem::is_empty("IDX1_TRF"));
-}
-
-TEST_F(Entry_dispatch, TheDictionaryIsReportedDoneOnlyWhenWritten) {
-  announce(2);
-  enter("!dico");
-  expect_announced(2, "Dictionary file ./pimlo_dico : DONE,");
-
-  std::remove("pimlo_dico");
-  write_file("pimlo_dico/blocker", "");  // a directory cannot be written as a file
-  screen.warnings.clear();
-  enter("!dico");
-  EXPECT_EQ(screen.warnings.size(), 1u);
-  EXPECT_FALSE(pane_has("Dictionary file ./pimlo_dico : DONE,"));
-  expect_announced(2);
 }
 
 TEST_F(Commands_test, HelpShowsTheFileUpToItsEndLineWithAccentsAndBlankLinesCollapsed) {

@@ -114,30 +114,4 @@ TEST_F(DrillWalk, RewrittenLinesAreReadBackAtOnceAndReachTheFileWhenClosed) {
   EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-TEST_F(DrillWalk, AStopOrACopyThatCannotBeWrittenLeavesTheFileAsItWas) {
-  const long at = write_history("a.txt");
-  const std::string old = read_file("a.txt");
-  {
-    History_handle history;
-    ASSERT_TRUE(history.open("a.txt", true));
-    ASSERT_TRUE(history.write_at(at, kNewQr));
-    // A stop of the program unwinds here.
-  }
-  EXPECT_EQ(read_file("a.txt"), old);
-  EXPECT_EQ(files_in("."), std::set<std::string>{"a.txt"});
-
-  // A history file larger than the file-size limit cannot be copied.
-  const std::string big = old + std::string(200000, ' ');
-  write_file("a.txt", big);
-  {
-    FileSizeLimit limit(100000);
-    History_handle history;
-    EXPECT_TRUE(history.open("a.txt", true));
-    EXPECT_FALSE(history.write_at(at, kNewQr));
-    EXPECT_FALSE(history.close());
-  }
-  EXPECT_EQ(read_file("a.txt"), big);
-  EXPECT_EQ(files_in("."), std::set<std::string>{"a.txt"});
-}
-
 }  // namespace
