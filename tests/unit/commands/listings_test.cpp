@@ -3,6 +3,8 @@
 // ("./pimlo_dico") and its sort by name.
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "commands/dico_sort.h"
 #include "commands/listings.h"
 #include "commands/tag_tally.h"
