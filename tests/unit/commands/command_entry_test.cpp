@@ -12,6 +12,9 @@
 #include "commands/help_display.h"
 #include "commands_fixture.h"
 #include "drill/day_number.h"
+#include "history/history_format.h"
+#include "session/announce.h"
+#include "session/drill_press.h"
 
 namespace {
 
@@ -56,15 +59,9 @@ TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
       {"!tag  Verbe irr\xE9gulier", A::worst_tag, 0, 0, " verbe irregulier "},
       {"!ntagrq x", A::new_tag, 2, 0, " x "},
       {"!ntag \xC9t\xE9", A::new_tag, 0, 0, " ete "},
-      // Anything else names a lesson.
-      {"!tagxy colour", A::lesson, 0, 0, ""},
-      {"!worstx", A::lesson, 0, 0, ""},
-      {"!newqr", A::lesson, 0, 0, ""},
-      {"!New", A::lesson, 0, 0, ""},
-      {"HELP", A::lesson, 0, 0, ""},
-      {"! new", A::lesson, 0, 0, ""},
-      {" !new", A::lesson, 0, 0, ""},
   };
+  for (const char* text : {"!tagxy colour", "!worstx", "!newqr", "!New", "HELP", " !new"})
+    EXPECT_EQ(parse_entry_command(text).action, A::lesson) << text;  // names a lesson
   for (const Case& c : cases) {
     const Entry_command got = parse_entry_command(c.text);
     EXPECT_EQ(got.action, c.action) << c.text;
@@ -93,6 +90,31 @@ class Entry_dispatch : public Commands_test {
     for (int i = 1; i <= n; ++i) text += entry(alias + "word" + std::to_string(i) + " *" + tags);
     return text;
   }
+  void announce(int ilesson) {
+    book.ilesson = ilesson;
+    book.start_lesson = 0;
+    CONFIRM0_LESSON(session, book);
+  }
+  void press(int button) { drill_press(button, session, book); }
+  void start_drill(int ilesson) {
+    announce(ilesson);
+    press(3);
+    press(1);
+    ASSERT_EQ(book.start_lesson, 3);
+  }
+  void answer(int verdict) {
+    press(1);
+    press(verdict);
+  }
+  // Types `utf8_text` and presses Enter.
+  void enter(const std::string& utf8_text) {
+    testing::internal::CaptureStdout();
+    callback_entry_book(utf8_text, session, book);
+    testing::internal::GetCapturedStdout();
+  }
+  bool pane_has(const std::string& line) const {
+    return std::find(screen.lines.begin(), screen.lines.end(), line) != screen.lines.end();
+  }
   // `ilesson` is announced, after the message `code_line` if not empty.
   void expect_announced(int ilesson, const std::string& code_line = "") {
     EXPECT_EQ(book.ilesson, ilesson);
@@ -112,20 +134,20 @@ TEST_F(Entry_dispatch, TheSoundCommandSwitchesSoundAndLeavesTheDrillRunning) {
   const auto pane = screen.lines;
   enter("!sound off");
   EXPECT_EQ(screen.sound_label, "< XX");
-  enter("!soundon");
-  EXPECT_EQ(screen.sound_label, "<)))");
   enter("!sound");
-  EXPECT_EQ(book.sound, 0);
+  EXPECT_EQ(screen.sound_label, "<)))");
   EXPECT_TRUE(screen.questions.empty());
   EXPECT_EQ(screen.lines, pane);
   EXPECT_EQ(book.start_lesson, 3);
 }
 
-TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
+TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeftAtItsAnswer) {
   for (const char* text :
        {"", "2", "col", "!New", "!synchro", "!help", "!ltag", "!dico", "!ccdb 2", "!new", "!bal",
         "!worst", "!lessv", "!tag x", "!ntag x", "\xE2\x98\x83"}) {
     start_drill(1);
+    press(1);  // the answer: the button turns orange
+    ASSERT_EQ(screen.drill_style, "buttonorange");
     screen.questions.clear();
     const std::size_t from = screen.calls.size();
     enter(text);
@@ -135,23 +157,14 @@ TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
               std::find(calls.begin(), calls.end(), "clear_lines"))
         << text;
     EXPECT_NE(book.start_lesson, 3) << text;
+    EXPECT_EQ(screen.drill_style, "buttonyellow") << text;  // its question label back
+    EXPECT_EQ(screen.drill_label, "  Question / Response ") << text;
   }
   announce(1);
   press(1);  // the drill confirmation: not yet drilling, nothing to record
   screen.questions.clear();
   enter("2");
   EXPECT_TRUE(screen.questions.empty());
-}
-
-TEST_F(Entry_dispatch, LeavingAtAnAnswerGivesTheDrillButtonItsQuestionLabelBack) {
-  for (const char* text : {"!ccdb 2", "!help", "nothing"}) {
-    start_drill(1);
-    press(1);  // the answer: the button turns orange
-    ASSERT_EQ(screen.drill_style, "buttonorange");
-    enter(text);
-    EXPECT_EQ(screen.drill_style, "buttonyellow") << text;
-    EXPECT_EQ(screen.drill_label, "  Question / Response ") << text;
-  }
 }
 
 TEST_F(Entry_dispatch, NoKeepsTheHistoryYesRecordsItResetForgetsItAndCancelStays) {
@@ -199,28 +212,22 @@ TEST_F(Entry_dispatch, ANumberOrAnAliasOpensItsLessonAndAnythingElseKeepsTheLess
     enter(text);
     expect_announced(ilesson);
   }
-  for (const char* text : {"0", "verbs x", "!New", "   ", "-2", "!worst2"}) {
+  // Text that cannot be converted names no lesson, nor switches the sound.
+  for (const char* text : {"0", "verbs x", "!New", "   ", "-2", "!worst2", "\xE2\x98\x83",
+                           "!sound \xE2\x98\x83", "\xFF\xFE", "2\xC3"}) {
     announce(3);
+    book.sound = 1;
     enter(text);
     expect_announced(3, "code is unknown,");
+    EXPECT_EQ(book.sound, 1) << text;
   }
   EXPECT_NE(log().find("EXTRACT_NB_FIRST_FIELD alias verbs x is unknown\n"), std::string::npos);
+  EXPECT_NE(log().find("callback_entry_book text cannot be converted to CP1252 \n"),
+            std::string::npos);
   book.ilesson = 0;  // the generated lesson cannot be chosen: lesson 1 instead
   book.start_lesson = 1;
   enter("0");
   expect_announced(1, "code is unknown,");
-}
-
-TEST_F(Entry_dispatch, TextThatCannotBeConvertedNamesNoLesson) {
-  for (const char* text : {"\xE2\x98\x83", "!sound \xE2\x98\x83", "\xFF\xFE", "2\xC3"}) {
-    announce(2);
-    book.sound = 1;
-    enter(text);
-    expect_announced(2, "code is unknown,");
-    EXPECT_EQ(book.sound, 1) << text;
-  }
-  EXPECT_NE(log().find("callback_entry_book text cannot be converted to CP1252 \n"),
-            std::string::npos);
 }
 
 TEST_F(Entry_dispatch, GeneratorsTakeTheDirectionGivenEvenWhenTheyFindNothing) {
@@ -234,39 +241,6 @@ TEST_F(Entry_dispatch, GeneratorsTakeTheDirectionGivenEvenWhenTheyFindNothing) {
   enter("!bal qr");  // nothing was ever asked
   EXPECT_EQ(book.sens_qr, 1);
   expect_announced(3, "Aucun mot dans la le\xE7on,");
-}
-
-TEST_F(Entry_dispatch, AGeneratedLessonDrilledAndLeftIsRecordedInItsLessons) {
-  announce(1);
-  enter("!new");
-  press(3);
-  press(1);
-  for (int i = 0; i < 7; ++i) answer(3);
-  screen.record_answers = {Screen::RecordAnswer::Yes};
-  enter("!help");
-  EXPECT_EQ(screen.questions, Names{"Voulez-vous enregistrer la le\xE7on 0 ?"});
-  EXPECT_EQ(screen.reset_offered, std::vector<bool>{false});  // no history of its own
-  const std::string wrong = stat_line(0, 1, 0, DIFF_JOUR());
-  EXPECT_NE(read_file(kAnimals).find(wrong), std::string::npos);
-  EXPECT_NE(read_file("IDX1/idx1_colours.txt").find(wrong), std::string::npos);
-  EXPECT_EQ(book.ilesson, 0);  // the help keeps the generated lesson current
-}
-
-TEST_F(Entry_dispatch, ListingsKeepTheLessonAndMaintenanceReportsDone) {
-  for (const char* text : {"!help", "!ltag"}) {
-    book.ilesson = 0;
-    book.start_lesson = 1;
-    enter(text);
-    EXPECT_EQ(book.ilesson, 0) << text;
-    EXPECT_EQ(book.start_lesson, 0) << text;
-  }
-  EXPECT_TRUE(pane_has("* animal * nb=3  QR=0  RQ=0"));
-  for (const char* text : {"!ccdb ani 3", "!synchro ../elsewhere"}) {
-    announce(1);
-    enter(text);
-    expect_announced(1, "Check and correct data base : DONE,");
-  }
-  EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE num =3 "), std::string::npos);
 }
 
 TEST_F(Entry_dispatch, CheckAndSynchroTellWhatTheyFoundInOneBoxOnceDone) {
@@ -300,8 +274,35 @@ TEST_F(Entry_dispatch, CheckAndSynchroTellWhatTheyFoundInOneBoxOnceDone) {
   EXPECT_EQ(read_file("IDX1/cpy_idx1_colours.txt"), colours);
 }
 
-TEST_F(Entry_dispatch, TransferIsDoneOnlyWhenEveryFileWasOfTheOldForm) {
-  announce(2);
+TEST_F(Entry_dispatch, ListingsKeepTheLessonAndTheRestSayDoneOnlyWhenDone) {
+  for (const char* text : {"!help", "!ltag"}) {
+    book.ilesson = 0;
+    book.start_lesson = 1;
+    enter(text);
+    EXPECT_EQ(book.ilesson, 0) << text;
+    EXPECT_EQ(book.start_lesson, 0) << text;
+  }
+  EXPECT_TRUE(pane_has("* animal * nb=3  QR=0  RQ=0"));
+  const std::pair<const char*, const char*> done[] = {
+      {"!ccdb ani 3", "Check and correct data base : DONE,"},
+      {"!synchro ../elsewhere", "Check and correct data base : DONE,"},
+      {"!dico", "Dictionary file ./pimlo_dico : DONE,"}};
+  for (const auto& [text, message] : done) {
+    announce(1);
+    enter(text);
+    expect_announced(1, message);
+  }
+  EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE num =3 "), std::string::npos);
+
+  std::remove("pimlo_dico");
+  write_file("pimlo_dico/blocker", "");  // a directory cannot be written as a file
+  screen.warnings.clear();
+  enter("!dico");
+  EXPECT_EQ(screen.warnings.size(), 1u);
+  EXPECT_FALSE(pane_has("Dictionary file ./pimlo_dico : DONE,"));
+  expect_announced(1);
+
+  announce(2);  // no file is of the old form: no transfer
   enter("!trf");
   EXPECT_EQ(book.ilesson, 2);
   EXPECT_EQ(book.start_lesson, 0);  // announced at the next press
@@ -312,20 +313,6 @@ TEST_F(Entry_dispatch, TransferIsDoneOnlyWhenEveryFileWasOfTheOldForm) {
                        "form: left out \n"),
             std::string::npos);
   EXPECT_TRUE(std::filesystem::is_empty("IDX1_TRF"));
-}
-
-TEST_F(Entry_dispatch, TheDictionaryIsReportedDoneOnlyWhenWritten) {
-  announce(2);
-  enter("!dico");
-  expect_announced(2, "Dictionary file ./pimlo_dico : DONE,");
-
-  std::remove("pimlo_dico");
-  write_file("pimlo_dico/blocker", "");  // a directory cannot be written as a file
-  screen.warnings.clear();
-  enter("!dico");
-  EXPECT_EQ(screen.warnings.size(), 1u);
-  EXPECT_FALSE(pane_has("Dictionary file ./pimlo_dico : DONE,"));
-  expect_announced(2);
 }
 
 TEST_F(Commands_test, HelpShowsTheFileUpToItsEndLineWithAccentsAndBlankLinesCollapsed) {
