@@ -2,7 +2,6 @@
 // as the record question would have, No as they were, and it is asked once.
 #include "session/drill_recovery.h"
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -94,14 +93,15 @@ TEST_F(Recovery_test, NoKeepsTheHistoriesAndAnEditedLessonKeepsTheAnswersOfItsEn
   EXPECT_NE(after.at("idx1_animals.txt"), edited.at("idx1_animals.txt"));
 }
 
-TEST_F(Recovery_test, AJournalThatCannotBeWrittenIsSaidOnceAndTheDrillGoesOn) {
+TEST_F(Recovery_test, AJournalThatCannotBeWrittenIsSaidUnderTheFirstQuestionAndTheDrillGoesOn) {
   std::filesystem::create_directory(kJournalFile);
   const Files before = histories();
-  drill();
-  EXPECT_EQ(std::count(screen.lines.begin(), screen.lines.end(),
-                       "The answer journal ./pimlo_journal cannot be written: this drill lives in "
-                       "memory only until it is recorded"),
-            1);
+  start_drill(2);
+  EXPECT_EQ(screen.lines.back(),
+            "The answer journal ./pimlo_journal cannot be written: this drill lives in memory only "
+            "until it is recorded");
+  answer(1);
+  answer(3);
   screen.record_answers.push_back(Screen::RecordAnswer::Yes);
   ASSERT_TRUE(OFFER_RECORD_LESSON(2, session, book));
   EXPECT_NE(histories(), before);
