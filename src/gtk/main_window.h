@@ -43,6 +43,7 @@ class Main_window final : public Screen {
   void append_text(const std::string& text) override;
   void add_text_button(const std::string& label, int tag) override;
   void add_known_text_button(const std::string& label, int tag) override;
+  void add_text_plot(const std::vector<Day_answers>& days) override;
   void run_pending_events() override;
   Window_geometry geometry() const override;
 

@@ -58,6 +58,8 @@ class FakeScreen final : public Screen {
     text_view += "{" + label + "}";
   }
 
+  void add_text_plot(const std::vector<Day_answers>& days) override { plots.push_back(days); }
+
   void run_pending_events() override {}
   Window_geometry geometry() const override { return geometry_shown; }
 
@@ -81,6 +83,7 @@ class FakeScreen final : public Screen {
   // for a button with a sound.
   std::string text_view;
   std::vector<TextButton> text_buttons;
+  std::vector<std::vector<Day_answers>> plots;
   std::vector<std::string> calls;
 
   // Answers to give, and the window's place.

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The window as the window system reports it.
 struct Window_geometry {
@@ -17,6 +18,12 @@ struct Window_geometry {
   int width = 0;
   int height = 0;
   int divider = 0;  // position of the divider: width of the left half
+};
+
+// The answers given on one day.
+struct Day_answers {
+  int right = 0;
+  int wrong = 0;
 };
 
 class Screen {
@@ -59,6 +66,11 @@ class Screen {
   virtual void add_known_text_button(const std::string& label, int tag) {
     add_text_button(label, tag);
   }
+
+  // Adds a plot at the end of the text: a bar per day of `days`, oldest
+  // first, its right answers at the foot and its wrong ones above. A window
+  // that cannot draw may leave it out.
+  virtual void add_text_plot(const std::vector<Day_answers>& days) { (void)days; }
 
   // Lets pending window events run during long work.
   virtual void run_pending_events() = 0;

@@ -37,6 +37,7 @@ class Screen_relay final : public Screen {
   void add_known_text_button(const std::string& label, int tag) override {
     to_->add_known_text_button(label, tag);
   }
+  void add_text_plot(const std::vector<Day_answers>& days) override { to_->add_text_plot(days); }
   void run_pending_events() override { to_->run_pending_events(); }
   Window_geometry geometry() const override { return to_->geometry(); }
 

@@ -3,9 +3,10 @@
 #include <optional>
 
 #include "base/book.h"
-#include "base/screen.h"
 #include "base/log_file.h"
+#include "base/screen.h"
 #include "base/trace.h"
+#include "commands/answer_stats.h"
 #include "commands/base_reports.h"
 #include "commands/entry_command.h"
 #include "commands/generators.h"
@@ -101,7 +102,8 @@ void select_lesson_number(int num, Session& session, Trf_book& book) {
 }
 
 // The lesson `ss` names; nothing (no text) names none.
-void select_lesson(const std::optional<std::string>& ss, int ilesson_left, Session& session, Trf_book& book) {
+void select_lesson(const std::optional<std::string>& ss, int ilesson_left, Session& session,
+                   Trf_book& book) {
   const int num = ss ? EXTRACT_NB_FIRST_FIELD(*ss, book) : -1;
   if (num > book.nbt_lesson) {
     select_lesson_number(1, session, book);
@@ -181,7 +183,8 @@ void transfer_base(int ilesson_left, Session& session, Trf_book& book) {
   show_transfer_faults(report, book);
 }
 
-void run_command(const Entry_command& c, const std::string& ss, int ilesson_left, Session& session, Trf_book& book) {
+void run_command(const Entry_command& c, const std::string& ss, int ilesson_left, Session& session,
+                 Trf_book& book) {
   switch (c.action) {
     case Entry_action::new_words:
     case Entry_action::balance:
@@ -197,6 +200,10 @@ void run_command(const Entry_command& c, const std::string& ss, int ilesson_left
       break;
     case Entry_action::help:
       DISPLAY_HELP(book);
+      after_listing(ilesson_left, session, book);
+      break;
+    case Entry_action::statistics:
+      SHOW_STATS(book);
       after_listing(ilesson_left, session, book);
       break;
     case Entry_action::dictionary:

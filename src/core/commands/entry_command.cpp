@@ -137,6 +137,8 @@ Entry_command parse_entry_command(std::string_view ss) {
     c = command(Entry_action::tag_census);
   } else if (word_alone(ss, "!dico")) {
     c = command(Entry_action::dictionary);
+  } else if (word_alone(ss, "!stats")) {
+    c = command(Entry_action::statistics);
   } else if (word_alone(ss, "!help") || word_alone(ss, "help")) {
     c = command(Entry_action::help);
   } else if (word_alone(ss, "!ccdb")) {

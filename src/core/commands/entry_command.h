@@ -17,6 +17,7 @@
 //   "!ltag"           tag census
 //   "!dico"           dictionary of all entries
 //   "!help", "help"   the help file
+//   "!stats"          where the lessons stand, answers per day
 //   "!ccdb [L ...]"   check and correct the history of lessons L, or all
 //   "!trf"            convert old history files
 //   "!synchro DIR"    merge the history with that of another directory
@@ -37,6 +38,7 @@ enum class Entry_action {
   tag_census,     // "!ltag"
   dictionary,     // "!dico"
   help,           // "!help", "help"
+  statistics,     // "!stats"
   check_base,     // "!ccdb"
   transfer_base,  // "!trf"
   worst_tag,      // "!tag"

@@ -107,6 +107,15 @@ bool read_fields(Journal_line& line, std::string_view rest) {
   return false;
 }
 
+// Takes back the last answer of a drill other than a skip, as the drill's
+// undo does.
+void take_back(std::vector<const Journal_line*>& answers) {
+  const auto taken = std::find_if(answers.rbegin(), answers.rend(), [](const Journal_line* a) {
+    return a->verdict != Journal_verdict::skip;
+  });
+  if (taken != answers.rend()) answers.erase(std::next(taken).base());
+}
+
 }  // namespace
 
 Journal_line journal_line_now(Journal_event event) {
@@ -187,37 +196,36 @@ std::vector<Journal_line> read_journal(const std::string& path) {
 }
 
 std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& lines) {
-  std::optional<Pending_drill> drill;
+  const Journal_line* start = nullptr;
+  std::vector<const Journal_line*> answers;
   for (const Journal_line& line : lines) {
     switch (line.event) {
       case Journal_event::start:
-        drill = Pending_drill{line, {}, 0, 0};
+        start = &line;
+        answers.clear();
         break;
       case Journal_event::answer:
-        if (drill) drill->answers.push_back(line);
+        answers.push_back(&line);
         break;
       case Journal_event::undo:
-        if (drill) {
-          auto& answers = drill->answers;
-          const auto taken = std::find_if(answers.rbegin(), answers.rend(), [](const auto& a) {
-            return a.verdict != Journal_verdict::skip;
-          });
-          if (taken != answers.rend()) answers.erase(std::next(taken).base());
-        }
+        take_back(answers);
         break;
       case Journal_event::end:
       case Journal_event::commit:
-        drill.reset();
+        start = nullptr;
+        answers.clear();
         break;
       case Journal_event::staged:
       case Journal_event::committed:
         break;
     }
   }
-  if (!drill || drill->answers.empty()) return std::nullopt;
-  for (const Journal_line& a : drill->answers) {
-    if (a.verdict == Journal_verdict::right) ++drill->right;
-    if (a.verdict == Journal_verdict::wrong) ++drill->wrong;
+  if (start == nullptr || answers.empty()) return std::nullopt;
+  Pending_drill drill{*start, {}, 0, 0};
+  for (const Journal_line* a : answers) {
+    drill.answers.push_back(*a);
+    if (a->verdict == Journal_verdict::right) ++drill.right;
+    if (a->verdict == Journal_verdict::wrong) ++drill.wrong;
   }
   return drill;
 }
@@ -236,6 +244,29 @@ std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Jou
       files.emplace(first, last);
   }
   return files;
+}
+
+std::vector<Day_answers> answers_per_day(const std::vector<Journal_line>& lines, long today,
+                                         int n_days) {
+  std::vector<Day_answers> days(static_cast<std::size_t>(std::max(n_days, 0)));
+  const long first = today - n_days + 1;
+  std::vector<const Journal_line*> drill;
+  auto count = [&] {
+    for (const Journal_line* a : drill) {
+      if (a->day < first || a->day > today) continue;
+      Day_answers& day = days[static_cast<std::size_t>(a->day - first)];
+      if (a->verdict == Journal_verdict::right) ++day.right;
+      if (a->verdict == Journal_verdict::wrong) ++day.wrong;
+    }
+    drill.clear();
+  };
+  for (const Journal_line& line : lines) {
+    if (line.event == Journal_event::start) count();
+    if (line.event == Journal_event::answer) drill.push_back(&line);
+    if (line.event == Journal_event::undo) take_back(drill);
+  }
+  count();
+  return days;
 }
 
 Answer_journal::~Answer_journal() {

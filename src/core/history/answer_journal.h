@@ -33,6 +33,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/screen.h"
+
 inline constexpr const char* kJournalFile = "pimlo_journal";
 
 enum class Journal_event { start, answer, undo, end, staged, commit, committed };
@@ -98,6 +100,11 @@ std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& line
 // whose new versions were all on disk but not all in place. Nothing when
 // the last commit was completed or its note is not whole.
 std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Journal_line>& lines);
+
+// The right and wrong answers of `lines` on each of the `n_days` days up to
+// `today`, oldest first; an answer taken back by an undo is not counted.
+std::vector<Day_answers> answers_per_day(const std::vector<Journal_line>& lines, long today,
+                                         int n_days);
 
 // The journal a run appends to. The file is opened (created, 0666 less the
 // umask) at the first append and held until the object goes.
