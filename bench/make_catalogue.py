@@ -8,7 +8,9 @@
                                         one; pimlo_range.conf names the same
                                         lessons as one range
   make_catalogue.py answers DIR         fills every history file of DIR (built by
-                                        a first start of pimlo.x) with answers
+                                        a first start of pimlo.x) with answers,
+                                        and writes an answer journal of 100
+                                        answers a lesson
                                         spread over the last two years
   make_catalogue.py touch DIR K         rewrites lesson K (one entry more each
                                         time) so that the next start rebuilds it
@@ -157,6 +159,35 @@ def fill_answers(root):
             i += 1
         with open(path, "wb") as f:
             f.write(b"\r\n".join(lines))
+    write_journal(root, sum(1 for name in os.listdir(idx1) if name.startswith("idx1_")))
+
+
+def journal_line(text):
+    h = 2166136261
+    for c in text.encode("cp1252"):
+        h = ((h ^ c) * 16777619) & 0xFFFFFFFF
+    return "%s ~%08x\n" % (text, h)
+
+
+def write_journal(root, lessons, per_lesson=100, per_day=274):
+    """pimlo_journal: per_lesson answers a lesson, in one drill a day of
+    per_day answers (a year of them for 1000 lessons), the last one today."""
+    today = (datetime.date.today() - datetime.date(2001, 1, 1)).days
+    total = lessons * per_lesson
+    days = (total + per_day - 1) // per_day
+    rnd = random.Random(total)
+    out = []
+    for d in range(days):
+        day = today - days + 1 + d
+        k = rnd.randint(1, lessons)
+        out.append(journal_line("start %d 08:00:00 %d %s 4096 1700000000" % (day, k, alias_of(k))))
+        for i in range(min(per_day, total - d * per_day)):
+            verdict = ("right", "right", "wrong", "skip")[rnd.randint(0, 3)]
+            out.append(journal_line("answer %d 08:%02d:%02d 1 %s 100 %s %s " % (
+                day, i // 60 % 60, i % 60, verdict, alias_of(k), entry_name(k, i % 100 + 1))))
+        out.append(journal_line("end %d 09:00:00 recorded" % day))
+    with open(os.path.join(root, "pimlo_journal"), "w", encoding="cp1252", newline="") as f:
+        f.write("".join(out))
 
 
 def touch_lesson(root, k):

@@ -169,6 +169,7 @@ void measure_operations(int reps, Report& report) {
       measure_command(b, reps, command, {"idx2_gene"}, report);
     }
     measure_command(b, reps, "!ltag", {"pimlo_ltag"}, report);
+    measure_command(b, reps, "!stats", {}, report);
     measure_command(b, reps, "!dico", {"pimlo_dico1", "pimlo_dico"}, report);
     // "!dico" sorts: beside its floor, the time sort(1) takes for its lines.
     std::vector<Cost> sorts;

@@ -21,7 +21,7 @@ python3 "$here/table.py" "4=$work/result.tsv" > "$work/table"
 expected=("start-up, first (all built)" "start-up, nothing changed"
   "start-up, nothing changed, one range" "start-up, one lesson changed"
   "load a lesson of 1000 entries" "drill press" "record a drilled lesson" '"!new"' '"!worst"'
-  '"!worsto"' '"!worsty"' '"!worstn"' '"!lessv"' '"!tag animal"' '"!ltag"' '"!dico"'
+  '"!worsto"' '"!worsty"' '"!worstn"' '"!lessv"' '"!tag animal"' '"!ltag"' '"!stats"' '"!dico"'
   "peak memory, operations")
 for name in "${expected[@]}"; do
   if ! grep -qF "| $name |" "$work/table"; then
