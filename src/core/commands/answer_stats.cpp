@@ -70,7 +70,7 @@ void SHOW_STATS(Trf_book& book) {
     book.screen.append_text(stats_line(formatted("%d %s", k, alias.c_str()), one));
   }
   book.screen.append_text(" \n" + stats_line("All lessons", total) + " \n");
-  book.screen.add_text_plot(answers_per_day(read_journal(book.journal.path()), today, kPlotDays));
+  book.screen.add_text_plot(answers_per_day(book.journal.path(), today, kPlotDays));
   book.screen.append_text("\n");
   book.fp_log.write("SHOW_STATS done\n");
 }

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <iterator>
+#include <utility>
 
 #include "drill/day_number.h"
 
@@ -68,12 +70,12 @@ bool is_time(std::string_view field) {
 
 bool read_fields(Journal_line& line, std::string_view rest) {
   if (!read_number(next_field(rest), line.day)) return false;
-  line.time = std::string(next_field(rest));
+  line.time.assign(next_field(rest));
   if (!is_time(line.time)) return false;
   switch (line.event) {
     case Journal_event::start:
       if (!read_number(next_field(rest), line.lesson)) return false;
-      line.alias = std::string(next_field(rest));
+      line.alias.assign(next_field(rest));
       return !line.alias.empty() && read_number(next_field(rest), line.copy_size) &&
              read_number(next_field(rest), line.copy_mtime) && rest.empty();
     case Journal_event::answer: {
@@ -83,16 +85,16 @@ bool read_fields(Journal_line& line, std::string_view rest) {
       if (!verdict) return false;
       line.verdict = static_cast<Journal_verdict>(*verdict);
       if (!read_number(next_field(rest), line.position)) return false;
-      line.alias = std::string(next_field(rest));
-      line.name = std::string(rest);
+      line.alias.assign(next_field(rest));
+      line.name.assign(rest);
       return !line.alias.empty();
     }
     case Journal_event::undo:
     case Journal_event::committed:
       return rest.empty();
     case Journal_event::staged:
-      line.suffix = std::string(next_field(rest));
-      line.target = std::string(rest);
+      line.suffix.assign(next_field(rest));
+      line.target.assign(rest);
       return line.suffix.size() > 4 && line.suffix.compare(0, 4, ".new") == 0 &&
              !line.target.empty();
     case Journal_event::commit:
@@ -109,11 +111,43 @@ bool read_fields(Journal_line& line, std::string_view rest) {
 
 // Takes back the last answer of a drill other than a skip, as the drill's
 // undo does.
-void take_back(std::vector<const Journal_line*>& answers) {
-  const auto taken = std::find_if(answers.rbegin(), answers.rend(), [](const Journal_line* a) {
-    return a->verdict != Journal_verdict::skip;
+template <typename Answer, typename Verdict_of>
+void take_back(std::vector<Answer>& answers, Verdict_of verdict_of) {
+  const auto taken = std::find_if(answers.rbegin(), answers.rend(), [&](const Answer& a) {
+    return verdict_of(a) != Journal_verdict::skip;
   });
   if (taken != answers.rend()) answers.erase(std::next(taken).base());
+}
+
+// Every field back to its default, the strings keeping their room.
+void clear(Journal_line& line) {
+  line.lesson = 0;
+  line.copy_size = line.copy_mtime = 0;
+  line.sense = 1;
+  line.verdict = Journal_verdict::right;
+  line.position = 0;
+  line.how = Drill_end::recorded;
+  line.count = 0;
+  for (std::string* text : {&line.alias, &line.name, &line.suffix, &line.target}) text->clear();
+}
+
+// The event of one line read without its "\n" into `line` (its strings
+// reused); false when the line is damaged.
+bool read_journal_line(std::string_view text, Journal_line& line) {
+  const std::size_t mark = text.rfind(kChecksumMark);
+  if (mark == std::string_view::npos || text.size() != mark + 2 + kChecksumDigits) return false;
+  std::uint32_t sum = 0;
+  const std::string_view digits = text.substr(mark + 2);
+  const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), sum, 16);
+  const std::string_view body = text.substr(0, mark);
+  if (error != std::errc() || stop != digits.data() + digits.size() || sum != checksum(body))
+    return false;
+  std::string_view rest = body;
+  const std::optional<std::size_t> event = index_of(kEvents, next_field(rest));
+  if (!event) return false;
+  clear(line);
+  line.event = static_cast<Journal_event>(*event);
+  return read_fields(line, rest);
 }
 
 }  // namespace
@@ -166,32 +200,25 @@ std::string journal_text(const Journal_line& line) {
 }
 
 std::optional<Journal_line> parse_journal_line(std::string_view text) {
-  const std::size_t mark = text.rfind(kChecksumMark);
-  if (mark == std::string_view::npos || text.size() != mark + 2 + kChecksumDigits) return {};
-  std::uint32_t sum = 0;
-  const std::string_view digits = text.substr(mark + 2);
-  const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), sum, 16);
-  const std::string_view body = text.substr(0, mark);
-  if (error != std::errc() || stop != digits.data() + digits.size() || sum != checksum(body))
-    return {};
-  std::string_view rest = body;
-  const std::optional<std::size_t> event = index_of(kEvents, next_field(rest));
-  if (!event) return {};
   Journal_line line;
-  line.event = static_cast<Journal_event>(*event);
-  if (!read_fields(line, rest)) return {};
+  if (!read_journal_line(text, line)) return std::nullopt;
   return line;
+}
+
+void for_each_journal_line(const std::string& path,
+                           const std::function<void(const Journal_line&)>& take) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  Journal_line line;
+  // A last line without its "\n" was cut short.
+  for (std::size_t at = 0, end; (end = bytes.find('\n', at)) != std::string::npos; at = end + 1) {
+    if (read_journal_line(std::string_view(bytes).substr(at, end - at), line)) take(line);
+  }
 }
 
 std::vector<Journal_line> read_journal(const std::string& path) {
   std::vector<Journal_line> lines;
-  std::ifstream in(path, std::ios::binary);
-  std::string text;
-  // The journal's bytes are taken as they are: a line that getline ends at
-  // the end of the file without its "\n" was cut short.
-  while (std::getline(in, text) && !in.eof()) {
-    if (std::optional<Journal_line> line = parse_journal_line(text)) lines.push_back(*line);
-  }
+  for_each_journal_line(path, [&](const Journal_line& line) { lines.push_back(line); });
   return lines;
 }
 
@@ -208,7 +235,7 @@ std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& line
         answers.push_back(&line);
         break;
       case Journal_event::undo:
-        take_back(answers);
+        take_back(answers, [](const Journal_line* a) { return a->verdict; });
         break;
       case Journal_event::end:
       case Journal_event::commit:
@@ -246,25 +273,24 @@ std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Jou
   return files;
 }
 
-std::vector<Day_answers> answers_per_day(const std::vector<Journal_line>& lines, long today,
-                                         int n_days) {
+std::vector<Day_answers> answers_per_day(const std::string& path, long today, int n_days) {
   std::vector<Day_answers> days(static_cast<std::size_t>(std::max(n_days, 0)));
   const long first = today - n_days + 1;
-  std::vector<const Journal_line*> drill;
+  std::vector<std::pair<long, Journal_verdict>> drill;  // day and verdict of each answer
   auto count = [&] {
-    for (const Journal_line* a : drill) {
-      if (a->day < first || a->day > today) continue;
-      Day_answers& day = days[static_cast<std::size_t>(a->day - first)];
-      if (a->verdict == Journal_verdict::right) ++day.right;
-      if (a->verdict == Journal_verdict::wrong) ++day.wrong;
+    for (const auto& [day, verdict] : drill) {
+      if (day < first || day > today) continue;
+      Day_answers& on = days[static_cast<std::size_t>(day - first)];
+      if (verdict == Journal_verdict::right) ++on.right;
+      if (verdict == Journal_verdict::wrong) ++on.wrong;
     }
     drill.clear();
   };
-  for (const Journal_line& line : lines) {
+  for_each_journal_line(path, [&](const Journal_line& line) {
     if (line.event == Journal_event::start) count();
-    if (line.event == Journal_event::answer) drill.push_back(&line);
-    if (line.event == Journal_event::undo) take_back(drill);
-  }
+    if (line.event == Journal_event::answer) drill.emplace_back(line.day, line.verdict);
+    if (line.event == Journal_event::undo) take_back(drill, [](const auto& a) { return a.second; });
+  });
   count();
   return days;
 }

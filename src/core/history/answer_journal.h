@@ -28,6 +28,7 @@
 // names.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,8 +76,13 @@ std::string journal_text(const Journal_line& line);
 // damaged (wrong checksum, unknown event, a field missing or not a number).
 std::optional<Journal_line> parse_journal_line(std::string_view text);
 
-// Every sound line of the journal at `path`, in order; an absent journal
-// has none. A last line without its "\n" is passed over.
+// Hands every sound line of the journal at `path` to `take`, in order (one
+// line object, reused); an absent journal has none. A last line without its
+// "\n" is passed over.
+void for_each_journal_line(const std::string& path,
+                           const std::function<void(const Journal_line&)>& take);
+
+// The same lines, kept.
 std::vector<Journal_line> read_journal(const std::string& path);
 
 // A drill the journal holds without its end line: its start line and its
@@ -101,10 +107,10 @@ std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& line
 // the last commit was completed or its note is not whole.
 std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Journal_line>& lines);
 
-// The right and wrong answers of `lines` on each of the `n_days` days up to
-// `today`, oldest first; an answer taken back by an undo is not counted.
-std::vector<Day_answers> answers_per_day(const std::vector<Journal_line>& lines, long today,
-                                         int n_days);
+// The right and wrong answers of the journal at `path` on each of the
+// `n_days` days up to `today`, oldest first; an answer taken back by an undo
+// is not counted.
+std::vector<Day_answers> answers_per_day(const std::string& path, long today, int n_days);
 
 // The journal a run appends to. The file is opened (created, 0666 less the
 // umask) at the first append and held until the object goes.

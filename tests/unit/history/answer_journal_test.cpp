@@ -98,6 +98,7 @@ TEST_F(Journal, AnswersPerDayCountWhatTheUndosLeft) {
     line.event = event;
     line.day = day;
     line.verdict = verdict;
+    line.alias = "a";
     lines.push_back(line);
   };
   add(Journal_event::start, 98);
@@ -110,7 +111,8 @@ TEST_F(Journal, AnswersPerDayCountWhatTheUndosLeft) {
   add(Journal_event::undo, 100);  // takes back the right answer, not the skip
   add(Journal_event::answer, 100, Journal_verdict::wrong);
   add(Journal_event::end, 100);
-  const std::vector<Day_answers> days = answers_per_day(lines, 100, 2);
+  ASSERT_TRUE(Answer_journal("j").append(lines));
+  const std::vector<Day_answers> days = answers_per_day("j", 100, 2);
   ASSERT_EQ(days.size(), 2u);
   EXPECT_EQ(std::vector<int>({days[0].right, days[0].wrong, days[1].right, days[1].wrong}),
             std::vector<int>({1, 1, 0, 1}));
