@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "drill/day_number.h"
@@ -207,8 +206,11 @@ std::optional<Journal_line> parse_journal_line(std::string_view text) {
 
 void for_each_journal_line(const std::string& path,
                            const std::function<void(const Journal_line&)>& take) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::string bytes(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
+  in.seekg(0);
+  bytes.resize(in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())) ? bytes.size()
+                                                                                 : 0);
   Journal_line line;
   // A last line without its "\n" was cut short.
   for (std::size_t at = 0, end; (end = bytes.find('\n', at)) != std::string::npos; at = end + 1) {
