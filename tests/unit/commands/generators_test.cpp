@@ -123,30 +123,16 @@ TEST_F(Generators, NewWordsTakesTheFirstTwentyInFileOrderAndOpensNoHistoryBeyond
   EXPECT_EQ(log(), "NEW_WORDS_LESSON done\n");
 }
 
-TEST_F(Generators, NewAndBalanceWordsDependOnTheSenseDrilled) {
-  catalogue(1);
-  write_history(1, {{"never", kFresh, kFresh, ""},
-                    {"only_qr", right_ago(20), kFresh, ""},
-                    {"only_rq", kFresh, right_ago(20), ""},
-                    {"both", right_ago(20), right_ago(20), ""}});
-  const auto balance = [&] { BALANCE_WORDS(book, kToday); };
-  ASSERT_EQ(run_new(1), -1);
-  EXPECT_EQ(ranked(), (Names{"never", "only_rq"}));
-  ASSERT_EQ(run_new(2), -1);
-  EXPECT_EQ(ranked(), (Names{"never", "only_qr"}));
-  ASSERT_EQ(run(1, balance), -1);
-  EXPECT_EQ(ranked(), (Names{"only_rq"}));
-  ASSERT_EQ(run(2, balance), -1);
-  EXPECT_EQ(ranked(), (Names{"only_qr"}));
-}
-
-TEST_F(Generators, TheDrilledOrderIsTheOrderFoundAndTheOtherIsSortedByError) {
+// "!new" takes the words never asked in the sense drilled, "!bal" those
+// asked only in the other sense.
+TEST_F(Generators, NewAndBalanceWordsDependOnTheSenseAndTheOtherOrderIsByError) {
   catalogue(1);
   write_history(1,
                 {{"w1", kFresh, right_ago(15), ""},
                  {"w2", kFresh, kFresh, ""},
                  {"w3", kFresh, right_ago(40), ""},
                  {"w4", kFresh, right_ago(15), ""},
+                 {"only_qr", right_ago(20), kFresh, ""},
                  {"passed", {4, 4, kToday - 1, kToday - 2}, {7, 7, kToday - 3, kToday - 4}, ""}});
   ASSERT_EQ(run_new(1), -1);
   EXPECT_EQ(ranked(1), (Names{"w1", "w2", "w3", "w4"}));
@@ -155,6 +141,13 @@ TEST_F(Generators, TheDrilledOrderIsTheOrderFoundAndTheOtherIsSortedByError) {
   EXPECT_EQ(t_posit.RQcum_err[3], 40);
   EXPECT_EQ(t_posit.RQcum_nb[5], 0);  // the word passed over left nothing behind
   EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
+  ASSERT_EQ(run_new(2), -1);
+  EXPECT_EQ(ranked(), (Names{"w2", "only_qr"}));
+  const auto balance = [&] { BALANCE_WORDS(book, kToday); };
+  ASSERT_EQ(run(1, balance), -1);
+  EXPECT_EQ(ranked(), (Names{"w1", "w3", "w4"}));
+  ASSERT_EQ(run(2, balance), -1);
+  EXPECT_EQ(ranked(), (Names{"only_qr"}));
 }
 
 // The reader's stops are the loading's (its tests give every break); a
@@ -212,61 +205,27 @@ TEST_F(Generators, WorstTakesWordsAskedInTheSenseNotTodayAndKeepsTheBestTwenty) 
   EXPECT_EQ(said, "WORST_WORDS_LESSON unknown code_worst=6 \n");
 }
 
-// Twenty words w1..w20 of errors 21 to 40 and a word x answered right 5
-// days ago and wrong five times long before: the highest error (47), the
-// most wrong answers, the most answers, the most recent answer, the
-// smallest age. Each code drops one word and orders the rest.
-struct Code_case {
-  int code;
-  bool x_first;
-  int w_from, w_to;  // the fillers after x, downwards
-};
-
-class WorstCodes : public Generators,
-                   public testing::WithParamInterface<std::tuple<Code_case, bool>> {};
-
-TEST_P(WorstCodes, EachCodeChoosesItsTwentyWordsTheSameInTheFirstAndTheCompletionPass) {
-  const auto& [c, completion] = GetParam();
-  std::vector<Word> lesson1;
-  for (int i = 1; i <= 20; ++i) lesson1.push_back(aged("w" + std::to_string(i), 20 + i));
-  const Word x{"x", {1, 5, kToday - 5, kToday - 30}, kFresh, ""};
-  catalogue(completion ? 2 : 1);
-  if (completion)
-    write_history(2, {x});
-  else
-    lesson1.insert(lesson1.begin() + 10, x);
-  write_history(1, lesson1);
-
-  ASSERT_EQ(run_worst(c.code), -1);
-  Names expected;
-  if (c.x_first) expected.push_back("x");
-  for (int i = c.w_from; i >= c.w_to; --i) expected.push_back("w" + std::to_string(i));
-  EXPECT_EQ(ranked(1), expected);
-  EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllCodes, WorstCodes,
-                         testing::Combine(testing::Values(Code_case{1, true, 20, 2},    // error
-                                                          Code_case{2, false, 20, 1},   // age
-                                                          Code_case{3, true, 19, 1},    // last day
-                                                          Code_case{4, true, 20, 2},    // wrong
-                                                          Code_case{5, false, 20, 1}),  // fewest
-                                          testing::Bool()));
-
-TEST_F(Generators, CodeOneEndsInThreeKeyOrderWhereTheOthersEndInErrorOrder) {
+// Four words of error 16 with different wrong answers and ages, one of 17.
+// Code 1 keeps its three-key order; the others end in error order, ties in
+// their own key order.
+TEST_F(Generators, EachCodeRanksTheWordsByItsOwnKeys) {
+  const std::pair<int, Names> cases[] = {
+      {1, {"e_err17", "c_nok2_age10", "d_nok1_age13", "a_nok1_age10", "b_nok0_age16"}},
+      {2, {"e_err17", "b_nok0_age16", "d_nok1_age13", "c_nok2_age10", "a_nok1_age10"}},
+      {3, {"e_err17", "c_nok2_age10", "a_nok1_age10", "d_nok1_age13", "b_nok0_age16"}},
+      {4, {"e_err17", "c_nok2_age10", "d_nok1_age13", "a_nok1_age10", "b_nok0_age16"}},
+      {5, {"e_err17", "b_nok0_age16", "a_nok1_age10", "d_nok1_age13", "c_nok2_age10"}}};
   catalogue(1);
-  // Four words of error 16 with different wrong answers and ages, one of 17.
   write_history(1, {{"b_nok0_age16", {1, 0, kToday - 16, 0}, kFresh, ""},
                     {"a_nok1_age10", {1, 1, kToday - 10, kToday - 30}, kFresh, ""},
                     {"d_nok1_age13", {2, 1, kToday - 13, kToday - 40}, kFresh, ""},
                     {"c_nok2_age10", {4, 2, kToday - 10, kToday - 40}, kFresh, ""},
                     {"e_err17", {1, 0, kToday - 17, 0}, kFresh, ""}});
-  ASSERT_EQ(run_worst(1), -1);
-  EXPECT_EQ(ranked(1),
-            (Names{"e_err17", "c_nok2_age10", "d_nok1_age13", "a_nok1_age10", "b_nok0_age16"}));
-  ASSERT_EQ(run_worst(2), -1);
-  EXPECT_EQ(ranked(1),
-            (Names{"e_err17", "b_nok0_age16", "d_nok1_age13", "c_nok2_age10", "a_nok1_age10"}));
+  for (const auto& [code, expected] : cases) {
+    ASSERT_EQ(run_worst(code), -1);
+    EXPECT_EQ(ranked(1), expected) << code;
+    EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
+  }
 }
 
 TEST(Tags, ATagStandsBetweenBlanksInTheTailWithItsAccentsRemovedAndCountTokensAreNoTags) {
@@ -294,43 +253,41 @@ TEST(Tags, ATagStandsBetweenBlanksInTheTailWithItsAccentsRemovedAndCountTokensAr
   EXPECT_EQ(line, "#\xE9t\xE9 *ani 8 * ete oeuvre  ");  // the name keeps its accents
 }
 
-TEST_F(Generators, NewTagTakesTheFirstTwentyNewWordsWithTheTagOrWithoutTags) {
-  catalogue(2);
-  std::vector<Word> lesson1 = words("t", 15, kFresh, " Q2 animal");
-  for (int i = 4; i < 15; i += 5) lesson1[i].qr = right_ago(20);
-  lesson1.push_back({"counts_only", kFresh, kFresh, " Q3 R2"});
-  lesson1.push_back({"other", kFresh, kFresh, " animals"});
-  write_history(1, lesson1);
-  write_history(2, words("u", 15, kFresh, " animal pet"));
-
-  ASSERT_EQ(run(1, [&] { NEW_TAG_LESSON(" animal ", book, kToday); }), -1);
-  EXPECT_EQ(ranked(),
-            (Names{"t01", "t02", "t03", "t04", "t06", "t07", "t08", "t09", "t11", "t12",
-                   "t13", "t14", "u01", "u02", "u03", "u04", "u05", "u06", "u07", "u08"}));
-  const std::string gene = read_file("idx2_gene");
-  EXPECT_EQ(gene.substr(0, gene.find('\n')), "#t01 *a1 10 * Q2 animal  ");
-
-  ASSERT_EQ(run(1, [&] { NEW_TAG_LESSON("", book, kToday); }), -1);
-  EXPECT_EQ(ranked(), Names{"counts_only"});
-}
-
-TEST_F(Generators, WorstTagRanksTheTaggedWordsByErrorAcrossAllLessons) {
+// The tag lessons on the same files: "!ntag" the first twenty new words with
+// the tag in file order, "!tag" the twenty of highest error among those asked.
+TEST_F(Generators, TagLessonsTakeTheNewOrTheWorstWordsWithTheTagOrWithoutTags) {
   catalogue(3);
   std::vector<Word> lesson1;
   for (int i = 1; i <= 22; ++i) lesson1.push_back(aged("p" + std::to_string(i), 20 + i, " pet"));
   lesson1.push_back(aged("untagged", 500));
   lesson1.push_back({"today", {3, 1, kToday, kToday - 9}, kFresh, " pet"});
+  for (const Word& w : words("n", 15, kFresh, " Q2 pet")) lesson1.push_back(w);
+  lesson1.push_back({"counts_only", kFresh, kFresh, " Q3 R2"});
+  lesson1.push_back({"other", kFresh, kFresh, " pets"});
   write_history(1, lesson1);
-  write_history(2, {aged("tie", 23, " pet"), aged("top", 90, " dog pet"), aged("Pet", 95, " Pet")});
+  std::vector<Word> lesson2 = {aged("tie", 23, " pet"), aged("top", 90, " dog pet"),
+                               aged("Pet", 95, " Pet")};
+  for (const Word& w : words("u", 15, kFresh, " animal pet")) lesson2.push_back(w);
+  write_history(2, lesson2);
   write_history(3, {aged("mid", 30, " pet")});
 
+  ASSERT_EQ(run(1, [&] { NEW_TAG_LESSON(" pet ", book, kToday); }), -1);
+  Names expected;
+  for (const Word& w : words("n", 15, kFresh)) expected.push_back(w.name);
+  for (const Word& w : words("u", 5, kFresh)) expected.push_back(w.name);
+  EXPECT_EQ(ranked(), expected);
+  const std::string gene = read_file("idx2_gene");
+  EXPECT_EQ(gene.substr(0, gene.find('\n')), "#n01 *a1 250 * Q2 pet  ");
+  ASSERT_EQ(run(1, [&] { NEW_TAG_LESSON("", book, kToday); }), -1);
+  EXPECT_EQ(ranked(), Names{"counts_only"});
+
   ASSERT_EQ(run(1, [&] { WORST_TAG_LESSON(" pet ", book, kToday); }), -1);
-  EXPECT_EQ(ranked(1),
-            (Names{"top", "p22", "p21", "p20", "p19", "p18", "p17", "p16", "p15", "p14",
-                   "p13", "p12", "p11", "p10", "mid", "p9",  "p8",  "p7",  "p6",  "p5"}));
+  expected = {"top"};
+  for (int i = 22; i >= 5; --i) expected.push_back("p" + std::to_string(i));
+  expected.insert(expected.begin() + 14, "mid");  // error 30, before p9
+  EXPECT_EQ(ranked(1), expected);
   EXPECT_EQ(gene_entries(), 24u);  // the 22 candidates, "top" and "mid"
   EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
-
   ASSERT_EQ(run(1, [&] { WORST_TAG_LESSON("", book, kToday); }), -1);
   EXPECT_EQ(ranked(1), Names{"untagged"});
 }

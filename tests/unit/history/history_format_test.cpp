@@ -28,7 +28,6 @@ TEST(CheckExtract4, EachFieldIsReadWithinItsOwnColumnAndFaultsAreCorrected) {
       {"            ;            ;            ;            ;", 0, {0, 0, 0, 0}},
       {"3           ;1           ;100         ;90          ;", 0, {3, 1, 100, 90}},
       {"           3;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
-      {"    +3      ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
       {"     3x     ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
       {stat_line(10000, 10000, kToday, kToday), 0, {10000, 10000, kToday, kToday}},
       {stat_line(0, 0, 100, 8), 0, {0, 0, 0, 0}},  // no answer: no day
@@ -38,7 +37,6 @@ TEST(CheckExtract4, EachFieldIsReadWithinItsOwnColumnAndFaultsAreCorrected) {
       {"     x1     ;     1      ;    100     ;     90     ;", 1, {0, 1, 0, 90}},
       {"  3  4      ;     1      ;    100     ;     90     ;", 1, {3, 1, 100, 90}},
       {"    -3      ;     1      ;    100     ;     90     ;", 1, {0, 1, 0, 90}},
-      {"123456789012;     1      ;    100     ;     90     ;", 1, {0, 1, 0, 90}},
       {"     3      ;     1      ;   9999     ;     90     ;", 1, {0, 1, 0, 90}},
       {stat_line(5, 2, 7, -8), 1, {5, 2, 7, 0}},
       // Counts no drill can have recorded (hand-edited, or digits run
