@@ -41,6 +41,11 @@ void draw_bars(cairo_t* cr, const std::vector<Day_answers>& days, double width, 
     cairo_rectangle(cr, x, foot - right - wrong, std::max(bar - 1, 1.0), wrong);
     cairo_fill(cr);
   }
+  if (most == 1 && std::none_of(days.begin(), days.end(),
+                                [](const Day_answers& day) { return day.right + day.wrong > 0; })) {
+    cairo_set_source_rgb(cr, 0.4, 0.4, 0.4);
+    draw_text(cr, width / 2 - 60, height / 2, "no answers in these days");
+  }
   char label[32];
   std::snprintf(label, sizeof label, "%d", most);
   cairo_set_source_rgb(cr, 0, 0, 0);
