@@ -70,8 +70,8 @@ TEST_F(Maintenance, CheckOfAnUnknownLessonChangesNothing) {
   const std::string houses = read_file(kHousesIdx1);
   EXPECT_EQ(run([&] { EXPECT_EQ(CHECK_CORR_SNG_DBASE("zoo", book).unknown.size(), 1u); }), -1);
   EXPECT_EQ(out, "alias zoo is unknown\n");
-  EXPECT_EQ(CHECK_CORR_SNG_DBASE("3", book).unknown, std::vector<std::string>{"3"});
-  EXPECT_EQ(CHECK_CORR_SNG_DBASE("0", book).unknown, std::vector<std::string>{"0"});
+  for (const char* order : {"3", "0"})
+    EXPECT_EQ(CHECK_CORR_SNG_DBASE(order, book).unknown, std::vector<std::string>{order});
   EXPECT_TRUE(CHECK_CORR_SNG_DBASE("   ", book).unknown.empty());
   EXPECT_EQ(read_file(kAnimalsIdx1), animals);
   EXPECT_EQ(read_file(kHousesIdx1), houses);
