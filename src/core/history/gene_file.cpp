@@ -91,6 +91,10 @@ void Gene_file::failure(const char* what) {
 std::optional<std::string> entry_key_line(int ilesson, long posit) {
   LineReader gene;
   if (!gene.open(gene_file_of(ilesson), kKeyWindow)) return std::nullopt;
+  return entry_key_line(gene, posit);
+}
+
+std::string entry_key_line(LineReader& gene, long posit) {
   std::string ss;
   aln_getline(posit, ss, gene);
   return ss;

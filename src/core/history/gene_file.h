@@ -92,6 +92,9 @@ class Gene_file {
 // lesson `ilesson`, read whole whatever its length: "" when `posit` is not
 // a line of the file. Nothing when the file cannot be opened.
 std::optional<std::string> entry_key_line(int ilesson, long posit);
+// The same in the generated lesson file open in `gene`, for a caller that
+// reads many entries.
+std::string entry_key_line(LineReader& gene, long posit);
 
 // Where one element's record lies.
 struct Slot_record {

@@ -19,6 +19,7 @@
 #include "session/drill_journal.h"
 #include "session/record_question.h"
 #include "session/session.h"
+#include "text/line_reader.h"
 
 namespace {
 
@@ -27,11 +28,12 @@ using Entry_key = std::pair<std::string, std::string>;  // alias, name
 // The element of each entry of the table just loaded for lesson `ilesson`.
 std::map<Entry_key, int> elements_by_name(int ilesson, const Trf_posit& t) {
   std::map<Entry_key, int> elements;
+  LineReader gene;
+  if (!gene.open(gene_file_of(ilesson))) return elements;
   for (int k = 1; k <= t.nb_posit; ++k) {
-    const std::optional<std::string> key =
-        entry_key_line(ilesson, t.posit[static_cast<std::size_t>(k)]);
-    const std::optional<Key_ref> ref = key ? parse_key_line(*key) : std::nullopt;
-    if (ref) elements.emplace(Entry_key{ref->alias, ref->name_part}, k);
+    const std::string key = entry_key_line(gene, t.posit[static_cast<std::size_t>(k)]);
+    if (const std::optional<Key_ref> ref = parse_key_line(key))
+      elements.emplace(Entry_key{ref->alias, ref->name_part}, k);
   }
   return elements;
 }
