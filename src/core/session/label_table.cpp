@@ -69,7 +69,10 @@ std::string label_of_line(std::string_view str) {
 }
 
 int WHAT_BUTTON(std::string_view s, const Label_table& labels) {
-  const std::string key = " " + std::string(s) + " ";
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) on " " + std::string.
+  std::string key;
+  key.reserve(s.size() + 2);
+  key.append(1, ' ').append(s).append(1, ' ');
   const std::size_t at = s.empty() || s.find(' ') != std::string_view::npos
                              ? std::string::npos
                              : labels.s_label.find(key);
