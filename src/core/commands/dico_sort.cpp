@@ -1,47 +1,52 @@
 #include "commands/dico_sort.h"
 
-#include "base/stop.h"
-#include "drill/rank_sort.h"
-#include "history/history_format.h"
+#include <algorithm>
+#include <numeric>
+#include <queue>
+
 #include "text/accents.h"
 
 namespace {
 
-// One line of the work file as the sort sees it.
-struct Sort_item {
-  long offset = 0;
-  bool broken = false;  // no key line at the offset
-  bool blank = false;   // a name made only of spaces
+// A line as a run file holds it: the sort key and the line itself, each
+// after its size.
+struct Record {
+  bool blank = false;
   std::string key;
+  std::string line;
 };
 
-// `line` is the caller's buffer, kept from item to item.
-Sort_item item_at(long offset, LineReader& fp, std::string& line) {
-  Sort_item item;
-  item.offset = offset;
-  long nc = offset;
-  if (aln_getline(nc, line, fp) < 0 || is_end_line(line) || line.empty() || line[0] != '#') {
-    item.broken = true;
-    return item;
-  }
-  item.key = entry_name_key(line);
-  item.blank = item.key.find_first_not_of(' ') == std::string::npos;
-  return item;
+bool comes_first(bool blank_a, std::string_view key_a, bool blank_b, std::string_view key_b) {
+  return !blank_b && (blank_a || key_a < key_b);
 }
 
-// Whether rank `r` is the first of its part when lo..hi is halved at
-// (lo + hi) / 2 until the parts hold two or three ranks: the side, left or
-// right, on which a merge sort of lo..hi would first compare that line.
-bool opens_its_part(int lo, int hi, int r) {
-  while (hi - lo > 2) {
-    const int mid = lo + (hi - lo) / 2;
-    if (r <= mid) {
-      hi = mid;
-    } else {
-      lo = mid + 1;
-    }
+bool write_record(std::FILE* run, bool blank, std::string_view key, std::string_view line) {
+  const std::uint32_t sizes[2] = {static_cast<std::uint32_t>(key.size()),
+                                  static_cast<std::uint32_t>(line.size())};
+  const char flag = blank ? 1 : 0;
+  return std::fwrite(sizes, sizeof sizes, 1, run) == 1 && std::fwrite(&flag, 1, 1, run) == 1 &&
+         std::fwrite(key.data(), 1, key.size(), run) == key.size() &&
+         std::fwrite(line.data(), 1, line.size(), run) == line.size();
+}
+
+// The next record of `run`; false at its end or when it cannot be read
+// (`failed` tells which).
+bool read_record(std::FILE* run, Record& record, bool& failed) {
+  std::uint32_t sizes[2];
+  char flag = 0;
+  if (std::fread(sizes, sizeof sizes, 1, run) != 1) {
+    failed = std::ferror(run) != 0 || !std::feof(run);
+    return false;
   }
-  return r == lo;
+  record.blank = std::fread(&flag, 1, 1, run) == 1 && flag != 0;
+  record.key.resize(sizes[0]);
+  record.line.resize(sizes[1]);
+  if (std::fread(record.key.data(), 1, sizes[0], run) != sizes[0] ||
+      std::fread(record.line.data(), 1, sizes[1], run) != sizes[1]) {
+    failed = true;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -57,22 +62,82 @@ std::string entry_name_key(std::string_view key_line) {
   return key;
 }
 
-void MERGESORT_ABC_FILE(int lo, int hi, std::vector<long>& posit, LineReader& fp) {
-  if (hi <= lo) return;
-  std::vector<Sort_item> items(static_cast<std::size_t>(hi) + 1);
-  std::vector<int> order(static_cast<std::size_t>(hi) + 1);
-  std::string line;
-  for (int r = lo; r <= hi; ++r) {
-    order[r] = r;
-    items[r] = item_at(posit[r], fp, line);
-  }
-  for (int r = lo; r <= hi; ++r) {
-    if (!items[r].broken) continue;
-    const int status = opens_its_part(lo, hi, r) ? kExitBadRange : kExitBrokenWork;
-    fail(status, "MERGE_ABC_FILE error %d \n", status);
-  }
-  sort_ranks(order, lo, hi, [&](int a, int b) {
-    return !items[b].blank && (items[a].blank || items[a].key < items[b].key);
+bool Dico_sorter::add(std::string_view line) {
+  if (arena_.size() >= budget_ && !spill()) return false;
+  const std::string key = entry_name_key(line);
+  Item item;
+  item.at = static_cast<std::uint32_t>(arena_.size());
+  item.key_size = static_cast<std::uint32_t>(key.size());
+  item.line_size = static_cast<std::uint32_t>(line.size());
+  item.blank = key.find_first_not_of(' ') == std::string::npos;
+  arena_ += key;
+  arena_ += line;
+  items_.push_back(item);
+  return true;
+}
+
+std::vector<std::uint32_t> Dico_sorter::sorted_items() const {
+  std::vector<std::uint32_t> order(items_.size());
+  std::iota(order.begin(), order.end(), 0);
+  const std::string_view arena = arena_;
+  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    const Item& x = items_[a];
+    const Item& y = items_[b];
+    return comes_first(x.blank, arena.substr(x.at, x.key_size), y.blank,
+                       arena.substr(y.at, y.key_size));
   });
-  for (int r = lo; r <= hi; ++r) posit[r] = items[order[r]].offset;
+  return order;
+}
+
+// Writes the lines held in memory, sorted, to a new temporary run file.
+bool Dico_sorter::spill() {
+  Run run(std::tmpfile());
+  if (!run) return false;
+  const std::string_view arena = arena_;
+  for (const std::uint32_t i : sorted_items()) {
+    const Item& item = items_[i];
+    if (!write_record(run.get(), item.blank, arena.substr(item.at, item.key_size),
+                      arena.substr(item.at + item.key_size, item.line_size))) {
+      return false;
+    }
+  }
+  if (std::fflush(run.get()) != 0) return false;
+  std::rewind(run.get());
+  runs_.push_back(std::move(run));
+  arena_.clear();
+  items_.clear();
+  return true;
+}
+
+bool Dico_sorter::for_each_sorted(const std::function<void(std::string_view)>& emit) {
+  if (runs_.empty()) {
+    const std::string_view arena = arena_;
+    for (const std::uint32_t i : sorted_items()) {
+      const Item& item = items_[i];
+      emit(arena.substr(item.at + item.key_size, item.line_size));
+    }
+    return true;
+  }
+  if (!items_.empty() && !spill()) return false;
+
+  // Merge: the run that comes first on a tie is the one filled earlier,
+  // which keeps ties in the order the lines were added.
+  std::vector<Record> heads(runs_.size());
+  bool failed = false;
+  auto later = [&](std::size_t a, std::size_t b) {
+    if (comes_first(heads[b].blank, heads[b].key, heads[a].blank, heads[a].key)) return true;
+    if (comes_first(heads[a].blank, heads[a].key, heads[b].blank, heads[b].key)) return false;
+    return a > b;
+  };
+  std::priority_queue<std::size_t, std::vector<std::size_t>, decltype(later)> queue(later);
+  for (std::size_t r = 0; r < runs_.size(); ++r) {
+    if (read_record(runs_[r].get(), heads[r], failed)) queue.push(r);
+  }
+  while (!queue.empty() && !failed) {
+    const std::size_t r = queue.top();
+    queue.pop();
+    emit(heads[r].line);
+    if (read_record(runs_[r].get(), heads[r], failed)) queue.push(r);
+  }
+  return !failed;
 }

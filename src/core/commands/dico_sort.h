@@ -1,12 +1,15 @@
 // The order of the dictionary "./pimlo_dico": key lines sorted by entry
-// name.
+// name, in memory of a fixed size whatever the number of entries.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "text/line_reader.h"
 
 // The sort key of a key line ("#" NAME "*" ...): NAME, the text after the
 // "#" up to the first "*" (the rest of the line without "*"), its ASCII
@@ -14,12 +17,48 @@
 // gives "chat ", "#\xE2ne *" gives "ane ". Cannot fail.
 std::string entry_name_key(std::string_view key_line);
 
-// Sorts posit[lo..hi], offsets of key lines in the file read by `fp`, by
-// entry name: bytewise on entry_name_key, a name made only of spaces before
-// every other, ties in their order. Each line is read once. A line that
-// cannot be read, that holds "END_OF_FILE" or that does not begin with "#"
-// is fatal: the first such line stops with "MERGE_ABC_FILE error 13 \n"
-// (status 13) when it is the first rank of its part as lo..hi is halved at
-// (lo + hi) / 2 down to parts of two or three ranks, else with
-// "MERGE_ABC_FILE error 14 \n" (status 14). A single line is not read.
-void MERGESORT_ABC_FILE(int lo, int hi, std::vector<long>& posit, LineReader& fp);
+// Sorts lines by entry name: bytewise on entry_name_key, a name made only of
+// spaces before every other, ties in the order the lines were added. The
+// key of each line is computed once, when it is added. Lines and keys are
+// held in memory up to `budget` bytes; beyond that each full run is sorted
+// and written to an anonymous temporary file, and the runs are merged when
+// the lines are taken back. A sorter is used once: add every line, then
+// take them in order.
+class Dico_sorter {
+ public:
+  static constexpr std::size_t kBudget = 16 * 1024 * 1024;
+
+  explicit Dico_sorter(std::size_t budget = kBudget) : budget_(budget) {}
+
+  // Adds one line (without its line end). False when a full run could not
+  // be written to a temporary file; the sorter is of no use then.
+  bool add(std::string_view line);
+
+  // Calls emit(line) for every line added, in sorted order. False when a
+  // temporary file could not be written or read back; the lines emitted
+  // before that are then an incomplete list.
+  bool for_each_sorted(const std::function<void(std::string_view)>& emit);
+
+  // How many runs went to temporary files (0 while everything fits).
+  std::size_t spilled_runs() const { return runs_.size(); }
+
+ private:
+  struct Item {
+    std::uint32_t at = 0;        // of the key in arena_, the line right after it
+    std::uint32_t key_size = 0;  // bytes
+    std::uint32_t line_size = 0;
+    bool blank = false;  // a name made only of spaces
+  };
+  struct Closer {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  using Run = std::unique_ptr<std::FILE, Closer>;
+
+  std::vector<std::uint32_t> sorted_items() const;
+  bool spill();
+
+  std::size_t budget_;
+  std::string arena_;
+  std::vector<Item> items_;
+  std::vector<Run> runs_;
+};

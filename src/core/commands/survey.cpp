@@ -18,14 +18,28 @@ std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {
   return lessons;
 }
 
-bool write_listing(const std::string& path, std::string_view bytes, const char* who,
-                   LogFile& fp_log) {
-  AtomicFile file;
-  if (file.open(path)) {
-    file.write(bytes);
-    if (file.commit()) return true;
-  }
+namespace {
+
+bool cannot_write(const std::string& path, const char* who, LogFile& fp_log) {
   fp_log.write("%s cannot write %s \n", who, path.c_str());
   say("%s cannot write %s \n", who, path.c_str());
   return false;
+}
+
+}  // namespace
+
+bool write_listing(const std::string& path, std::string_view bytes, const char* who,
+                   LogFile& fp_log) {
+  AtomicFile file;
+  if (!open_listing(file, path, who, fp_log)) return false;
+  file.write(bytes);
+  return commit_listing(file, path, who, fp_log);
+}
+
+bool open_listing(AtomicFile& file, const std::string& path, const char* who, LogFile& fp_log) {
+  return file.open(path) || cannot_write(path, who, fp_log);
+}
+
+bool commit_listing(AtomicFile& file, const std::string& path, const char* who, LogFile& fp_log) {
+  return file.commit() || cannot_write(path, who, fp_log);
 }

@@ -8,6 +8,8 @@
 
 #include "base/log_file.h"
 
+class AtomicFile;
+
 struct Trf_book;
 
 struct Surveyed_lesson {
@@ -25,3 +27,10 @@ std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book);
 // written, after saying and logging "<who> cannot write <path> \n".
 bool write_listing(const std::string& path, std::string_view bytes, const char* who,
                    LogFile& fp_log);
+
+// The same in steps, for a listing written as it is made: open_listing
+// starts a new version of `path` in `file`, commit_listing makes it the
+// file. Each returns false after saying and logging "<who> cannot write
+// <path> \n"; the file then keeps its old bytes.
+bool open_listing(AtomicFile& file, const std::string& path, const char* who, LogFile& fp_log);
+bool commit_listing(AtomicFile& file, const std::string& path, const char* who, LogFile& fp_log);

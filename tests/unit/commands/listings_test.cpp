@@ -189,32 +189,32 @@ TEST_F(Listings, TheDictionaryListsEveryEntryOnceByNameAsReferenceLines) {
   EXPECT_EQ(read_file("pimlo_dico"), kept);
 }
 
-TEST_F(Listings, TheSortByNameStopsOnTheFirstBrokenLineWith13WhenItOpensItsPartElse14) {
-  // 1..4 is halved into 1..2 and 3..4, 1..3 into 1..2 and 3.
-  const std::pair<Names, int> cases[] = {{{"#b *", "no key line"}, 14},
-                                         {{"# END_OF_FILE *", "#a *"}, 13},
-                                         {{"#a *", "#b *", "broken"}, 14},
-                                         {{"#a *", "#b *", "broken", "#c *"}, 13},
-                                         {{"#a *", "broken", "broken", "#c *"}, 14},
-                                         {{"#a *"}, 14}};  // and an offset past the end
-  for (const auto& [lines, expected] : cases) {
-    std::string bytes;
-    std::vector<long> posit(1, 0);
-    for (const std::string& line : lines) {
-      posit.push_back(static_cast<long>(bytes.size()));
-      bytes += line + "\n";
-    }
-    if (lines.size() == 1) posit.push_back(4000);
-    write_file("work", bytes);
-    LineReader fp;
-    ASSERT_TRUE(fp.open("work"));
-    const int last = static_cast<int>(posit.size()) - 1;
-    EXPECT_EQ(capture([&] { MERGESORT_ABC_FILE(1, last, posit, fp); }),
-              "MERGE_ABC_FILE error " + std::to_string(expected) + " \n");
-    EXPECT_EQ(status, expected) << lines[0];
-    std::vector<long> alone = {0, 4000};  // a single line is never read
-    EXPECT_EQ(stop_status([&] { MERGESORT_ABC_FILE(1, 1, alone, fp); }), -1);
+TEST(DicoSorter, RunsMergedFromTemporaryFilesGiveTheOrderOfOneSortInMemory) {
+  // Names that tie once case and accents are gone, blank names, and a name
+  // that is a prefix of another, shuffled into many lines.
+  const char* names[] = {"Chat", "chat", "\xE2ne", "ane", "   ", "", "cha", "chats", "Zoo", "a b"};
+  std::vector<std::string> lines;
+  for (int i = 0; i < 400; ++i) {
+    lines.push_back("#" + std::string(names[(i * 7) % 10]) + " *l" + std::to_string(i) + " 1 * ");
   }
+  auto sorted = [&](std::size_t budget, std::size_t& runs) {
+    Dico_sorter sorter(budget);
+    for (const std::string& line : lines) EXPECT_TRUE(sorter.add(line));
+    std::string out;
+    EXPECT_TRUE(sorter.for_each_sorted([&](std::string_view line) { (out += line) += '\n'; }));
+    runs = sorter.spilled_runs();
+    return out;
+  };
+  std::size_t runs_in_memory = 0;
+  std::size_t runs_on_disk = 0;
+  const std::string in_memory = sorted(Dico_sorter::kBudget, runs_in_memory);
+  EXPECT_EQ(sorted(300, runs_on_disk), in_memory);
+  EXPECT_EQ(runs_in_memory, 0u);
+  EXPECT_GT(runs_on_disk, 20u);
+  // Blank names first, then by key; ties keep the order they were added in.
+  EXPECT_EQ(in_memory.substr(0, 26), "#    *l2 1 * \n# *l5 1 * \n#");
+  EXPECT_LT(in_memory.find("#Chat *l0 "), in_memory.find("#chat *l3 "));
+  EXPECT_LT(in_memory.find("#chat *l3 "), in_memory.find("#Chat *l10 "));
 }
 
 }  // namespace
