@@ -1,11 +1,6 @@
 // The listings on real catalogues: the tag census ("./pimlo_ltag" and the
 // pane), the reading of tags from history files, the dictionary
-// ("./pimlo_dico") and its sort by name.
-#include <sys/stat.h>
-
-#include <algorithm>
-
-#include "commands/dico_sort.h"
+// ("./pimlo_dico").
 #include "commands/listings.h"
 #include "commands/tag_tally.h"
 #include "commands_fixture.h"
@@ -26,38 +21,14 @@ class Listings : public Commands_test {
                   stat_line(nb_rq, nok_rq, nb_rq ? 1 : 0, nok_rq ? 1 : 0));
     write_file(idx1, bytes);
   }
-  Names census() {
-    said = capture([&] { DICO_TAGS(book); });
-    return screen.lines;
-  }
   template <typename Action>
   std::string capture(Action action) {
     testing::internal::CaptureStdout();
     status = stop_status(action);
     return testing::internal::GetCapturedStdout();
   }
-  std::string said;
   int status = 0;
 };
-
-TEST(Tagged_words, CountTokensAreNoTagsOnlyAtTheFrontAndAtMostTwoAndStarsBecomeSpaces) {
-  const std::pair<std::string_view, Names> cases[] = {
-      {" Q2 R1 animal ", {"* animal *"}},
-      {" R3 Q2 ", {"*   *"}},
-      {"animal Q2", {"* animal *", "* Q2 *"}},
-      {" Q2 Q3 R4 x", {"* R4 *", "* x *"}},
-      {" Quatre R", {"* Quatre *", "* R *"}},
-      {"  chien*loup   pet ", {"* chien loup *", "* pet *"}}};
-  for (const auto& [tail, expected] : cases) {
-    Names tags;
-    std::size_t pos = first_tag_position(tail);
-    std::string tag;
-    while (TAGGED_WORD_LINE(pos, tail, tag) == 1) tags.push_back(tag);
-    tags.push_back(tag);
-    EXPECT_EQ(tags, expected) << tail;
-    EXPECT_EQ(pos, tail.size()) << tail;
-  }
-}
 
 TEST_F(Listings, TheCensusListsEveryTagWithItsCountsInThePaneAndInTheFile) {
   make_catalogue(
@@ -71,49 +42,18 @@ TEST_F(Listings, TheCensusListsEveryTagWithItsCountsInThePaneAndInTheFile) {
   answer_record("IDX1/idx1_more.txt", "hy\xE8ne *", 4, 1, 0, 1);
   book.nb_line = 3;  // a pane holding lines is cleared first
 
-  const Names lines = census();
+  capture([&] { DICO_TAGS(book); });
 
   EXPECT_EQ(screen.calls.front(), "clear_lines");
   const Names expected = {"*   * nb=2  QR=0  RQ=1",           "* Animal * nb=1  QR=1  RQ=1",
                           "* animal * nb=3  QR=2  RQ=1",      "* elevage * nb=1  QR=1  RQ=1",
                           "* \xE9l\xE8ve * nb=1  QR=1  RQ=1", "* eleve * nb=1  QR=0  RQ=0",
                           "* \xE9lev\xE9 * nb=1  QR=0  RQ=0", "* pet * nb=1  QR=1  RQ=0"};
-  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(screen.lines, expected);
   EXPECT_EQ(book.nb_line, 8);
   std::string file;
   for (const std::string& line : expected) file += "!   " + line + " \n";
   EXPECT_EQ(read_file("pimlo_ltag"), file);
-}
-
-TEST_F(Listings, TagsOfAnyLengthAreListedWholeAndThePaneStopsAtTwoHundred) {
-  // The index build keeps the first 101 characters of an entry line: 18
-  // tags per entry; a longer tag can still stand in a history written by hand.
-  std::string tail;
-  for (int i = 1; i <= 250; ++i)
-    tail += " t" + std::string(i < 10 ? "00" : i < 100 ? "0" : "") + std::to_string(i);
-  std::string lesson = "!# many\n";
-  for (std::size_t at = 0, n = 0; at < tail.size(); at += 18 * 5, ++n)
-    lesson += entry("w" + std::to_string(n) + " *" + tail.substr(at, 18 * 5));
-  make_catalogue({{"many.txt", lesson}});
-  const std::string written(150, 'z');
-  std::string idx1 = read_file("IDX1/idx1_many.txt");
-  idx1.insert(idx1.find(" t001 ") + 5, " " + written);
-  write_file("IDX1/idx1_many.txt", idx1);
-
-  const Names lines = census();
-
-  ASSERT_EQ(lines.size(), 200u);
-  EXPECT_EQ(lines.back(), "* t200 * nb=1  QR=0  RQ=0");
-  const std::string file = read_file("pimlo_ltag");
-  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 251);
-  EXPECT_NE(
-      file.find("!   * t250 * nb=1  QR=0  RQ=0 \n!   * " + written + " * nb=1  QR=0  RQ=0 \n"),
-      std::string::npos);
-
-  std::remove("pimlo_ltag");  // an unwritable list: the pane still shows the tags
-  ASSERT_EQ(::mkdir("pimlo_ltag", 0777), 0);
-  EXPECT_EQ(census().size(), 200u);
-  EXPECT_EQ(said, "DICO_TAGS cannot write ./pimlo_ltag \n");
 }
 
 TEST_F(Listings, TagsExtractStopsOnBrokenHistoriesAndCountsCorrectedStatistics) {
@@ -187,34 +127,6 @@ TEST_F(Listings, TheDictionaryListsEveryEntryOnceByNameAsReferenceLines) {
   EXPECT_NE(log().find("Error no detection of ####### stop \nn file : ./IDX1/idx1_more.txt \n"),
             std::string::npos);
   EXPECT_EQ(read_file("pimlo_dico"), kept);
-}
-
-TEST_F(Listings, TheSortByNameStopsOnTheFirstBrokenLineWith13WhenItOpensItsPartElse14) {
-  // 1..4 is halved into 1..2 and 3..4, 1..3 into 1..2 and 3.
-  const std::pair<Names, int> cases[] = {{{"#b *", "no key line"}, 14},
-                                         {{"# END_OF_FILE *", "#a *"}, 13},
-                                         {{"#a *", "#b *", "broken"}, 14},
-                                         {{"#a *", "#b *", "broken", "#c *"}, 13},
-                                         {{"#a *", "broken", "broken", "#c *"}, 14},
-                                         {{"#a *"}, 14}};  // and an offset past the end
-  for (const auto& [lines, expected] : cases) {
-    std::string bytes;
-    std::vector<long> posit(1, 0);
-    for (const std::string& line : lines) {
-      posit.push_back(static_cast<long>(bytes.size()));
-      bytes += line + "\n";
-    }
-    if (lines.size() == 1) posit.push_back(4000);
-    write_file("work", bytes);
-    LineReader fp;
-    ASSERT_TRUE(fp.open("work"));
-    const int last = static_cast<int>(posit.size()) - 1;
-    EXPECT_EQ(capture([&] { MERGESORT_ABC_FILE(1, last, posit, fp); }),
-              "MERGE_ABC_FILE error " + std::to_string(expected) + " \n");
-    EXPECT_EQ(status, expected) << lines[0];
-    std::vector<long> alone = {0, 4000};  // a single line is never read
-    EXPECT_EQ(stop_status([&] { MERGESORT_ABC_FILE(1, 1, alone, fp); }), -1);
-  }
 }
 
 }  // namespace
