@@ -53,7 +53,6 @@ TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
               std::tie(action, sens_qr, code, tag))
         << text;
   }
-  EXPECT_EQ(parse_entry_command("!ccdb   a   3  ").words, (Names{"a", "3"}));
   EXPECT_EQ(parse_entry_command("!synchro   ../old x").words, Names{"../old"});
   EXPECT_EQ(parse_entry_command("!synchro ").action, A::synchro_base);
 }

@@ -45,11 +45,6 @@ TEST_F(ConfTest, ValuesAreReadAsWrittenAndTheOthersKeepTheirDefaults) {
     ASSERT_EQ(read_conf("Coef_Err :> " + r.values + " <:\n" + kList), -1) << out;
     EXPECT_EQ(coefs(), r.coefs) << r.values;
   }
-  // "Pages" comes first in the table: this line is a "Pages" list.
-  write_file("Pages", "x");
-  ASSERT_EQ(read_conf("Font_vocab :> Pages 12 <:\n"), -1);
-  EXPECT_EQ(font_vocab, "helvetica 18");
-  EXPECT_EQ(catalogue.st_lesson, "Pages");
 }
 
 TEST_F(ConfTest, FaultsStopWithTheirStatusAndMessage) {

@@ -136,39 +136,20 @@ TEST_F(Playback, EachRangeSendsItsFramesThenSilenceToTheBlockEnd) {
 
 TEST_F(Playback, WhatCannotBePlayedIsReportedAndLeavesNothingOpen) {
   write_sound_file("six.wav", SF_FORMAT_PCM_16, 6, std::vector<float>(6 * 100, 0.1f));
-  write_file("lesson.txt", "Q> maison\nR> house\n");
   write_ramp_file("mono.wav", 1);
   const int before = open_descriptors();
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   EXPECT_EQ(play_total("six.wav"), 0);
-  EXPECT_EQ(play_range("lesson.txt", 5, 10), 0);
   EXPECT_EQ(play_total("absent.wav"), 0);
   EXPECT_TRUE(played("mono.wav", 16000, 8000).empty());  // a stop before the start
   EXPECT_TRUE(played("mono.wav", kFrames + 1, kFrames + 100).empty());
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "Error : channels = 6.\n"
-            "alsa_play Not able to open file \nFormat not recognised.\n"
             "alsa_play Not able to open file \nSystem error : No such file or directory.\n"
             "play_range: frame 24001 lies outside mono.wav (24000 frames)\n");
-
-  // A device that cannot be opened plays nothing; the working configuration
-  // is taken up again afterwards.
-  const std::string working = getenv("ALSA_CONFIG_PATH");
-  write_file("broken.conf", "pcm.!default { type no_such_plugin_type }\n");
-  setenv("ALSA_CONFIG_PATH", (dir() + "/broken.conf").c_str(), 1);
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(play_range("mono.wav", 10, 20), 0);
-  EXPECT_EQ(play_total("mono.wav"), 0);
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "alsa_range_play NULL level 1 return mono.wav\n");
-  EXPECT_NE(err.find("cannot open audio device \"default\" ("), std::string::npos) << err;
-  setenv("ALSA_CONFIG_PATH", working.c_str(), 1);
   EXPECT_EQ(open_descriptors(), before);
-  EXPECT_EQ(played("mono.wav", 10, 20).size(), 2048u);
 }
 
 // A lone underrun passes in silence, one within 100 writes of the last is
