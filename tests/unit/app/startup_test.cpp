@@ -1,26 +1,22 @@
-// The start-up and Quit, run headless against a fake window system: where
-// the program works, the order of the steps, what a stop leaves, the
-// remembered state, and a drill from the announcement to its record at Quit.
+// The start-up, run headless against a fake window system: where the program
+// works, the order of the steps, what a stop leaves, the remembered state.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/pimlo.h"
 #include "app/startup.h"
 #include "app/stop_notice.h"
-#include "drill/day_number.h"
 #include "fake_screen.h"
-#include "history/history_format.h"
 #include "sandbox.h"
 
 namespace {
 
 using Strings = std::vector<std::string>;
 
-// Records what the start-up asks of it; its main loop runs the test's `user`.
+// Records what the start-up asks of it.
 class Fake_shell final : public Window_shell {
  public:
   bool init_toolkit(int&, char**&) override {
@@ -28,10 +24,9 @@ class Fake_shell final : public Window_shell {
     history_at_toolkit = file_exists("IDX1/idx1_a.txt");
     return display;
   }
-  Screen& build_window(const Window_setup& s, Pimlo& p) override {
+  Screen& build_window(const Window_setup& s, Pimlo&) override {
     steps.push_back("window");
     last_state_at_window = file_exists("Pimlo_last_state");
-    pimlo = &p;
     setup = s;
     return screen;
   }
@@ -42,14 +37,11 @@ class Fake_shell final : public Window_shell {
   void run_main_loop() override {
     steps.push_back("loop");
     announced = screen.lines.size() > 1 ? screen.lines[1] : "";
-    if (user) user(*pimlo);
   }
   void tell_stop(const std::string& notice) override { notices.push_back(notice); }
 
   bool display = true;
-  std::function<void(Pimlo&)> user;
   FakeScreen screen;
-  Pimlo* pimlo = nullptr;
   Strings steps, notices;
   bool last_state_at_window = false, history_at_toolkit = false;
   Window_setup setup;
@@ -111,37 +103,18 @@ TEST_F(Startup_test, RunsItsStepsInOrderAfterRemovingUnfinishedCopiesAndStartsAt
       std::string::npos);
 }
 
+// The remembered place is taken, and what no longer holds is left out: lesson
+// 7 of 2 (a lesson file removed since), sense 3, a window of 0 by 500.
 TEST_F(Startup_test, TakesTheRememberedStateAsFarAsItHoldsAndDeletesItBeforeTheWindow) {
-  const struct {
-    std::string bytes;
-    const char* announced;
-    const char* sense;
-    std::vector<int> size_and_place;
-  } cases[] = {
-      {"  2    L\n  2   S\n  30  40   P\n  900  600   S\n  300   W\n",
-       "Confirm display of lesson 2",
-       "R->Q",
-       {900, 600, 300, 30, 40}},
-      // Lesson 7 of 2 (a lesson file removed since), sense 3, a window of 0 by 500.
-      {"  7    L\n  3   S\n  10  10   P\n  0  500   S\n  80   W\n",
-       "Confirm display of lesson 1",
-       "Q->R",
-       {1000, 700, 450, 10, 10}},
-  };
-  for (const auto& c : cases) {
-    Fake_shell again;
-    write_file("Pimlo_last_state", c.bytes);
-    set_mtime("Pimlo_last_state", kConfTime + 60);
-    EXPECT_EQ(run(again), 0);
-    EXPECT_FALSE(again.last_state_at_window);
-    EXPECT_EQ(again.announced, c.announced) << c.bytes;
-    EXPECT_EQ(again.screen.sense_label, c.sense) << c.bytes;
-    const Window_size& s = again.setup.size;
-    EXPECT_EQ(
-        (std::vector<int>{s.width, s.height, s.divider, again.shown_at[0], again.shown_at[1]}),
-        c.size_and_place)
-        << c.bytes;
-  }
+  write_file("Pimlo_last_state", "  7    L\n  3   S\n  10  20   P\n  0  500   S\n  80   W\n");
+  set_mtime("Pimlo_last_state", kConfTime + 60);
+  EXPECT_EQ(run(shell), 0);
+  EXPECT_FALSE(shell.last_state_at_window);
+  EXPECT_EQ(shell.announced, "Confirm display of lesson 1");
+  EXPECT_EQ(shell.screen.sense_label, "Q->R");
+  const Window_size& s = shell.setup.size;
+  EXPECT_EQ((std::vector<int>{s.width, s.height, s.divider, shell.shown_at[0], shell.shown_at[1]}),
+            (std::vector<int>{1000, 700, 450, 10, 20}));
 }
 
 TEST_F(Startup_test, AStopBeforeTheWindowWritesNothingOrKeepsTheLastStateAndIsToldWithItsFile) {
@@ -185,7 +158,6 @@ TEST_F(Startup_test, TheConfigurationIsLookedForHereThenBesideTheExecutableOnly)
     const char* says;
     const char* log;  // where the program worked
   } cases[] = {
-      {"here", "../bin/prog.X", 1, "error not .x at end of argv[0]=../bin/prog.X@@@@ \n", nullptr},
       {"here", "prog.x", 1, "file ./pimlo.conf unreachable stop \n", nullptr},
       {"here", "../bin/prog.x", 0, "", "bin/pimlo_log"},
       {"bin", "../here/prog.x", 0, "", "bin/pimlo_log"},  // the current directory wins
@@ -202,34 +174,6 @@ TEST_F(Startup_test, TheConfigurationIsLookedForHereThenBesideTheExecutableOnly)
     EXPECT_FALSE(file_exists("here/pimlo_log")) << c.argv0;
     std::remove("bin/pimlo_log");
   }
-}
-
-TEST_F(Startup_test, ADrillIsRecordedAtQuitAsAnsweredAndTheStateRemembered) {
-  // A question closed unanswered means "not now": the drill goes on,
-  // nothing is recorded nor written.
-  shell.screen.record_answers = {Screen::RecordAnswer::Cancel, Screen::RecordAnswer::Yes};
-  shell.screen.geometry_shown = {5, 6, 700, 500, 320};
-  shell.user = [&](Pimlo& p) {
-    for (int button : {1, 1, 1, 3}) p.press_drill(button);  // text, question, answer, wrong
-    EXPECT_FALSE(p.quit());
-    EXPECT_FALSE(file_exists("Pimlo_last_state"));
-    p.press_drill(1);
-    EXPECT_EQ(shell.screen.drill_label, "        Verif: Yes/No       ");
-    EXPECT_TRUE(p.quit());
-  };
-  EXPECT_EQ(run(shell), 0);
-  EXPECT_EQ(shell.screen.questions.size(), 2u);
-  EXPECT_NE(read_file("IDX1/idx1_a.txt").find(stat_line(0, 1, 0, DIFF_JOUR())), std::string::npos);
-  EXPECT_EQ(read_file("Pimlo_last_state"),
-            "  1    Last lesson\n  1   Sense of Q and R \n"
-            "  5  6   Position of main window left upper corner\n"
-            "  700  500   Size of main window width height\n  320   Width of book window \n"
-            "./a.txt ./b.txt \n");
-
-  Fake_shell at_once;  // Quit without a drill asks nothing
-  at_once.user = [&](Pimlo& p) { EXPECT_TRUE(p.quit()); };
-  run(at_once);
-  EXPECT_TRUE(at_once.screen.questions.empty());
 }
 
 }  // namespace

@@ -23,22 +23,17 @@ using A = Entry_action;
 
 TEST(Entry_command, SoundIsTheExactWordAtTheStartWithOnOrOffGluedOrNot) {
   const std::pair<const char*, Sound_request> cases[] = {
-      {"!sound on", Sound_request::on},        {"!soundon", Sound_request::on},
-      {"!sound    onward", Sound_request::on}, {"!soundoff", Sound_request::off},
-      {"!sound", Sound_request::toggle},       {"!sound xyz", Sound_request::toggle},
-      {"!sound of", Sound_request::toggle},    {"!sounds", Sound_request::toggle},
-      {" !sound on", Sound_request::none},     {"!Sound on", Sound_request::none},
-      {"!soun", Sound_request::none}};
+      {"!soundon", Sound_request::on},      {"!sound    off", Sound_request::off},
+      {"!sound of", Sound_request::toggle}, {"!sounds", Sound_request::toggle},
+      {" !sound on", Sound_request::none},  {"!soun", Sound_request::none}};
   for (const auto& [text, request] : cases) EXPECT_EQ(sound_command(text), request) << text;
 }
 
 TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
   const std::tuple<const char*, A, int, int, const char*> cases[] = {
       {"!new    rq", A::new_words, 2, 0, ""},
-      {"!new qrx", A::new_words, 1, 0, ""},
       {"!new xy rq", A::new_words, 0, 0, ""},
       {"!bal rq", A::balance, 2, 0, ""},
-      {"!worst rq", A::worst_words, 2, 1, ""},
       {"!worsto qr", A::worst_words, 1, 2, ""},
       {"!worstn   rq", A::worst_words, 2, 4, ""},
       {"!lessv qr", A::worst_words, 1, 5, ""},
@@ -47,7 +42,6 @@ TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
       {"!tag", A::worst_tag, 0, 0, ""},
       {"!tagqr Nom", A::worst_tag, 1, 0, " nom "},
       {"!tag qr Nom", A::worst_tag, 0, 0, " qr nom "},
-      {"!tagqrs colour", A::worst_tag, 0, 0, " colour "},
       {"!tag  Verbe irr\xE9gulier", A::worst_tag, 0, 0, " verbe irregulier "},
       {"!ntagrq x", A::new_tag, 2, 0, " x "},
       {"!ntag \xC9t\xE9", A::new_tag, 0, 0, " ete "}};
@@ -59,7 +53,6 @@ TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
               std::tie(action, sens_qr, code, tag))
         << text;
   }
-  EXPECT_EQ(parse_entry_command("!ccdb   a   3  ").words, (Names{"a", "3"}));
   EXPECT_EQ(parse_entry_command("!synchro   ../old x").words, Names{"../old"});
   EXPECT_EQ(parse_entry_command("!synchro ").action, A::synchro_base);
 }
@@ -131,56 +124,38 @@ TEST_F(Entry_dispatch, TheSoundCommandSwitchesSoundAndLeavesTheDrillRunning) {
   EXPECT_EQ(book.start_lesson, 3);
 }
 
-TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeftAtItsAnswer) {
-  for (const char* text :
-       {"", "2", "col", "!New", "!synchro", "!help", "!ltag", "!dico", "!ccdb 2", "!new", "!bal",
-        "!worst", "!lessv", "!tag x", "!ntag x", "\xE2\x98\x83"}) {
-    start_drill(1);
-    press(1);  // the answer: the button turns orange
-    ASSERT_EQ(screen.drill_style, "buttonorange");
-    screen.questions.clear();
-    const std::size_t from = screen.calls.size();
-    enter(text);
-    ASSERT_EQ(screen.questions, Names{kQuestion1}) << text;
-    const Names calls(screen.calls.begin() + static_cast<long>(from), screen.calls.end());
-    EXPECT_LT(std::find(calls.begin(), calls.end(), "ask_record"),
-              std::find(calls.begin(), calls.end(), "clear_lines"))
-        << text;
-    EXPECT_NE(book.start_lesson, 3) << text;
-    EXPECT_EQ(screen.drill_style, "buttonyellow") << text;  // its question label back
-    EXPECT_EQ(screen.drill_label, "  Question / Response ") << text;
-  }
-  announce(1);
-  press(1);  // the drill confirmation: not yet drilling, nothing to record
-  screen.questions.clear();
-  enter("2");
-  EXPECT_TRUE(screen.questions.empty());
-}
-
-TEST_F(Entry_dispatch, NoKeepsTheHistoryYesRecordsItResetForgetsItAndCancelStays) {
+// Any other text first offers to record the drill left, before the pane is
+// cleared: No keeps the history, Yes records it, and closed unanswered the
+// drill goes on and the text is not acted on.
+TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
   const std::string fresh = read_file(kAnimals);
   start_drill(1);
   answer(3);
+  press(1);  // the next answer: the button turns orange
+  const std::size_t from = screen.calls.size();
   enter("");  // the fake answers No
+  ASSERT_EQ(screen.questions, Names{kQuestion1});
+  const Names calls(screen.calls.begin() + static_cast<long>(from), screen.calls.end());
+  EXPECT_LT(std::find(calls.begin(), calls.end(), "ask_record"),
+            std::find(calls.begin(), calls.end(), "clear_lines"));
+  EXPECT_EQ(screen.drill_style, "buttonyellow");  // its question label back
+  EXPECT_EQ(screen.drill_label, "  Question / Response ");
   EXPECT_EQ(read_file(kAnimals), fresh);
   expect_announced(1, "code is unknown,");
 
-  press(3);
-  press(1);
+  press(1);  // the drill confirmation: not yet drilling, nothing to record
+  enter("3");
+  EXPECT_EQ(screen.questions.size(), 1u);
+  expect_announced(3);
+
+  start_drill(1);
   answer(3);
   screen.record_answers = {Screen::RecordAnswer::Yes};
   enter("col");
-  EXPECT_NE(read_file(kAnimals).find(stat_line(0, 1, 0, DIFF_JOUR())), std::string::npos);
+  const std::string recorded = read_file(kAnimals);
+  EXPECT_NE(recorded.find(stat_line(0, 1, 0, DIFF_JOUR())), std::string::npos);
   expect_announced(2);
 
-  start_drill(1);
-  answer(1);
-  screen.record_answers = {Screen::RecordAnswer::Reset};
-  screen.yes_no_answers = {true};
-  enter("!help");
-  EXPECT_EQ(read_file(kAnimals), fresh);
-
-  // Closed unanswered: the drill goes on and the text is not acted on.
   start_drill(1);
   answer(3);
   const auto pane = screen.lines;
@@ -190,21 +165,19 @@ TEST_F(Entry_dispatch, NoKeepsTheHistoryYesRecordsItResetForgetsItAndCancelStays
   EXPECT_EQ(book.ilesson, 1);
   EXPECT_EQ(book.start_lesson, phase);
   EXPECT_EQ(screen.lines, pane);
-  EXPECT_EQ(read_file(kAnimals), fresh);
+  EXPECT_EQ(read_file(kAnimals), recorded);
 }
 
 TEST_F(Entry_dispatch, ANumberOrAnAliasOpensItsLessonAndAnythingElseKeepsTheLesson) {
-  const std::pair<const char*, int> opened[] = {{"2", 2},        {" 3 x", 3},
-                                                {"12 verbs", 1}, {" verbs ", 3},
-                                                {"99", 1},       {"99999999999999999999", 1}};
+  const std::pair<const char*, int> opened[] = {
+      {" 3 x", 3}, {" verbs ", 3}, {"12 verbs", 1}, {"99999999999999999999", 1}};
   for (const auto& [text, ilesson] : opened) {
     announce(2);
     enter(text);
     expect_announced(ilesson);
   }
   // Text that cannot be converted names no lesson, nor switches the sound.
-  for (const char* text : {"0", "verbs x", "!New", "   ", "-2", "!worst2", "\xE2\x98\x83",
-                           "!sound \xE2\x98\x83", "\xFF\xFE", "2\xC3"}) {
+  for (const char* text : {"0", "verbs x", "-2", "!sound \xE2\x98\x83", "2\xC3"}) {
     announce(3);
     book.sound = 1;
     enter(text);

@@ -1,7 +1,7 @@
 // The lesson generators on crafted histories "./IDX1/idx1_l<k>.txt" (alias
-// "a<k>"): "!new" and "!bal" (the limit of 20, file order, the sense
-// drilled, broken histories), "!worst" and its kin (the first and the
-// completion pass, the key orders of the five codes), the tag lessons. With
+// "a<k>"): "!new" and "!bal" (the sense drilled, broken histories), the key
+// orders of the five codes of "!worst", the tag lessons (the limit of 20, file
+// order, the first and the completion pass). With
 // the error settings used here, a word answered right once `a` days ago (a
 // above 12) has error a.
 #include <gtest/gtest.h>
@@ -105,24 +105,6 @@ class Generators : public Commands_test {
   std::string said;
 };
 
-TEST_F(Generators, NewWordsTakesTheFirstTwentyInFileOrderAndOpensNoHistoryBeyond) {
-  catalogue(3);
-  std::vector<Word> lesson1 = words("a", 10, kFresh);
-  for (int i = 1; i < 10; i += 2) lesson1[i].qr = right_ago(20);  // asked: passed over
-  const auto lesson2 = words("b", 30, kFresh);
-  write_history(1, lesson1);
-  write_history(2, lesson2);
-  write_file(history_path(3), "no marker line: reading this file would stop the program\r\n");
-
-  ASSERT_EQ(run_new(), -1);
-  Names expected = {"a01", "a03", "a05", "a07", "a09"};
-  for (int i = 0; i < 15; ++i) expected.push_back(lesson2[i].name);
-  EXPECT_EQ(ranked(), expected);
-  EXPECT_EQ(ranked(1), expected);
-  EXPECT_EQ(gene_entries(), 20u);
-  EXPECT_EQ(log(), "NEW_WORDS_LESSON done\n");
-}
-
 // "!new" takes the words never asked in the sense drilled, "!bal" those
 // asked only in the other sense.
 TEST_F(Generators, NewAndBalanceWordsDependOnTheSenseAndTheOtherOrderIsByError) {
@@ -169,42 +151,6 @@ TEST_F(Generators, ACutRecordStopsWithTheCountOfWordsTakenAndAMissingHistoryIsPa
   EXPECT_EQ(ranked(), Names{"w1"});
 }
 
-TEST_F(Generators, WorstTakesWordsAskedInTheSenseNotTodayAndKeepsTheBestTwenty) {
-  catalogue(2);
-  std::vector<Word> lesson = {{"right_today", {1, 0, kToday, 0}, kFresh, ""},
-                              {"wrong_today", {1, 1, kToday - 20, kToday}, kFresh, ""},
-                              {"never", kFresh, right_ago(50), ""}};
-  std::vector<std::pair<long, std::string>> by_error;
-  for (int i = 1; i <= 35; ++i) {
-    const long err = 20 + (11 * i) % 35;  // 35 distinct errors, not in file order
-    lesson.push_back(aged("w" + std::to_string(i), err));
-    by_error.emplace_back(err, "w" + std::to_string(i));
-  }
-  write_history(1, lesson);
-  // The completion pass lets in only words that rank before the last (error 35).
-  write_history(2, {aged("tie", 35), aged("late", 200), aged("low", 10)});
-  std::sort(by_error.rbegin(), by_error.rend());
-  Names expected{"late"};
-  for (int r = 0; r < 19; ++r) expected.push_back(by_error[r].second);
-
-  ASSERT_EQ(run_worst(1), -1);
-  EXPECT_EQ(ranked(1), expected);
-  EXPECT_EQ(gene_entries(), 36u);  // the 35 candidates and "late"
-  EXPECT_EQ(book.ilesson, 0);
-  EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
-  for (int s = 1; s <= 20; ++s)  // every word kept its own record through the moves
-    EXPECT_EQ(t_posit.QRcum_err[s], kToday - t_posit.QR_date_ok[s]) << s;
-  EXPECT_NE(log().find("WORST_WORDS_LESSON sens_qr=1 err_sup=54 err_min=35 \n"), std::string::npos);
-
-  book.ilesson = 1;  // an unknown code changes nothing but the table
-  std::remove("idx2_gene");
-  ASSERT_EQ(run_worst(6), -1);
-  EXPECT_EQ(t_posit.nb_posit, 0);
-  EXPECT_EQ(book.ilesson, 1);
-  EXPECT_FALSE(file_exists("idx2_gene"));
-  EXPECT_EQ(said, "WORST_WORDS_LESSON unknown code_worst=6 \n");
-}
-
 // Four words of error 16 with different wrong answers and ages, one of 17.
 // Code 1 keeps its three-key order; the others end in error order, ties in
 // their own key order.
@@ -224,29 +170,16 @@ TEST_F(Generators, EachCodeRanksTheWordsByItsOwnKeys) {
   for (const auto& [code, expected] : cases) {
     ASSERT_EQ(run_worst(code), -1);
     EXPECT_EQ(ranked(1), expected) << code;
-    EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
   }
 }
 
-TEST(Tags, ATagStandsBetweenBlanksInTheTailWithItsAccentsRemovedAndCountTokensAreNoTags) {
-  for (const char* untagged : {"", "*", "* Q3", "* Q3 R2 ", "* R12", "*   "})
-    EXPECT_EQ(NOTAG(untagged), 1) << "'" << untagged << "'";
-  for (const char* tagged : {"* Q3 pet", "* Rouge", "* Quelle", "*animal", "* Q", "* Q3 R2 x"})
-    EXPECT_EQ(NOTAG(tagged), 0) << "'" << tagged << "'";
-
+TEST(Tags, ATagStandsBetweenBlanksInTheTailWithItsAccentsRemoved) {
   const std::string pets = "#le chat *ani 8 * Q2 animal pet ";
   const std::tuple<std::string, const char*, bool> cases[] = {
-      {pets, " animal ", true},
       {pets, " animal pet ", true},
-      {pets, " anim ", false},
       {pets, " q2 animal ", false},
-      {"#the cat *ani 8 * Animal", " animal ", false},
-      {"#the cat *ani 8 *animal", " animal ", false},
-      {"#the cat *ani 8 *animal", "", false},
       {"#\xE9t\xE9 *ani 8 * \xE9t\xE9 c\\'af\\'e ", " cafe ", true},
-      {"#le chat pet ", " pet ", false},
-      {"#le chat *ani 8 pet ", "", false},
-      {"#le chat *ani 8 * Q2 R1 ", "", true}};
+      {"#le chat pet ", " pet ", false}};
   for (auto [line, tag, carries] : cases) EXPECT_EQ(carries_tag(line, tag), carries) << line << tag;
   std::string line = "#\xE9t\xE9 *ani 8 * \xE9t\xE9 \\oeuvre ";
   EXPECT_TRUE(carries_tag(line, " ete "));
@@ -288,6 +221,8 @@ TEST_F(Generators, TagLessonsTakeTheNewOrTheWorstWordsWithTheTagOrWithoutTags) {
   EXPECT_EQ(ranked(1), expected);
   EXPECT_EQ(gene_entries(), 24u);  // the 22 candidates, "top" and "mid"
   EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
+  for (int s = 1; s <= 20; ++s)  // every word kept its own record through the moves
+    EXPECT_EQ(t_posit.QRcum_err[s], kToday - t_posit.QR_date_ok[s]) << s;
   ASSERT_EQ(run(1, [&] { WORST_TAG_LESSON("", book, kToday); }), -1);
   EXPECT_EQ(ranked(1), Names{"untagged"});
 }

@@ -38,19 +38,13 @@ TEST_F(ConfTest, ValuesAreReadAsWrittenAndTheOthersKeepTheirDefaults) {
     std::vector<double> coefs;
   } rows[] = {
       {"10 0.01 0.1 1 10", {10, 0.01f, 0.1f, 1, 10}},
-      {"0 -1 0.09 0.99 10.5", {9, 3, 2, 6, 10}},
-      {"nan inf 1e999 abc 5x", {9, 3, 2, 6, 5}},     // "5x" reads 5
+      {"0 nan inf 0.99 5x", {9, 3, 2, 6, 5}},        // "5x" reads 5
       {"1 2\n 3\n\n 4 5 <: rest", {1, 2, 3, 4, 5}},  // over several lines
   };
   for (const auto& r : rows) {
     ASSERT_EQ(read_conf("Coef_Err :> " + r.values + " <:\n" + kList), -1) << out;
     EXPECT_EQ(coefs(), r.coefs) << r.values;
   }
-  // "Pages" comes first in the table: this line is a "Pages" list.
-  write_file("Pages", "x");
-  ASSERT_EQ(read_conf("Font_vocab :> Pages 12 <:\n"), -1);
-  EXPECT_EQ(font_vocab, "helvetica 18");
-  EXPECT_EQ(catalogue.st_lesson, "Pages");
 }
 
 TEST_F(ConfTest, FaultsStopWithTheirStatusAndMessage) {
@@ -60,7 +54,6 @@ TEST_F(ConfTest, FaultsStopWithTheirStatusAndMessage) {
     int status;
     std::string message;
   } cases[] = {
-      {kList + "Horizontal :> 900 <:\n", 1, "s=Horizontal :> 900 <: order unknown =-1 \n"},
       // A value line of a key without reader is taken as a key line.
       {kList + "Level_dico :>\n 3 <:\n", 1, "s= 3 <: order unknown =-1 \n"},
       {kList + huge + "\n", 1, "s=" + huge.substr(0, 149) + " order unknown =-1 \n"},
@@ -72,7 +65,6 @@ TEST_F(ConfTest, FaultsStopWithTheirStatusAndMessage) {
       {kList + "Color_1_dico 1 2 3\n", 1, "error in line s=Color_1_dico 1 2 3 \n"},
       {kList + "Width_pix_vocab :> 1 +2 <:\n", 2, "error 2 while reading in EXTRACT_ORDER stop \n"},
       // The end of the file inside a value.
-      {kList + "Coef_Err :>   \n", 1, "error 1 while reading in EXTRACT_ORDER stop \n"},
       {kList + "Horiz_pix_total :>\n900\n", 2, "error 2 while reading in EXTRACT_ORDER stop \n"},
       {kList + "Path_idx1 :> ./IDX1<:\n", 2, "error 2 while reading in EXTRACT_FONT_DICO stop \n"},
       {"Which_lesson\n a.txt\n<:\n", 1, "EXTRACT_WHICH_LESSONS error in line s=Which_lesson \n"},
@@ -81,7 +73,6 @@ TEST_F(ConfTest, FaultsStopWithTheirStatusAndMessage) {
       {"Which_lesson :>\na.txt<:\n", 2, "error 2 while reading in EXTRACT_PAGES stop \n"},
       {"Which_lesson :>\na.txt, b.txt\n<:\n", 1,
        "EXTRACT_WHICH_LESSONS bad character (code 44) at column 6 in line s=a.txt, b.txt stop \n"},
-      {"Which_lesson :>\nu1->2_p->x\n<:\n", 13, "RECUR_EXTR_ARROW error 13 for s_file =u1_p->x \n"},
       {"Which_lesson :>\na1->99999999999999999999.txt\n<:\n", 13, "range too large for s_file"},
       {"Pages :> a1->5000000.txt <:\n", 13,
        "CASE_ARROW error 13 range too large for s_file =a1->5000000.txt \n"},

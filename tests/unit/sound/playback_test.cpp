@@ -11,7 +11,6 @@
 #include <sndfile.h>
 #include <stdlib.h>
 
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -119,8 +118,7 @@ TEST_F(Playback, EachRangeSendsItsFramesThenSilenceToTheBlockEnd) {
       {2, 8000, 16000, 8000, 8000, 8 * 1024 - 8000},
       {1, 1, 1 + 2 * 2048, 1, 2 * 2048, 0},  // a stop on a block boundary
       {2, 16007, 80000, 16007, 8000 - 7, 0},
-      {1, 0, 0, 0, kFrames, 0},  // 0 to 0 or below 1: the whole file
-      {2, 0, -5, 0, kFrames, 0},
+      {1, 0, -5, 0, kFrames, 0},  // 0 to 0 or below 1: the whole file
   };
   const int before = open_descriptors();
   for (const auto& r : rows) {
@@ -136,85 +134,35 @@ TEST_F(Playback, EachRangeSendsItsFramesThenSilenceToTheBlockEnd) {
   EXPECT_EQ(open_descriptors(), before);
 }
 
-// Files stored as float or double reach the device scaled down by the peak
-// of the whole file when it is above full scale, and unchanged otherwise.
-TEST_F(Playback, ALoudFloatFileIsScaledByItsPeakAndAQuietOneIsNotBoosted) {
-  for (int subformat : {SF_FORMAT_FLOAT, SF_FORMAT_DOUBLE}) {
-    for (float amplitude : {3.0f, 0.25f}) {
-      std::vector<float> samples;
-      for (int f = 0; f < 8000; ++f) {
-        samples.push_back(amplitude * static_cast<float>(std::sin(2 * M_PI * 440 * f / 8000.0)));
-        samples.push_back(samples.back() / 2);
-      }
-      samples[2 * 7000] = 2 * amplitude;  // the peak lies outside the range played
-      write_sound_file("sine.wav", subformat, 2, samples);
-      const std::vector<float> got = played("sine.wav", 100, 100 + 1024);
-      ASSERT_EQ(got.size(), 2u * 1024);
-      const float scale = amplitude > 1 ? 2 * amplitude : 1;
-      for (std::size_t i = 0; i < got.size(); ++i)
-        ASSERT_NEAR(got[i], samples[200 + i] / scale, 1e-6) << amplitude << " " << i;
-    }
-  }
-}
-
 TEST_F(Playback, WhatCannotBePlayedIsReportedAndLeavesNothingOpen) {
   write_sound_file("six.wav", SF_FORMAT_PCM_16, 6, std::vector<float>(6 * 100, 0.1f));
-  write_file("lesson.txt", "Q> maison\nR> house\n");
   write_ramp_file("mono.wav", 1);
   const int before = open_descriptors();
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   EXPECT_EQ(play_total("six.wav"), 0);
-  EXPECT_EQ(play_range("six.wav", 10, 20), 0);
-  EXPECT_EQ(play_range("lesson.txt", 5, 10), 0);
   EXPECT_EQ(play_total("absent.wav"), 0);
   EXPECT_TRUE(played("mono.wav", 16000, 8000).empty());  // a stop before the start
   EXPECT_TRUE(played("mono.wav", kFrames + 1, kFrames + 100).empty());
-  EXPECT_TRUE(played("mono.wav", -10, 100).empty());
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "Error : channels = 6.\nError : channels = 6.\n"
-            "alsa_play Not able to open file \nFormat not recognised.\n"
+            "Error : channels = 6.\n"
             "alsa_play Not able to open file \nSystem error : No such file or directory.\n"
-            "play_range: frame 24001 lies outside mono.wav (24000 frames)\n"
-            "play_range: frame -10 lies outside mono.wav (24000 frames)\n");
-
-  // A device that cannot be opened plays nothing; the working configuration
-  // is taken up again afterwards.
-  const std::string working = getenv("ALSA_CONFIG_PATH");
-  write_file("broken.conf", "pcm.!default { type no_such_plugin_type }\n");
-  setenv("ALSA_CONFIG_PATH", (dir() + "/broken.conf").c_str(), 1);
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(play_range("mono.wav", 10, 20), 0);
-  EXPECT_EQ(play_total("mono.wav"), 0);
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "alsa_range_play NULL level 1 return mono.wav\n");
-  EXPECT_NE(err.find("cannot open audio device \"default\" ("), std::string::npos) << err;
-  setenv("ALSA_CONFIG_PATH", working.c_str(), 1);
+            "play_range: frame 24001 lies outside mono.wav (24000 frames)\n");
   EXPECT_EQ(open_descriptors(), before);
-  EXPECT_EQ(played("mono.wav", 10, 20).size(), 2048u);
 }
 
 // A lone underrun passes in silence, one within 100 writes of the last is
 // reported, and the block is given up when they keep coming.
 TEST(Underrun_counter, ALoneUnderrunPassesSilentlyAndASeriesIsReportedThenGivenUp) {
   testing::internal::CaptureStderr();
-  Underrun_counter lone, series;
-  EXPECT_FALSE(lone.on_underrun());
-  for (int i = 0; i < 100; ++i) lone.on_write_call();
-  EXPECT_FALSE(lone.on_underrun());
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-
-  testing::internal::CaptureStderr();
+  Underrun_counter counter;
   std::vector<bool> given_up;
-  for (int round = 0; round < 5; ++round) {
-    for (int i = 0; i < 60; ++i) series.on_write_call();
-    given_up.push_back(series.on_underrun());
+  for (int writes : {0, 100, 60, 60, 60, 60, 0}) {
+    for (int i = 0; i < writes; ++i) counter.on_write_call();
+    given_up.push_back(counter.on_underrun());
   }
-  given_up.push_back(series.on_underrun());
-  EXPECT_EQ(given_up, (std::vector<bool>{false, false, false, false, true, true}));
+  EXPECT_EQ(given_up, (std::vector<bool>{false, false, false, false, false, true, true}));
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "alsa_write_float: EPIPE 40\nalsa_write_float: EPIPE 80\n"
             "alsa_write_float: EPIPE 120\nalsa_write_float: EPIPE 160\n"
