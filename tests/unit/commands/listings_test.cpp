@@ -1,6 +1,7 @@
 // The listings on real catalogues: the tag census ("./pimlo_ltag" and the
 // pane), the reading of tags from history files, the dictionary
-// ("./pimlo_dico").
+// ("./pimlo_dico") and its sort by name.
+#include "commands/dico_sort.h"
 #include "commands/listings.h"
 #include "commands/tag_tally.h"
 #include "commands_fixture.h"
