@@ -10,7 +10,8 @@
 // Usage: pimlo_bench PIMLO_X CATALOGUE_DIR MAKE_CATALOGUE_PY REPS OUT_FILE
 //
 // With PIMLO_BENCH_SKIP_STARTS set in the environment the start-ups are left
-// out (for profiling the operations on a catalogue already built).
+// out (for profiling the operations on a catalogue already built); with
+// PIMLO_BENCH_ONLY set to one command ("!dico") only that command is timed.
 //
 // The start-ups are runs of pimlo.x itself without a display (it stops right
 // after the index build), the unchanged one also with the lessons named as

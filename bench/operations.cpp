@@ -161,22 +161,30 @@ void measure_command(Bench_book& b, int reps, const std::string& command,
 }  // namespace
 
 void measure_operations(int reps, Report& report) {
+  // PIMLO_BENCH_ONLY="!dico" times that command alone (for profiling).
+  const char* only_env = std::getenv("PIMLO_BENCH_ONLY");
+  const std::string only = only_env ? only_env : "";
+  auto command = [&](Bench_book& b, const std::string& text, std::vector<std::string> written) {
+    if (only.empty() || only == text) measure_command(b, reps, text, written, report);
+  };
   try {
     Bench_book b;
-    measure_load_drill_record(b, reps, report);
-    for (const char* command :
+    if (only.empty()) measure_load_drill_record(b, reps, report);
+    for (const char* generator :
          {"!new", "!worst", "!worsto", "!worsty", "!worstn", "!lessv", "!tag animal"}) {
-      measure_command(b, reps, command, {"idx2_gene"}, report);
+      command(b, generator, {"idx2_gene"});
     }
-    measure_command(b, reps, "!ltag", {"pimlo_ltag"}, report);
-    measure_command(b, reps, "!stats", {}, report);
-    measure_command(b, reps, "!dico", {"pimlo_dico1", "pimlo_dico"}, report);
+    command(b, "!ltag", {"pimlo_ltag"});
+    command(b, "!stats", {});
+    command(b, "!dico", {"pimlo_dico1", "pimlo_dico"});
     // "!dico" sorts: beside its floor, the time sort(1) takes for its lines.
-    std::vector<Cost> sorts;
-    for (int r = 0; r < reps; ++r) {
-      sorts.push_back(run_shell("LC_ALL=C sort pimlo_dico1 > .floor_out", ".").cost);
+    if (only.empty() || only == "!dico") {
+      std::vector<Cost> sorts;
+      for (int r = 0; r < reps; ++r) {
+        sorts.push_back(run_shell("LC_ALL=C sort pimlo_dico1 > .floor_out", ".").cost);
+      }
+      report.add("  sort(1) of the \"!dico\" lines", median(sorts), median(sorts));
     }
-    report.add("  sort(1) of the \"!dico\" lines", median(sorts), median(sorts));
   } catch (const ProgramStop& stop) {
     std::fprintf(stderr, "pimlo_bench: the program stopped with status %d\n", stop.status);
     std::exit(1);

@@ -1,7 +1,6 @@
 #include "commands/dico_sort.h"
 
 #include <algorithm>
-#include <numeric>
 #include <queue>
 
 #include "text/accents.h"
@@ -64,6 +63,9 @@ std::string entry_name_key(std::string_view key_line) {
 
 bool Dico_sorter::add(std::string_view line) {
   if (arena_.size() >= budget_ && !spill()) return false;
+  // Reserved whole at once: growing by doubling copied the lines again and
+  // again. Pages untouched cost nothing.
+  if (arena_.capacity() < budget_) arena_.reserve(budget_ + 4096);
   const std::string key = entry_name_key(line);
   Item item;
   item.at = static_cast<std::uint32_t>(arena_.size());
@@ -76,16 +78,48 @@ bool Dico_sorter::add(std::string_view line) {
   return true;
 }
 
+namespace {
+
+// Eight bytes of `key` from `from`, zero-padded, as a number that orders as
+// the bytes do: most keys differ within their first sixteen bytes, so most
+// comparisons of the sort are comparisons of numbers.
+std::uint64_t key_prefix(std::string_view key, std::size_t from) {
+  std::uint64_t prefix = 0;
+  for (std::size_t i = from; i < from + 8; ++i) {
+    prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+  }
+  return prefix;
+}
+
+}  // namespace
+
 std::vector<std::uint32_t> Dico_sorter::sorted_items() const {
-  std::vector<std::uint32_t> order(items_.size());
-  std::iota(order.begin(), order.end(), 0);
+  struct Entry {
+    std::uint64_t prefix[2];
+    std::uint32_t item;
+    bool named;  // not blank: blank names come first
+  };
   const std::string_view arena = arena_;
-  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-    const Item& x = items_[a];
-    const Item& y = items_[b];
-    return comes_first(x.blank, arena.substr(x.at, x.key_size), y.blank,
-                       arena.substr(y.at, y.key_size));
+  auto key_of = [&](std::uint32_t i) { return arena.substr(items_[i].at, items_[i].key_size); };
+  std::vector<Entry> entries;
+  entries.reserve(items_.size());
+  for (std::uint32_t i = 0; i < items_.size(); ++i) {
+    const std::string_view key = key_of(i);
+    entries.push_back({{key_prefix(key, 0), key_prefix(key, 8)}, i, !items_[i].blank});
+  }
+  // The item number breaks ties, which keeps lines of equal keys in the
+  // order they came.
+  std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+    if (a.named != b.named) return b.named;
+    if (!a.named) return a.item < b.item;
+    if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
+    if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
+    const int order = key_of(a.item).compare(key_of(b.item));
+    return order != 0 ? order < 0 : a.item < b.item;
   });
+  std::vector<std::uint32_t> order;
+  order.reserve(entries.size());
+  for (const Entry& entry : entries) order.push_back(entry.item);
   return order;
 }
 
