@@ -57,53 +57,6 @@ TEST_F(Maintenance, CheckByAliasRewritesFaultyLinesAndKeepsTheFaultyVersionAsBac
   EXPECT_EQ(report.rewritten[0].faulty_lines, 2);
 }
 
-TEST_F(Maintenance, CheckByNumberCopiesTheLessonWhateverTheFileTimes) {
-  put_stats(kHousesIdx1, "#Le Toit ", stat_line(2, 0, 40, 0), blank_stat_line());
-  write_lesson(kHouses, "!# hou\n# Le Toit *\n");  // older than its working copy
-  CHECK_CORR_SNG_DBASE(" 2 ", book);
-  EXPECT_EQ(read_file(kHousesIdx1), kHead + "#Le Toit *hou 8 * \r\n" +
-                                        stats2({2, 0, 40, 0}, {0, 0, 0, 0}) +
-                                        "# END_OF_FILE * 21  \r\n");
-}
-
-TEST_F(Maintenance, CheckOfAnUnknownLessonChangesNothing) {
-  const std::string houses = read_file(kHousesIdx1);
-  EXPECT_EQ(run([&] { EXPECT_EQ(CHECK_CORR_SNG_DBASE("zoo", book).unknown.size(), 1u); }), -1);
-  EXPECT_EQ(out, "alias zoo is unknown\n");
-  for (const char* order : {"3", "0"})
-    EXPECT_EQ(CHECK_CORR_SNG_DBASE(order, book).unknown, std::vector<std::string>{order});
-  EXPECT_TRUE(CHECK_CORR_SNG_DBASE("   ", book).unknown.empty());
-  EXPECT_EQ(read_file(kAnimalsIdx1), animals);
-  EXPECT_EQ(read_file(kHousesIdx1), houses);
-  EXPECT_FALSE(file_exists("./IDX1/cpy_idx1_houses.txt"));
-  EXPECT_NE(log().find("CHECK_CORR_SNG_DBASE not OK lesson  num=3 \n"), std::string::npos);
-}
-
-TEST_F(Maintenance, CheckOfTheWholeDataBaseRebuildsEveryLessonAfterItsBackup) {
-  const Base_report report = CHECK_CORR_ALL_DBASE(book);
-  ASSERT_EQ(report.rewritten.size(), 2u);
-  EXPECT_EQ(report.rewritten[0].backup, "./IDX1/cpy_idx1_animals.txt");
-  EXPECT_EQ(report.rewritten[1].backup, "./IDX1/cpy_idx1_houses.txt");
-  EXPECT_EQ(report.rewritten[1].faulty_lines, 0);
-  EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), animals);
-  // Blank statistics come back as zeros once rebuilt.
-  EXPECT_EQ(read_file(kHousesIdx1),
-            houses_history(stats2({0, 0, 0, 0}, {0, 0, 0, 0}), stats2({0, 0, 0, 0}, {0, 0, 0, 0})));
-}
-
-TEST_F(Maintenance, CheckingALessonWhoseFileIsUnreadableRebuildsItsHistoryFromTheCopy) {
-  CHECK_CORR_SNG_DBASE("ani", book);
-  const std::string rebuilt = read_file(kAnimalsIdx1);
-  write_file(kAnimalsIdx1, animals);
-  make_unreadable(kAnimals);
-  EXPECT_EQ(run([&] { CHECK_CORR_SNG_DBASE("ani", book); }), -1);
-  EXPECT_NE(out.find("CHECK_CORR cannot copy lesson=1 lessons/animals.txt to ./CPY/animals.txt \n"),
-            std::string::npos)
-      << out;
-  EXPECT_EQ(read_file(kAnimalsIdx1), rebuilt);
-  EXPECT_EQ(read_file("./IDX1/cpy_idx1_animals.txt"), animals);
-}
-
 TEST_F(Maintenance, SynchronisationKeepsTheHigherCountsAndLaterDaysOfBothCopies) {
   put_stats(kHousesIdx1, "#la maison ", stat_line(4, 1, 100, 90), stat_line(1, 0, 7, 0));
   // The other copy knows Le Toit (capital letters kept) and not la maison's
