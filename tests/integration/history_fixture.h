@@ -94,11 +94,6 @@ class HistoryFixture : public Book_test {
     write_file(path, bytes);
   }
 
-  // The two statistics lines of the record `key` of the history `path`.
-  static std::string stats(const std::string& path, const std::string& key) {
-    return read_file(path).substr(stats_offset(path, key), 2 * (kStatLineLength + 2));
-  }
-
   // `bytes` with the statistics line of sense `sens_qr` of the record `key`
   // of the history `path` replaced by `line`.
   static std::string with_line(std::string bytes, const std::string& path, const std::string& key,

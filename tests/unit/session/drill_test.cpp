@@ -232,12 +232,6 @@ TEST_F(Drill_test, MissingSidesCuesAndStrayPositionsAreShownAsSuchAndLogged) {
   answer(1);  // the same entry again: said once in the lesson
   EXPECT_EQ(question_side(), (Lines{"nowhere.wav", "the text", "  "}));
   testing::internal::GetCapturedStdout();
-
-  // The working copy changed under the history: the position falls elsewhere.
-  write_file("CPY/heard.txt", "!# hea\r\none\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\n");
-  start_drill(4);
-  EXPECT_TRUE(pane_has("five"));  // the fifth line from the position
-  EXPECT_FALSE(pane_has("six"));
   const std::string log = read_file("pimlo_log");
   for (const char* said : {"DISPLAY_QR error 3 lecture \n", "DISPLAY_QR error 2 lecture \n",
                            "DISPLAY_QR snd_file=nowhere.wav not found \n"})

@@ -53,8 +53,6 @@ TEST_F(Lesson_text_test, LinesAreLaidOutInParagraphs) {
       {{"#######", "Le chat", "  dort.  ", "", "#######", "after"}, "Le chat dort.\n\n"},
       {{"#######", "Un", ". Autre", ", suite", "2. Deux", "<) son", "fin", "#######"},
        "Un\nAutre suite\n2. Deux\n<) son fin\n"},
-      {{"#######", "un", "", "   ", "", "deux", "", "trois", "#######"},
-       "un\n   \n   \ndeux\ntrois\n"},
       // A paragraph is cut at 4000 characters, with a mark.
       {{"#######", "caf\\'e", long_words, "suite", "", "fin", "#######"},
        "caf\xE9 " + long_words.substr(0, 3995) + " [...]\nfin\n"},
