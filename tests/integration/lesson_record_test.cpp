@@ -91,7 +91,7 @@ TEST_F(LessonRecord, AStopOnAnyRecordLeavesEveryHistoryFileAsItWas) {
          t_posit.QRcum_nok[1] = 2;
          limit = std::make_unique<FileSizeLimit>(animals.size() / 2);
        },
-       1, "RECORD_LESSON cannot write ./IDX1/idx1_animals.txt"},
+       1, "RECORD_LESSON cannot write ./IDX1/idx1_animals.txt stop \n"},
       {"a cut generated lesson file",
        [] {
          const std::string gene = read_file("./idx1_gene");
