@@ -10,20 +10,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <ctime>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "book_fixture.h"
 #include "history/history_format.h"
 #include "history/lesson_load.h"
-#include "session/announce.h"
-#include "session/drill_press.h"
-#include "session/navigation.h"
 
 class HistoryFixture : public Book_test {
  protected:
@@ -99,21 +94,12 @@ class HistoryFixture : public Book_test {
     write_file(path, bytes);
   }
 
-  // The two statistics lines of the record `key` of the history `path`.
-  static std::string stats(const std::string& path, const std::string& key) {
-    return read_file(path).substr(stats_offset(path, key), 2 * (kStatLineLength + 2));
-  }
-
   // `bytes` with the statistics line of sense `sens_qr` of the record `key`
   // of the history `path` replaced by `line`.
   static std::string with_line(std::string bytes, const std::string& path, const std::string& key,
                                int sens_qr, const std::string& line) {
     const std::size_t at = stats_offset(path, key) + (sens_qr == 1 ? 0 : kStatLineLength + 2);
     return bytes.replace(at, line.size(), line);
-  }
-
-  bool pane_has(const std::string& line) const {
-    return std::find(screen.lines.begin(), screen.lines.end(), line) != screen.lines.end();
   }
 
   static std::string blank2() { return stats2({-1}); }
@@ -128,17 +114,6 @@ class HistoryFixture : public Book_test {
   long kPast = 0;
   std::string out;  // standard output of the last run()
 };
-
-// A file that is there but cannot be read as one: a directory in its place.
-inline void make_unreadable(const std::string& path) {
-  std::filesystem::remove(path);
-  std::filesystem::create_directory(path);
-}
-
-// Presses of one drill of lesson 1: the confirmation (3), the load and first
-// question (1), then answers and verdicts, right and wrong.
-inline constexpr int kPresses[] = {3, 1, 1, 1, 1, 3, 1, 1, 1, 3};
-inline constexpr int kLeaving = std::size(kPresses);
 
 // The two lessons built by a real start-up, with answers already recorded
 // for some entries. Lesson 1 (ani) holds three records and three reference
@@ -177,34 +152,7 @@ class LessonDrillFixture : public HistoryFixture {
     log_file.open("pimlo_log");
   }
 
-  // Drills lesson `lesson` with `presses` presses of kPresses over and over,
-  // doing `fault` before press `at` (at == presses: before leaving), then
-  // leaves it with Yes to the record question: the status it stopped with.
-  // The fault's own clean-up runs once the drill ended.
-  int drill_with(int at, const std::function<void()>& fault, int lesson = 1,
-                 int presses = kLeaving) {
-    session.drill = Drill_State{};
-    session.drill.seed = 3;
-    book.ilesson = lesson;
-    book.start_lesson = 0;
-    screen.record_answers = {Screen::RecordAnswer::Yes};
-    const int status = run([&] {
-      CONFIRM0_LESSON(session, book);
-      for (int i = 0; i < presses; ++i) {
-        if (i == at) fault();
-        drill_press(kPresses[i % kLeaving], session, book);
-      }
-      if (at == presses) fault();
-      drilled = t_posit.nb_posit;
-      cback_next_less(session, book);
-    });
-    limit.reset();
-    return status;
-  }
-
   // The history files as SetUp left them.
   std::string animals;
   std::string houses;
-  int drilled = 0;  // entries in the drill table when the last drill was left
-  std::unique_ptr<FileSizeLimit> limit;
 };

@@ -1,7 +1,6 @@
 // Loading a lesson for drill on real files: the drill table, "./idx1_gene",
-// references to other lessons, broken histories, and the lesson's name.
+// references to other lessons, and broken histories.
 #include "drill/error_score.h"
-#include "history/lesson_name.h"
 #include "history_fixture.h"
 
 namespace {
@@ -81,7 +80,6 @@ TEST_F(LessonLoad, BrokenOrMissingFilesStopOrAreSaidAndStayAsTheyWere) {
     EXPECT_EQ(out, c.printed);
     EXPECT_EQ(log(), c.logged);
     EXPECT_EQ(file_exists(kAnimalsIdx1) ? read_file(kAnimalsIdx1) : "", c.bytes);
-    EXPECT_TRUE(c.status != -1 || t_posit.nb_posit == (c.bytes.empty() ? 0 : 1));
     EXPECT_TRUE(!c.bytes.empty() || read_file("./idx1_gene") == "as it was");
   }
 
@@ -90,16 +88,4 @@ TEST_F(LessonLoad, BrokenOrMissingFilesStopOrAreSaidAndStayAsTheyWere) {
   std::filesystem::create_directory("./idx1_gene");
   EXPECT_EQ(run([&] { INIT_LESSON(1, book, kToday); }), 1);
   EXPECT_EQ(out, "INIT_LESSON cannot create ./idx1_gene stop \n");
-}
-
-TEST_F(LessonLoad, LessonNameIsTheFileNameWhateverThePathLength) {
-  const std::string deep = "lessons/" + std::string(120, 'd') + "/";
-  write_file(deep + "long.txt", "!# lon\n");
-  G_kentel.st_lesson = std::string(kAnimals) + " &/houses.txt " + deep + "long.txt &far.txt";
-  G_kentel.nb_lesson = 4;
-  int order = 2;
-  for (const char* name : {"houses.txt", "long.txt", "far.txt"})  // no far.txt: still named
-    EXPECT_EQ(LESSON_FROM_ORDER(log_file, G_kentel, order++), name);
-  EXPECT_EQ(run([&] { LESSON_FROM_ORDER(log_file, G_kentel, 5); }), 2);
-  EXPECT_EQ(out, "LESSON_FROM_ORDER error 1 i_order=5 nb_lesson=4 \n");
 }

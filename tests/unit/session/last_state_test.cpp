@@ -47,7 +47,6 @@ TEST_F(Last_state_test, WhatQuitWritesTheNextStartReadsAsWrittenAndDeletes) {
       {full, -1, {0, 2, 10, 20, 900, 700, 500}},  // older than the configuration
       {full, 0, {4, 2, 10, 20, 900, 700, 500}},   // the same second
       {"  0\n  3\n  1  2\n  0  500\n  7\n", 60, {0, 3, 1, 2, 0, 500, 7}},  // for the start to judge
-      {"  5    Last lesson\n  2\n", 60, {5, 2, -1, -1, -1, -1, -1}},
       {"  5  6\r\n  x\r\n  1  2", 60, {5, 0, 1, 2, -1, -1, -1}},
       {"", 60, {1, 0, -1, -1, -1, -1, -1}},
   };

