@@ -27,7 +27,6 @@ TEST_F(AliasFiles, AliasRunsFromAfterTheMarkAndItsSpacesToTheFirstOtherCharacter
   } rows[] = {
       {"intro\r\n!#   ani-2_b and more\r\n!# other\r\n", "ani-2_b"},
       {"!#Zed9.txt", "Zed9"},
-      {"!#\r\n!# later\r\n", ""},
       {std::string(150, ' ') + "!# far\n", "far"},  // lines are read whole
       {"# chat *\r\nQ> chat\r\n! no mark\r\n", std::nullopt},
   };

@@ -74,37 +74,4 @@ TEST(QuestionChoice, TheSecondRunDrawsAmongTheFiveWorstAndNeverTheLastTwo) {
   EXPECT_EQ(ranks.size(), 5u);
 }
 
-TEST(QuestionChoice, LessonsOfOneToThreeElementsComeRoundInTurn) {
-  for (int n = 1; n <= 3; ++n) {
-    Choice_run r(known_errors(n), 11);
-    for (int q = 0; q < n; ++q) r.next();
-    r.run.mjcont = 4;  // the last questions are kept for a lesson of one
-    std::vector<int> asked;
-    for (int q = 0; q < 30; ++q) asked.push_back(r.next().jcont);
-    for (std::size_t q = 3; q < asked.size(); ++q) {
-      EXPECT_EQ(asked[q], asked[q - n]) << n;
-      EXPECT_TRUE(n == 1 || asked[q] != asked[q - 1]) << n;
-    }
-    EXPECT_TRUE(n > 1 || r.run.mjcont == 4);
-  }
-}
-
-TEST(QuestionChoice, TheThirdQuestionOfErrorZeroInARowIsTheElementOfRankOne) {
-  std::vector<long> errors = {9};
-  errors.resize(12, 0);
-  Choice_run r(errors, 3);
-  for (int q = 0; q < 12; ++q) r.next();
-  int zeros_in_a_row = 0, overrides = 0;
-  for (int q = 0; q < 500; ++q) {
-    const Question_Choice c = r.next();
-    if (zeros_in_a_row == 2) {
-      ++overrides;
-      EXPECT_EQ(c.rank, 1);
-    }
-    zeros_in_a_row = c.err == 0 ? zeros_in_a_row + 1 : 0;
-    ASSERT_LE(zeros_in_a_row, 2);
-  }
-  EXPECT_GT(overrides, 50);
-}
-
 }  // namespace

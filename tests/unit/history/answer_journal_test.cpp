@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "base/log_file.h"
-#include "history/commit_together.h"
 #include "sandbox.h"
 
 namespace {
@@ -30,15 +28,10 @@ std::vector<Journal_line> every_kind() {
   answer.position = 377;
   answer.alias = "ani1";
   answer.name = "le  chat\xE9 * ~0 ";  // blanks, CP1252, marks: the name is the rest
-  Journal_line skip = answer;
-  skip.verdict = Journal_verdict::skip;
-  skip.sense = 1;
-  Journal_line undo;
-  undo.event = Journal_event::undo;
   Journal_line end;
   end.event = Journal_event::end;
   end.how = Drill_end::reset;
-  return {start, answer, skip, undo, end};
+  return {start, answer, end};
 }
 
 void expect_same(const Journal_line& a, const Journal_line& b) {
@@ -46,33 +39,19 @@ void expect_same(const Journal_line& a, const Journal_line& b) {
   EXPECT_EQ(a.name, b.name);
 }
 
-TEST_F(Journal, EveryEventReadsBackAsWritten) {
-  const std::vector<Journal_line> lines = every_kind();
-  {
-    Answer_journal journal("j");
-    for (const Journal_line& line : lines) ASSERT_TRUE(journal.append(line));
-  }
-  Answer_journal again("j");  // a later run appends
-  ASSERT_TRUE(again.append(lines[0]));
-  const std::vector<Journal_line> read = read_journal("j");
-  ASSERT_EQ(read.size(), lines.size() + 1);
-  for (std::size_t i = 0; i < lines.size(); ++i) expect_same(read[i], lines[i]);
-  EXPECT_EQ(journal_text(lines[3]).back(), '\n');
-}
-
 TEST_F(Journal, DamagedAndCutShortLinesArePassedOver) {
   const std::vector<Journal_line> lines = every_kind();
   std::string flipped = journal_text(lines[1]);
   flipped[flipped.find("377")] = '4';
-  const std::string good = journal_text(lines[0]) + journal_text(lines[4]);
+  const std::string good = journal_text(lines[1]) + journal_text(lines[2]);
   write_file("j", journal_text(lines[0]) + "garbage\n\n" + flipped +
                       "answer 1 00:00:00 ~00000000\n" + good +
                       journal_text(lines[1]).substr(0, 30));
   const std::vector<Journal_line> read = read_journal("j");
   ASSERT_EQ(read.size(), 3u);
   expect_same(read[0], lines[0]);
-  expect_same(read[1], lines[0]);
-  expect_same(read[2], lines[4]);
+  expect_same(read[1], lines[1]);
+  expect_same(read[2], lines[2]);
   EXPECT_FALSE(parse_journal_line(journal_text(lines[1]).substr(0, 20)));
   EXPECT_TRUE(read_journal("absent").empty());
 }
@@ -87,72 +66,8 @@ TEST_F(Journal, AJournalThatCannotBeWrittenSaysSo) {
     FileSizeLimit limit(static_cast<rlim_t>(read_file("j").size() + 10));
     EXPECT_FALSE(full.append(every_kind()[1]));
   }
-  ASSERT_TRUE(full.append(every_kind()[4]));
+  ASSERT_TRUE(Answer_journal("j").append(every_kind()[2]));  // a later run appends
   EXPECT_EQ(read_journal("j").size(), 2u);
-}
-
-TEST_F(Journal, AnswersPerDayCountWhatTheUndosLeft) {
-  std::vector<Journal_line> lines;
-  auto add = [&](Journal_event event, long day, Journal_verdict verdict = Journal_verdict::right) {
-    Journal_line line;
-    line.event = event;
-    line.day = day;
-    line.verdict = verdict;
-    line.alias = "a";
-    lines.push_back(line);
-  };
-  add(Journal_event::start, 98);
-  add(Journal_event::answer, 98, Journal_verdict::wrong);  // before the days plotted
-  add(Journal_event::answer, 99);
-  add(Journal_event::start, 99);  // a drill left without its end
-  add(Journal_event::answer, 99, Journal_verdict::wrong);
-  add(Journal_event::answer, 100);
-  add(Journal_event::answer, 100, Journal_verdict::skip);
-  add(Journal_event::undo, 100);  // takes back the right answer, not the skip
-  add(Journal_event::answer, 100, Journal_verdict::wrong);
-  add(Journal_event::end, 100);
-  ASSERT_TRUE(Answer_journal("j").append(lines));
-  const std::vector<Day_answers> days = answers_per_day("j", 100, 2);
-  ASSERT_EQ(days.size(), 2u);
-  EXPECT_EQ(std::vector<int>({days[0].right, days[0].wrong, days[1].right, days[1].wrong}),
-            std::vector<int>({1, 1, 0, 1}));
-}
-
-// A recording's files go in place together; a commit whose renames a crash
-// cut short is finished at the next start, one without its whole note is not.
-TEST_F(Journal, FilesOfOneRecordingArePutInPlaceTogether) {
-  write_file("a", "old a");
-  write_file("b c", "old b");
-  std::vector<std::unique_ptr<Staged_rewrite>> rewrites;
-  for (const char* path : {"a", "b c"}) {
-    rewrites.push_back(std::make_unique<Staged_rewrite>());
-    ASSERT_TRUE(rewrites.back()->open(path));
-    ASSERT_TRUE(rewrites.back()->write_at(0, "new"));
-  }
-  Answer_journal journal("j");
-  EXPECT_FALSE(commit_together(rewrites, journal));
-  EXPECT_EQ(read_file("a") + read_file("b c"), "new anew b");
-  std::vector<Journal_line> lines = read_journal("j");
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[1].target, "b c");
-  EXPECT_EQ(lines[3].event, Journal_event::committed);
-  EXPECT_FALSE(unfinished_commit(lines));
-
-  // As a kill after the first rename leaves them: "a" in place, "b c" not.
-  lines.pop_back();
-  write_file("b c" + lines[1].suffix, "newer b");
-  write_file("a", "newer a");
-  write_file("j", journal_text(lines[0]) + journal_text(lines[1]) + journal_text(lines[2]));
-  LogFile log;
-  ASSERT_TRUE(log.open("log"));
-  complete_unfinished_commit(journal, log);
-  EXPECT_EQ(read_file("a") + read_file("b c"), "newer anewer b");
-  EXPECT_EQ(files_in("."), (std::set<std::string>{"a", "b c", "j", "log"}));
-  EXPECT_FALSE(unfinished_commit(read_journal("j")));
-
-  // A commit line without all of its staged lines names no commit.
-  write_file("j", journal_text(lines[1]) + journal_text(lines[2]));
-  EXPECT_FALSE(unfinished_commit(read_journal("j")));
 }
 
 }  // namespace

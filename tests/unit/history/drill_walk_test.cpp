@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -56,20 +55,6 @@ TEST_F(DrillWalk, FilesVisitedInTurnReadTheirOwnLinesEvenBeyondTheOpenLimit) {
     }
   }
   shelf.finish();
-}
-
-TEST_F(DrillWalk, AFileThatCannotBeOpenedStopsWithTheCallersMessage) {
-  write_history("locked.txt");
-  ASSERT_EQ(chmod("locked.txt", 0444), 0);
-  LogFile log;
-  for (const char* path : {"missing.txt", "locked.txt"}) {
-    if (access(path, F_OK) == 0 && access(path, W_OK) == 0) continue;  // run by root
-    History_shelf shelf(true, "RECORD_LESSON", log);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(stop_status([&] { shelf.use(path); }), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "RECORD_LESSON cannot open " + std::string(path) + " stop \n");
-  }
 }
 
 TEST_F(DrillWalk, StatisticsLinesKeepTheirLengthInTheFileWhateverTheirEnd) {

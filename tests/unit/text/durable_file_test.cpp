@@ -1,13 +1,10 @@
-// Files replaced durably: written anew (AtomicFile), or many at once
-// (SyncBatch); the target is its old or its new version, never a mixture.
+// A file replaced durably (AtomicFile) is its old or its new version, never
+// a mixture.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-
 #include "sandbox.h"
 #include "text/atomic_file.h"
-#include "text/sync_batch.h"
 
 namespace {
 
@@ -56,43 +53,6 @@ TEST_F(AtomicFileTest, TargetKeepsItsOldBytesAndModeUntilCommitThenHoldsTheNewOn
   struct stat st {};
   ASSERT_EQ(::stat("history.txt", &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  for (const char* name : {"a.new12_", "a.new_3", ".new1_2", "a.new1_2.txt", "a.renew1_2x"})
-    EXPECT_FALSE(is_unfinished_copy(name)) << name;
-}
-
-void replace(const std::string& path, const std::string& bytes, SyncBatch& batch) {
-  AtomicFile file;
-  ASSERT_TRUE(file.open(path));
-  file.write(bytes);
-  ASSERT_TRUE(file.commit(batch));
-}
-
-TEST_F(AtomicFileTest, ABatchChangesNoTargetUntilFinishedThenAllInOrder) {
-  write_file("a.txt", "old a");
-  std::filesystem::create_directories("IDX1");
-  std::filesystem::create_directories("busy/inside");  // cannot be renamed over
-  SyncBatch batch;
-  replace("a.txt", "new a", batch);
-  replace("IDX1/b.txt", "first b", batch);
-  replace("IDX1/b.txt", "second b", batch);  // the later commit wins
-  replace("busy", "new busy", batch);
-  EXPECT_EQ(read_file("a.txt"), "old a");
-  EXPECT_FALSE(file_exists("IDX1/b.txt"));
-  EXPECT_EQ(batch.finish(), std::vector<std::string>{"busy"});
-  EXPECT_EQ(read_file("a.txt"), "new a");
-  EXPECT_EQ(read_file("IDX1/b.txt"), "second b");
-  EXPECT_EQ(files_in("IDX1"), Set{"b.txt"});
-
-  // A batch stopped before its end removes its files and changes no target.
-  EXPECT_EQ(stop_status([] {
-              SyncBatch stopped;
-              replace("a.txt", "newer a", stopped);
-              replace("c.txt", "new c", stopped);
-              stop(1);
-            }),
-            1);
-  EXPECT_EQ(read_file("a.txt"), "new a");
-  EXPECT_EQ(files_in("."), (Set{"a.txt", "IDX1", "busy"}));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "text/line_reader.h"
 
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -94,36 +93,6 @@ TEST_F(LineReaderTest, TabsNulsAndLettersAreShapedAtEveryPlaceOfALongLine) {
     EXPECT_EQ(shaped("\xC3\xA9"), with_letter) << at;
     EXPECT_EQ(shaped("\xE9"), with_letter) << at;
   }
-}
-
-TEST_F(LineReaderTest, ComesBackToAnyOffsetAndSeesBytesWrittenBehindIt) {
-  std::string bytes;
-  std::vector<long> starts;
-  for (int i = 0; i < 500; ++i) {
-    starts.push_back(static_cast<long>(bytes.size()));
-    bytes += "line " + std::to_string(i) + (i % 2 == 0 ? "\r\n" : "\n");
-  }
-  starts.push_back(static_cast<long>(bytes.size()));
-  write_file("f.txt", bytes);
-  LineReader reader("f.txt", 64);
-  std::string ss;
-  for (int i : {0, 499, 250, 3, 498, 100, 100, 1}) {  // the window refills wherever it is
-    long nc = starts[i];
-    const long n = aln_getline(nc, ss, reader);
-    EXPECT_EQ(n, static_cast<long>(ss.size()));
-    EXPECT_EQ(ss, "line " + std::to_string(i));
-    EXPECT_EQ(nc, starts[i + 1]);
-  }
-  std::fstream("f.txt", std::ios::in | std::ios::out | std::ios::binary).write("LINE", 4);
-  reader.invalidate();
-  long nc = 0;
-  EXPECT_EQ(aln_getline(nc, ss, reader), 6);
-  EXPECT_EQ(ss, "LINE 0");
-  nc = starts[500];
-  ASSERT_EQ(aln_getline(nc, ss, reader), -2);
-  std::ofstream("f.txt", std::ios::app | std::ios::binary) << "b\n";
-  EXPECT_EQ(aln_getline(nc, ss, reader), 1);
-  EXPECT_EQ(ss, "b");
 }
 
 TEST_F(LineReaderTest, AHeadKeepsItsCharactersAndStepsOverTheWholeLine) {

@@ -58,11 +58,7 @@ TEST(NumberFields, ExtrNIntReadsDigitRunsAndStopsAtAnyOtherCharacter) {
   EXPECT_EQ(v[1], INT_MAX);
 }
 
-TEST(NumberFields, CentringAndBlankHelpers) {
-  EXPECT_EQ(LNB_12CHAR(7), "     7      ");
-  EXPECT_EQ(LNB_12CHAR(-1234), "   -1234    ");
-  EXPECT_EQ(LNB_12CHAR(1234567890123L), "123456789012");
-  EXPECT_EQ(LNB_12CHAR(LONG_MIN), "-92233720368");
+TEST(NumberFields, ResizeStringKeepsOneBlankBetweenWords) {
   for (auto [n, in, out] :
        {std::tuple{5, "a   b  c", "a b c"}, {3, "a  bcd", "a b"}, {5, "ab", "ab   "}}) {
     std::string s = in;
