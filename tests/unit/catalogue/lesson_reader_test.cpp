@@ -69,4 +69,12 @@ TEST_F(LessonReading, NamelessEntriesAreNamedAfterTheirQuestionWithoutSwallowing
                             "12e next *", "13n  *"}));
 }
 
+TEST_F(LessonReading, ALessonOfTwentyThousandLinesIsWalkedToItsLastEntry) {
+  std::vector<std::string> lines(20001, "x");
+  lines[9998] = lines[9999] = lines[19999] = "# e *";
+  const Walk w = walk(lines);
+  EXPECT_EQ(w.items, (Items{"9998e e *", "9999e e *", "19999e e *"}));
+  EXPECT_EQ(w.stop_offset, w.at[20000] + 3);
+}
+
 }  // namespace

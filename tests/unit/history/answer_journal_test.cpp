@@ -70,4 +70,31 @@ TEST_F(Journal, AJournalThatCannotBeWrittenSaysSo) {
   EXPECT_EQ(read_journal("j").size(), 2u);
 }
 
+TEST_F(Journal, AnswersPerDayCountWhatTheUndosLeft) {
+  std::vector<Journal_line> lines;
+  auto add = [&](Journal_event event, long day, Journal_verdict verdict = Journal_verdict::right) {
+    Journal_line line;
+    line.event = event;
+    line.day = day;
+    line.verdict = verdict;
+    line.alias = "a";
+    lines.push_back(line);
+  };
+  add(Journal_event::start, 98);
+  add(Journal_event::answer, 98, Journal_verdict::wrong);  // before the days plotted
+  add(Journal_event::answer, 99);
+  add(Journal_event::start, 99);  // a drill left without its end
+  add(Journal_event::answer, 99, Journal_verdict::wrong);
+  add(Journal_event::answer, 100);
+  add(Journal_event::answer, 100, Journal_verdict::skip);
+  add(Journal_event::undo, 100);  // takes back the right answer, not the skip
+  add(Journal_event::answer, 100, Journal_verdict::wrong);
+  add(Journal_event::end, 100);
+  ASSERT_TRUE(Answer_journal("j").append(lines));
+  const std::vector<Day_answers> days = answers_per_day("j", 100, 2);
+  ASSERT_EQ(days.size(), 2u);
+  EXPECT_EQ(std::vector<int>({days[0].right, days[0].wrong, days[1].right, days[1].wrong}),
+            std::vector<int>({1, 1, 0, 1}));
+}
+
 }  // namespace

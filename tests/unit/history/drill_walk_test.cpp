@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -97,6 +98,20 @@ TEST_F(DrillWalk, RewrittenLinesAreReadBackAtOnceAndReachTheFileWhenClosed) {
   struct stat st {};
   ASSERT_EQ(stat("a.txt", &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(DrillWalk, AFileThatCannotBeOpenedStopsWithTheCallersMessage) {
+  write_history("locked.txt");
+  ASSERT_EQ(chmod("locked.txt", 0444), 0);
+  LogFile log;
+  for (const char* path : {"missing.txt", "locked.txt"}) {
+    if (access(path, F_OK) == 0 && access(path, W_OK) == 0) continue;  // run by root
+    History_shelf shelf(true, "RECORD_LESSON", log);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(stop_status([&] { shelf.use(path); }), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "RECORD_LESSON cannot open " + std::string(path) + " stop \n");
+  }
 }
 
 }  // namespace
