@@ -12,7 +12,7 @@
 namespace {
 
 std::vector<std::string> shown(const std::string& text, fuzz::World& w) {
-  fuzz::write_file(kHelpFile, text);
+  write_file(kHelpFile, text);
   w.screen.lines = {"left from before"};
   w.book.nb_line = 1;
   DISPLAY_HELP(w.book);

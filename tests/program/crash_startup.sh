@@ -4,7 +4,8 @@
 # time and in one whose lessons were edited after their histories took
 # answers. After every kill each working copy and history is as it was or
 # as a start without kill leaves it; the next start ends with exactly that
-# result, no unfinished copy left.
+# result, no unfinished copy left. What a rebuild keeps is the integration
+# tests' own.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/lib.sh"
@@ -75,11 +76,4 @@ expect_output "$headless_end"
 give_answers "$edited" "$today"
 edit_lessons "$edited"
 kill_at_points "rebuild after edits" "$edited"
-# The rebuild kept the answers of the entries whose names stayed: only the
-# new and the renamed entries start blank.
-for lesson_blank in a:4 b:0 c:2; do
-  blank=$(grep -cE '^( {12};){4}'$'\r''$' "$clean/IDX1/idx1_${lesson_blank%:*}.txt")
-  [ "$blank" = "${lesson_blank#*:}" ] ||
-    bad "rebuild after edits: $blank blank statistics lines in idx1_${lesson_blank%:*}.txt"
-done
 finish
