@@ -2,15 +2,10 @@
 // reference lines, end line; and the old single-line form that "!trf"
 // converts) as the histories of the two lessons of the catalogue. The input
 // is cut at its NUL bytes into the history of lesson 1, that of lesson 2
-// (also the other copy that "!synchro" merges into lesson 1), a command
-// typed into the command entry and a run of verdicts. Each step starts from
-// the histories of the input. Checked:
-//  - the numbers read from any line obey the record rules, and a
-//    statistics line written from them reads back to the same numbers;
+// (also the other copy that "!synchro" merges into lesson 1) and a run of
+// verdicts. Each step starts from the histories of the input. Checked:
 //  - "!trf": a conversion that stops or leaves the file out leaves nothing
 //    behind;
-//  - the command's generator: a lesson of at most 20 words in a valid
-//    table, drilled with the verdicts and recorded;
 //  - lesson 1 loaded, drilled with the verdicts, recorded, then forgotten:
 //    a step that stops leaves both histories byte for byte as they were (so
 //    does any step here); a recording keeps the size of both files and the
@@ -19,28 +14,20 @@
 //    was; the check backs the old history up; the rebuilt history reads
 //    back without fault, and a rebuild or a synchronisation repeated
 //    changes nothing.
-#include <array>
 #include <cstdint>
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "commands/entry_command.h"
-#include "commands/generators.h"
-#include "drill/day_number.h"
 #include "drill/marking.h"
 #include "fuzz_fixture.h"
-#include "history/history_format.h"
 #include "history/index_build.h"
 #include "history/lesson_load.h"
 #include "history/lesson_record.h"
 #include "history/maintenance.h"
-#include "session/entry_lookup.h"
 
 namespace {
 
-using read_file;
 using fuzz::check;
 using fuzz::kHistory1;
 using fuzz::kHistory2;
@@ -79,17 +66,6 @@ void restore(const std::vector<std::string>& parts) {
   if (!parts[1].empty()) write_file(kHistory2, parts[1]);
 }
 
-void check_stat_line(const std::string& line) {
-  std::array<long, 5> v{}, again{};
-  CHECK_EXTRACT_4LINT(kToday, line, v);
-  check(v[1] >= 0 && v[2] >= 0 && v[3] >= 0 && v[4] >= 0 && v[3] <= kToday && v[4] <= kToday);
-  check((v[1] != 0 || v[3] == 0) && (v[2] != 0 || v[4] == 0));
-  check(v[1] <= kMaxStatCount && v[2] <= kMaxStatCount);
-  const std::string rewritten = stat_line(v[1], v[2], v[3], v[4]);
-  check(rewritten.size() == kStatLineLength && CHECK_EXTRACT_4LINT(kToday, rewritten, again) == 0);
-  check(again == v);
-}
-
 void check_transfer(fuzz::World& w) {
   fuzz::fs::remove_all("IDX1_TRF");
   fuzz::fs::create_directory("IDX1_TRF");
@@ -97,27 +73,6 @@ void check_transfer(fuzz::World& w) {
   if (stops([&] { outcome = TRF_IDX1_FILE(w.program.log, kHistory1, kConverted); }) ||
       outcome == Transfer_outcome::not_old_form || outcome == Transfer_outcome::missing)
     check(fuzz::fs::is_empty("IDX1_TRF"));
-}
-
-// Runs the generator of `c` (any other command runs none); false when it
-// stopped or ran none. What it left behind is a lesson of at most 20 words
-// in a valid table.
-bool generate(const Entry_command& c, Trf_book& book) {
-  using enum Entry_action;
-  const auto a = c.action;
-  if (a != new_words && a != balance && a != worst_words && a != new_tag && a != worst_tag)
-    return false;
-  if (!runs([&] {
-        if (a == new_words) NEW_WORDS_LESSON(book, kToday);
-        if (a == balance) BALANCE_WORDS(book, kToday);
-        if (a == worst_words) WORST_WORDS_LESSON(c.code_worst, book, kToday);
-        if (a == new_tag) NEW_TAG_LESSON(c.ss_tag, book, kToday);
-        if (a == worst_tag) WORST_TAG_LESSON(c.ss_tag, book, kToday);
-      }))
-    return false;
-  check(book.t_posit.nb_posit >= 0 && book.t_posit.nb_posit <= 20);
-  fuzz::check_table(book.t_posit);
-  return true;
 }
 
 // Marks one verdict per byte of `verdicts` (at most 64): the element, the
@@ -143,20 +98,6 @@ bool record(Trf_book& book) {
   const Histories after;
   check(after.first.size() == before.first.size() && after.second.size() == before.second.size());
   return faulty.empty();
-}
-
-// The command's generator, its lesson drilled with the verdicts and
-// recorded.
-void check_generated(const Entry_command& c, const std::string& verdicts, fuzz::World& w) {
-  w.book.sens_qr = 1 + (c.sens_qr == 2);
-  if (!generate(c, w.book) || w.t_posit.nb_posit == 0) return;
-  w.book.ilesson = 0;
-  for (int k = 1; k <= w.t_posit.nb_posit; ++k) stops([&] { WHAT_QR(k, w.session, w.book); });
-  const Histories before;
-  runs([&] { VERIF_LESSON("./idx2_gene", w.book, kToday); });
-  check(Histories() == before);
-  mark(verdicts, w.book);
-  record(w.book);
 }
 
 void check_loads(Trf_book& book) {
@@ -210,18 +151,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return true;
   }();
   (void)entered;
-  const std::vector<std::string> parts = fuzz::split(data, size, 4);
-  std::istringstream lines(parts[0]);
-  for (std::string line; std::getline(lines, line);) check_stat_line(line);
-  const Entry_command command = parse_entry_command(parts[2]);
+  const std::vector<std::string> parts = fuzz::split(data, size, 3);
   write_file(kOther, parts[1]);
 
   fuzz::World w;
   restore(parts);
   check_transfer(w);
-  check_generated(command, parts[3], w);
   restore(parts);
-  check_lesson_drill(parts[3], w);
+  check_lesson_drill(parts[2], w);
   restore(parts);
   check_maintenance(parts[0], w);
   return 0;

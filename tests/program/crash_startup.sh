@@ -16,10 +16,10 @@ today=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2001-01-01 +%s)) / 8640
 now=$(date +%s)
 
 # ASCII with a text block, a nameless entry and a reference line; UTF-8
-# with accents; CP1252 with CR LF line ends.
+# with accents.
 write_lessons() {
   mkdir -p "$1/lessons"
-  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n lessons/c.txt\n%s<:\nPath_idx1 :> ./IDX1 <:\n' \
+  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n%s<:\nPath_idx1 :> ./IDX1 <:\n' \
     "${2:-}" >"$1/pimlo.conf"
   printf '%s\n' '!# alpha' 'Animals.' '#######' 'a text block' '#######' \
     '# the cat * animal pet' 'Q> the cat' 'R> le chat' '# the dog * animal' 'Q> the dog' 'R> le chien' \
@@ -28,21 +28,17 @@ write_lessons() {
   printf '%s\n' '!# beta' '# la maison * lieu' 'Q> la maison' 'R> the house' \
     "# l'été * saison" "Q> l'été" 'R> summer' \
     '# le garçon * personne' 'Q> le garçon' 'R> the boy' 'END_OF_FILE' >"$1/lessons/b.txt"
-  printf '!# gamma\r\n# caf\xe9 * boisson\r\nQ> caf\xe9\r\nR> coffee\r\n# th\xe9 * boisson\r\nQ> th\xe9\r\nR> tea\r\nEND_OF_FILE\r\n' \
-    >"$1/lessons/c.txt"
 }
 
 # Edits the lessons of $1 and adds lesson d, all newer than the copies and
-# histories: a gets an entry at its top, one renamed and one removed; b and
-# c new tags on one entry, c a new entry in its middle.
+# histories: a gets an entry at its top, one renamed and one removed; b new
+# tags on one entry.
 edit_lessons() {
   find "$1" -type f -exec touch -d "@$((now - 7200))" {} +
   write_lessons "$1" " lessons/d.txt"$'\n'
   sed -i -e 's/^# the cat \*/# the bird * sky\nQ> the bird\nR> l'"'"'oiseau\n&/' \
     -e 's/^# the dog \*/# the hound */' -e '/^# the cow/,/^R> la vache/d' "$1/lessons/a.txt"
   sed -i "s/^# l'été \* saison/# l'été * saison chaude/" "$1/lessons/b.txt"
-  printf '!# gamma\r\n# caf\xe9 * boisson chaude\r\nQ> caf\xe9\r\nR> coffee\r\n# eau * boisson\r\nQ> eau\r\nR> water\r\n# th\xe9 * boisson\r\nQ> th\xe9\r\nR> tea\r\nEND_OF_FILE\r\n' \
-    >"$1/lessons/c.txt"
   printf '%s\n' '!# delta' '# one * number' 'Q> one' 'R> un' 'END_OF_FILE' >"$1/lessons/d.txt"
   touch -d "@$((now - 3600))" "$1"/lessons/*.txt
 }

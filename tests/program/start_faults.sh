@@ -86,7 +86,6 @@ user:chmod 555 .|1|cannot create the log file pimlo_log in the working directory
 user:chmod 555 IDX1|1|UPDATE_IDX1_FILE cannot write ./IDX1/idx1_a.txt stop |kept
 user:chmod 000 a.txt|1|lesson file ./a.txt cannot be read, it is left out of the lessons |kept
 user:chmod 000 IDX1/idx1_a.txt|1|UPDATE_IDX1_FILE cannot read ./IDX1/idx1_a.txt stop |kept
-user:chmod 444 IDX1/idx1_a.txt|1|$headless_end|rebuilt
 EOF
 
 # A history directory whose parents are missing: they are made; where no

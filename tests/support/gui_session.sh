@@ -92,19 +92,16 @@ gui_press_drill() {
 
 # gui_wait_exit: waits for pimlo.x to end; its status in $gui_status.
 gui_wait_exit() {
-  local i
-  for ((i = 0; i < 400; i++)); do
-    if ! kill -0 "$gui_pid" 2>/dev/null; then
-      wait "$gui_pid"
-      gui_status=$?
-      gui_pid=""
-      return 0
-    fi
-    sleep 0.05
-  done
-  bad "pimlo.x did not end"
-  gui_kill
-  gui_status=-1
+  gui_until 20 false
+  if kill -0 "$gui_pid" 2>/dev/null; then
+    bad "pimlo.x did not end"
+    gui_kill
+    gui_status=-1
+  else
+    wait "$gui_pid"
+    gui_status=$?
+    gui_pid=""
+  fi
 }
 
 expect_gui_status() { [ "$gui_status" = "$1" ] || bad "pimlo.x ended with $gui_status, expected $1"; }

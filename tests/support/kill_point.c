@@ -1,7 +1,7 @@
 // A preload library for the crash tests: it counts the calls through which a
 // program changes files below KILL_POINT_ROOT (write, pwrite, fsync, syncfs,
-// ftruncate, open or fopen to create or write, fwrite, fprintf, fflush and
-// fclose on a stream for writing, rename, unlink, remove, mkdir), and before
+// ftruncate, open or fopen to create or write, fwrite, fflush and fclose on
+// a stream for writing, rename, unlink, remove, mkdir), and before
 // the KILL_POINT-th one raises KILL_POINT_SIGNAL (default SIGKILL), as a
 // power cut would. KILL_POINT_IGNORE: colon-separated substrings of paths
 // not counted; KILL_POINT_TRACE: a file that gets "N CALL PATH" for each
@@ -107,15 +107,11 @@ static void point(const char* call, const char* abs) {
   }
 }
 
-static void path_point(const char* call, int dirfd, const char* path) {
+static void path_point(const char* call, const char* path) {
   if (!path || root_len == 0) return;
   char base[PATH_MAX] = "";
   char abs[PATH_MAX * 2];
-  if (path[0] != '/' && dirfd != AT_FDCWD && dirfd >= 0) {
-    fd_path(dirfd, base, sizeof base);
-  } else if (path[0] != '/' && !getcwd(base, sizeof base)) {
-    base[0] = '\0';
-  }
+  if (path[0] != '/' && !getcwd(base, sizeof base)) base[0] = '\0';
   snprintf(abs, sizeof abs, "%s%s%s", base, path[0] == '/' ? "" : "/", path);
   if (below_root(abs)) point(call, abs);
 }
@@ -147,32 +143,32 @@ static void stream_point(const char* call, FILE* f) {
     stream_point(#name, f);                \
     return real_##name args;               \
   }
-#define ON_PATH(ret, name, dirfd, path, params, args) \
-  ret name params {                                   \
-    REAL(name);                                       \
-    path_point(#name, dirfd, path);                   \
-    return real_##name args;                          \
+#define ON_PATH(ret, name, path, params, args) \
+  ret name params {                            \
+    REAL(name);                                \
+    path_point(#name, path);                   \
+    return real_##name args;                   \
   }
-// open and its kin: counted when they create or truncate.
-#define ON_OPEN(name, dirfd, params, args)                            \
-  int name params {                                                   \
-    REAL(name);                                                       \
-    mode_t mode = 0;                                                  \
-    if (flags & (O_CREAT | O_TMPFILE)) {                              \
-      va_list ap;                                                     \
-      va_start(ap, flags);                                            \
-      mode = va_arg(ap, mode_t);                                      \
-      va_end(ap);                                                     \
-    }                                                                 \
-    if (flags & (O_CREAT | O_TRUNC)) path_point("open", dirfd, path); \
-    return real_##name args;                                          \
+
+// open and fopen: counted when they create, truncate or append.
+int open(const char* path, int flags, ...) {
+  REAL(open);
+  mode_t mode = 0;
+  if (flags & (O_CREAT | O_TMPFILE)) {
+    va_list ap;
+    va_start(ap, flags);
+    mode = va_arg(ap, mode_t);
+    va_end(ap);
   }
-#define ON_FOPEN(name)                                                                         \
-  FILE* name(const char* path, const char* mode) {                                             \
-    REAL(name);                                                                                \
-    if (mode && (strchr(mode, 'w') || strchr(mode, 'a'))) path_point("fopen", AT_FDCWD, path); \
-    return real_##name(path, mode);                                                            \
-  }
+  if (flags & (O_CREAT | O_TRUNC)) path_point("open", path);
+  return real_open(path, flags, mode);
+}
+
+FILE* fopen(const char* path, const char* mode) {
+  REAL(fopen);
+  if (mode && (strchr(mode, 'w') || strchr(mode, 'a'))) path_point("fopen", path);
+  return real_fopen(path, mode);
+}
 
 ON_FD(ssize_t, write, 1, (int fd, const void* buf, size_t n), (fd, buf, n))
 ON_FD(ssize_t, pwrite, 1, (int fd, const void* buf, size_t n, off_t off), (fd, buf, n, off))
@@ -180,26 +176,10 @@ ON_FD(int, fsync, 0, (int fd), (fd))
 ON_FD(int, fdatasync, 0, (int fd), (fd))
 ON_FD(int, syncfs, 0, (int fd), (fd))
 ON_FD(int, ftruncate, 1, (int fd, off_t len), (fd, len))
-ON_OPEN(open, AT_FDCWD, (const char* path, int flags, ...), (path, flags, mode))
-ON_OPEN(openat, dirfd, (int dirfd, const char* path, int flags, ...), (dirfd, path, flags, mode))
-ON_FOPEN(fopen)
 ON_STREAM(size_t, fwrite, (const void* buf, size_t size, size_t n, FILE* f), (buf, size, n, f))
-ON_STREAM(int, fputs, (const char* s, FILE* f), (s, f))
-ON_STREAM(int, vfprintf, (FILE * f, const char* fmt, va_list ap), (f, fmt, ap))
 ON_STREAM(int, fflush, (FILE * f), (f))
 ON_STREAM(int, fclose, (FILE * f), (f))
-ON_PATH(int, rename, AT_FDCWD, to, (const char* from, const char* to), (from, to))
-ON_PATH(int, renameat, tofd, to, (int fromfd, const char* from, int tofd, const char* to),
-        (fromfd, from, tofd, to))
-ON_PATH(int, unlink, AT_FDCWD, path, (const char* path), (path))
-ON_PATH(int, unlinkat, dirfd, path, (int dirfd, const char* path, int flags), (dirfd, path, flags))
-ON_PATH(int, remove, AT_FDCWD, path, (const char* path), (path))
-ON_PATH(int, mkdir, AT_FDCWD, path, (const char* path, mode_t mode), (path, mode))
-
-int fprintf(FILE* f, const char* fmt, ...) {
-  va_list ap;
-  va_start(ap, fmt);
-  int r = vfprintf(f, fmt, ap);
-  va_end(ap);
-  return r;
-}
+ON_PATH(int, rename, to, (const char* from, const char* to), (from, to))
+ON_PATH(int, unlink, path, (const char* path), (path))
+ON_PATH(int, remove, path, (const char* path), (path))
+ON_PATH(int, mkdir, path, (const char* path, mode_t mode), (path, mode))

@@ -110,7 +110,7 @@ recording_begin() {
 # Quit answered Yes; with "boxes", each message box that follows is closed
 # with Enter (one Enter per geometry dump, as a box may follow another).
 recording() {
-  local i was
+  local was
   kill_point_vars "$1" "$2"
   gui_start "$1" "${kill_point_vars[@]}" KILL_POINT_ARM=signal KILL_POINT_TRACE="$1.trace"
   for button in 1 1 1 3 1 3; do gui_press_drill $button; done
@@ -118,19 +118,10 @@ recording() {
   gui_click quit 1
   gui_wait_for dialog:yes || bad "Quit during a drill asked nothing"
   xdotool key Return
-  while [ "${3:-}" = boxes ]; do
-    for ((i = 0; i < 400; i++)); do
-      kill -0 "$gui_pid" 2>/dev/null || break 2
-      grep -qE '^dialog:(ok|raz) ' "$gui_geometry" && break
-      sleep 0.05
-    done
-    grep -qE '^dialog:(ok|raz) ' "$gui_geometry" || break
+  while [ "${3:-}" = boxes ] && gui_until 20 grep -qE '^dialog:(ok|raz) ' "$gui_geometry"; do
     was=$(gui_field serial 2)
     xdotool key Return
-    for ((i = 0; i < 200; i++)); do
-      [ "$(gui_field serial 2)" = "$was" ] && kill -0 "$gui_pid" 2>/dev/null || break
-      sleep 0.05
-    done
+    gui_until 10 eval '[ "$(gui_field serial 2)" != "$was" ]'
     sleep 0.2
   done
   gui_wait_exit 2>/dev/null # a kill is reported when the job is reaped
