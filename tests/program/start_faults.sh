@@ -7,7 +7,6 @@
 set -u
 source "$(dirname "$0")/../support/lib.sh"
 program=$1
-now=$(date +%s)
 
 # The catalogue: lesson 1 "a.txt" (ani, 40 entries), lesson 2 "b.txt", built
 # by one start-up; the histories older than the lessons.

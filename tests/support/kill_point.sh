@@ -14,8 +14,7 @@ kill_point_build() {
 # kill_point_vars DIR N: the environment (array kill_point_vars) that counts
 # the changes below DIR and kills at point N (0: never).
 kill_point_vars() {
-  kill_point_vars=(LD_PRELOAD="$kill_point_lib" KILL_POINT_ROOT="$(cd "$1" && pwd -P)"
-    KILL_POINT="$2" KILL_POINT_IGNORE="pimlo_log:geometry"
+  kill_point_vars=(LD_PRELOAD="$kill_point_lib" KILL_POINT_ROOT="$(cd "$1" && pwd -P)" KILL_POINT="$2"
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
 }
 
