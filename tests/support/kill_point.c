@@ -1,9 +1,10 @@
 // A preload library for the crash tests: it counts the calls through which a
-// program changes files below KILL_POINT_ROOT (write, pwrite, fsync, syncfs,
-// ftruncate, open or fopen to create or write, fwrite, fflush and fclose on
+// program changes files below KILL_POINT_ROOT (write, pwrite, ftruncate,
+// open or fopen to create or write, fwrite, fflush and fclose on
 // a stream for writing, rename, unlink, remove, mkdir), and before
 // the KILL_POINT-th one raises KILL_POINT_SIGNAL (default SIGKILL), as a
-// power cut would. The log and the window tests' geometry file are not
+// crash would (a sync is not counted: a killed process loses nothing it
+// wrote). The log and the window tests' geometry file are not
 // counted. KILL_POINT_TRACE: a file that gets "N CALL PATH" for each
 // call counted; KILL_POINT_ARM=signal: nothing is counted before SIGUSR1.
 // Built without sanitizers; an ASan program takes it with
@@ -109,26 +110,25 @@ static void path_point(const char* call, const char* path) {
   if (below_root(abs)) point(call, abs);
 }
 
-static void fd_point(const char* call, int fd, int needs_write) {
+// Counted when `fd` is open for writing.
+static void fd_point(const char* call, int fd) {
   if (fd <= 2 || root_len == 0) return;
-  if (needs_write) {
-    int flags = fcntl(fd, F_GETFL);
-    if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY) return;
-  }
+  int flags = fcntl(fd, F_GETFL);
+  if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY) return;
   char abs[PATH_MAX];
   if (fd_path(fd, abs, sizeof abs) && below_root(abs)) point(call, abs);
 }
 
 static void stream_point(const char* call, FILE* f) {
-  if (f && f != stdout && f != stderr) fd_point(call, fileno(f), 1);
+  if (f && f != stdout && f != stderr) fd_point(call, fileno(f));
 }
 
 // A call on a descriptor, a stream or a path, counted, then made.
-#define ON_FD(ret, name, needs_write, params, args) \
-  ret name params {                                 \
-    REAL(name);                                     \
-    fd_point(#name, fd, needs_write);               \
-    return real_##name args;                        \
+#define ON_FD(ret, name, params, args) \
+  ret name params {                    \
+    REAL(name);                        \
+    fd_point(#name, fd);               \
+    return real_##name args;           \
   }
 #define ON_STREAM(ret, name, params, args) \
   ret name params {                        \
@@ -163,12 +163,9 @@ FILE* fopen(const char* path, const char* mode) {
   return real_fopen(path, mode);
 }
 
-ON_FD(ssize_t, write, 1, (int fd, const void* buf, size_t n), (fd, buf, n))
-ON_FD(ssize_t, pwrite, 1, (int fd, const void* buf, size_t n, off_t off), (fd, buf, n, off))
-ON_FD(int, fsync, 0, (int fd), (fd))
-ON_FD(int, fdatasync, 0, (int fd), (fd))
-ON_FD(int, syncfs, 0, (int fd), (fd))
-ON_FD(int, ftruncate, 1, (int fd, off_t len), (fd, len))
+ON_FD(ssize_t, write, (int fd, const void* buf, size_t n), (fd, buf, n))
+ON_FD(ssize_t, pwrite, (int fd, const void* buf, size_t n, off_t off), (fd, buf, n, off))
+ON_FD(int, ftruncate, (int fd, off_t len), (fd, len))
 ON_STREAM(size_t, fwrite, (const void* buf, size_t size, size_t n, FILE* f), (buf, size, n, f))
 ON_STREAM(int, fflush, (FILE * f), (f))
 ON_STREAM(int, fclose, (FILE * f), (f))

@@ -48,21 +48,6 @@ expect_versions() {
   done
 }
 
-# expect_all_or_nothing WHAT: the histories that the run without kill
-# changed are, in run_hashes, all their new versions or all their old ones.
-expect_all_or_nothing() {
-  local f recorded=0 not=0
-  for f in "${!new_hashes[@]}"; do
-    [[ "$f" == IDX1/idx1_* ]] && [ "${new_hashes[$f]}" != "${old_hashes[$f]:-absent}" ] || continue
-    if [ "${run_hashes[$f]:-absent}" = "${new_hashes[$f]}" ]; then
-      recorded=$((recorded + 1))
-    else
-      not=$((not + 1))
-    fi
-  done
-  [ $((recorded * not)) = 0 ] || bad "$1: $recorded histories recorded, $not not"
-}
-
 # kill_points TRACE [K]: a sample of the points of a run the library traced
 # ("N CALL PATH" lines): the first, each rename (with K, also the call
 # before it and every K-th), and the one after the last change of a history.
@@ -132,10 +117,9 @@ recording() {
 # killed at point N. After each kill, killed_hook DIR N (the caller's, if
 # any) may accept a version of its own, then every kept file is its old
 # version (BEFORE) or its new one ($clean); the next start works and leaves
-# the versions $restart_check (expect_versions mode, default restarted),
-# with $all_or_nothing every history of the recording new or every one old.
-# With $kill_budget, a slow machine covers fewer points rather than overrun
-# the time limit.
+# the versions $restart_check (expect_versions mode, default restarted).
+# With $kill_budget (seconds since SECONDS was last set), a slow machine
+# covers fewer points rather than overrun the time limit.
 kill_each() {
   local n run_dir points
   file_hashes "$2" old_hashes
@@ -154,15 +138,15 @@ kill_each() {
     expect_output "$headless_end"
     file_hashes "$run_dir" run_hashes
     expect_versions "$1, killed at point $n, then started again" "${restart_check:-restarted}"
-    [ -z "${all_or_nothing:-}" ] || expect_all_or_nothing "$1, killed at point $n, then started again"
   done
   echo "$1: killed at points $(echo $points) of $(wc -l <"$clean.trace")"
 }
 
 # kill_recordings NAME [boxes]: kill_each on the recording of a copy of
-# $before (recording, below), killed with status 137.
+# $before (recording, above), killed with status 137, within a time budget
+# of its own.
 kill_recordings() {
-  kill_budget=100
+  SECONDS=0 kill_budget=80
   recording_boxes=${2:-}
   kill_each "$1" "$before" killed_recording
 }
