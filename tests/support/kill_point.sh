@@ -93,6 +93,7 @@ recording_begin() {
 # the changes counted from Quit on: both entries answered wrong once, then
 # Quit answered Yes; with "boxes", each message box that follows is closed
 # with Enter (one Enter per geometry dump, as a box may follow another).
+_box_shown() { kill -0 "$gui_pid" 2>/dev/null && grep -qE '^dialog:(ok|raz) ' "$gui_geometry"; }
 recording() {
   local was
   kill_point_vars "$1" "$2"
@@ -102,7 +103,7 @@ recording() {
   gui_click quit 1
   gui_wait_for dialog:yes || bad "Quit during a drill asked nothing"
   xdotool key Return
-  while [ "${3:-}" = boxes ] && gui_until 20 grep -qE '^dialog:(ok|raz) ' "$gui_geometry"; do
+  while [ "${3:-}" = boxes ] && gui_until 20 _box_shown; do
     was=$(gui_field serial 2)
     xdotool key Return
     gui_until 10 eval '[ "$(gui_field serial 2)" != "$was" ]'
