@@ -11,17 +11,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/program.h"
-#include "base/stop.h"
 #include "drill/trf_posit.h"
-#include "fake_screen.h"
+#include "files.h"
+#include "program_world.h"
 #include "session/display_line.h"
 
 namespace fuzz {
@@ -56,20 +52,6 @@ inline void check_table(const Trf_posit& t) {
   check(!fault);
 }
 
-// The whole of `path`; empty when it cannot be read.
-inline std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-inline void write_file(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  check(static_cast<bool>(out.flush()));
-}
-
 // The input cut at its NUL bytes into `n` parts; missing parts are empty,
 // and the last part keeps any further NUL bytes.
 inline std::vector<std::string> split(const std::uint8_t* data, std::size_t size, std::size_t n) {
@@ -87,12 +69,7 @@ inline std::vector<std::string> split(const std::uint8_t* data, std::size_t size
 // True when running `work` ended in a clean stop of the program.
 template <typename Work>
 bool stops(Work work) {
-  try {
-    work();
-    return false;
-  } catch (const ProgramStop&) {
-    return true;
-  }
+  return stop_status(work) != -1;
 }
 
 // Makes a fresh scratch directory named after the target, on tmpfs when
@@ -126,23 +103,15 @@ inline void check_pane(const FakeScreen& screen, int nb_line) {
     check(line.find_first_of("\r\n") == std::string::npos);
 }
 
-// A run of the program on the catalogue of the two lessons, with its log
-// open; the drill's questions come in a fixed order.
-struct World {
+// A run of the program on the catalogue of the two lessons; the drill's
+// questions come in a fixed order.
+struct World : Program_world {
   World() {
-    program.G_kentel.st_lesson = "l1.txt l2.txt";
-    program.G_kentel.st_alias = " a1 a2 ";
-    program.G_kentel.nb_lesson = book.nbt_lesson = 2;
-    program.session.drill.seed = 1;
-    program.screen.show_on(screen);
-    check(program.log.open("pimlo_log"));
+    G_kentel.st_lesson = "l1.txt l2.txt";
+    G_kentel.st_alias = " a1 a2 ";
+    G_kentel.nb_lesson = book.nbt_lesson = 2;
+    check(set_up(1));
   }
-
-  FakeScreen screen;  // before the program, which shows on it
-  Program program{std::make_unique<Null_player>()};
-  Trf_book& book = program.book;
-  Trf_posit& t_posit = program.t_posit;
-  Session& session = program.session;
 };
 
 }  // namespace fuzz

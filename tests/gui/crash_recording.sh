@@ -4,24 +4,60 @@
 # reference line takes an entry of another lesson, so that the recording
 # changes two history files. After every kill each history is as before the
 # drill or as the same session without kill leaves it, and the next start
-# works and removes what the kill left unfinished: then either both
-# histories hold the drill or neither does.
+# works and removes what the kill left unfinished (that the histories of one
+# recording then hold the drill all or none is the journal's unit test).
+# Then the same recording meeting a faulty statistics line (a day to come):
+# it backs the history up as "cpy_" + its name, records, tells the user and
+# rebuilds the history from the lesson. Killed, the backup is its old or new
+# version, each history its old or new version or, killed between the
+# recording and the rebuild, the recorded file; the next start works and
+# leaves no unfinished copy.
 set -u
 here=$(dirname "$0")
 source "$here/../support/gui_session.sh"
 source "$here/../support/kill_point.sh"
 gui_begin "$@"
 recording_begin
-before=$(make_temp)
-cp -a "$work/." "$before/"
+recorded_cat="1 2 $((today - 1)) $today"
 
-clean=$(make_temp)
-cp -a "$before/." "$clean/"
-recording "$clean" 0
-expect_gui_status 0
-[ "$(history_stats "$clean/IDX1/idx1_small.txt" | cut -d'|' -f2)" = "1 2 $((today - 1)) $today" ] ||
+# record_clean [boxes]: $before, a copy of $work, and $clean, a copy of
+# $before recorded without kill.
+record_clean() {
+  before=$(make_temp)
+  cp -a "$work/." "$before/"
+  clean=$(make_temp)
+  cp -a "$before/." "$clean/"
+  recording "$clean" 0 "${1:-}"
+  expect_gui_status 0
+}
+
+record_clean
+[ "$(history_stats "$clean/IDX1/idx1_small.txt" | cut -d'|' -f2)" = "$recorded_cat" ] ||
   bad "the cat was not recorded: $(history_stats "$clean/IDX1/idx1_small.txt")"
 [ "$(history_stats "$clean/IDX1/idx1_big.txt" | grep '^la maison' | cut -d'|' -f2)" = "2 1 $((today - 2)) $today" ] ||
   bad "the house was not recorded: $(history_stats "$clean/IDX1/idx1_big.txt")"
-all_or_nothing=1 kill_recordings "recording"
+kill_recordings "recording"
+
+# The cat's R->Q line: right answers on a day to come.
+sed -i "5s/.*/     2      ;     0      ;    $((today + 100))    ;     0      ;\r/" "$work/IDX1/idx1_small.txt"
+printf 'an older backup\r\n' >"$work/IDX1/cpy_idx1_small.txt"
+record_clean boxes
+gui_screenshot crash_recording_repair
+cmp -s "$clean/IDX1/cpy_idx1_small.txt" "$before/IDX1/idx1_small.txt" ||
+  bad "the backup is not the history file as it was"
+# The rebuild turns the day to come and its count into 0.
+[ "$(history_stats "$clean/IDX1/idx1_small.txt")" = "the cat|$recorded_cat|0 0 0 0" ] ||
+  bad "recorded and rebuilt: $(history_stats "$clean/IDX1/idx1_small.txt")"
+
+# Between the recording and the rebuild the history is the recorded one: the
+# old file with the cat's answer, its faulty line still there.
+killed_hook() {
+  local small=IDX1/idx1_small.txt
+  [ "${run_hashes[$small]}" != "${old_hashes[$small]}" ] && [ "${run_hashes[$small]}" != "${new_hashes[$small]}" ] || return 0
+  [ "$(history_stats "$1/$small" | cut -d'|' -f2)" = "$recorded_cat" ] &&
+    [ "$(stat -c %s "$1/$small")" = "$(stat -c %s "$before/$small")" ] ||
+    bad "killed at point $2: idx1_small.txt is neither old, recorded nor rebuilt"
+  run_hashes[$small]=${old_hashes[$small]}
+}
+restart_check=finished kill_recordings "recording with repair" boxes
 finish

@@ -4,21 +4,20 @@
 # time and in one whose lessons were edited after their histories took
 # answers. After every kill each working copy and history is as it was or
 # as a start without kill leaves it; the next start ends with exactly that
-# result, no unfinished copy left.
+# result, no unfinished copy left. What a rebuild keeps is the integration
+# tests' own.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/lib.sh"
 source "$here/../support/kill_point.sh"
 pimlo=$1
 kill_point_build
-today=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2001-01-01 +%s)) / 86400))
-now=$(date +%s)
 
 # ASCII with a text block, a nameless entry and a reference line; UTF-8
-# with accents; CP1252 with CR LF line ends.
+# with accents.
 write_lessons() {
   mkdir -p "$1/lessons"
-  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n lessons/c.txt\n%s<:\nPath_idx1 :> ./IDX1 <:\n' \
+  printf 'Which_lesson :>\n lessons/a.txt\n lessons/b.txt\n%s<:\nPath_idx1 :> ./IDX1 <:\n' \
     "${2:-}" >"$1/pimlo.conf"
   printf '%s\n' '!# alpha' 'Animals.' '#######' 'a text block' '#######' \
     '# the cat * animal pet' 'Q> the cat' 'R> le chat' '# the dog * animal' 'Q> the dog' 'R> le chien' \
@@ -27,21 +26,17 @@ write_lessons() {
   printf '%s\n' '!# beta' '# la maison * lieu' 'Q> la maison' 'R> the house' \
     "# l'été * saison" "Q> l'été" 'R> summer' \
     '# le garçon * personne' 'Q> le garçon' 'R> the boy' 'END_OF_FILE' >"$1/lessons/b.txt"
-  printf '!# gamma\r\n# caf\xe9 * boisson\r\nQ> caf\xe9\r\nR> coffee\r\n# th\xe9 * boisson\r\nQ> th\xe9\r\nR> tea\r\nEND_OF_FILE\r\n' \
-    >"$1/lessons/c.txt"
 }
 
 # Edits the lessons of $1 and adds lesson d, all newer than the copies and
-# histories: a gets an entry at its top, one renamed and one removed; b and
-# c new tags on one entry, c a new entry in its middle.
+# histories: a gets an entry at its top, one renamed and one removed; b new
+# tags on one entry.
 edit_lessons() {
   find "$1" -type f -exec touch -d "@$((now - 7200))" {} +
   write_lessons "$1" " lessons/d.txt"$'\n'
   sed -i -e 's/^# the cat \*/# the bird * sky\nQ> the bird\nR> l'"'"'oiseau\n&/' \
     -e 's/^# the dog \*/# the hound */' -e '/^# the cow/,/^R> la vache/d' "$1/lessons/a.txt"
   sed -i "s/^# l'été \* saison/# l'été * saison chaude/" "$1/lessons/b.txt"
-  printf '!# gamma\r\n# caf\xe9 * boisson chaude\r\nQ> caf\xe9\r\nR> coffee\r\n# eau * boisson\r\nQ> eau\r\nR> water\r\n# th\xe9 * boisson\r\nQ> th\xe9\r\nR> tea\r\nEND_OF_FILE\r\n' \
-    >"$1/lessons/c.txt"
   printf '%s\n' '!# delta' '# one * number' 'Q> one' 'R> un' 'END_OF_FILE' >"$1/lessons/d.txt"
   touch -d "@$((now - 3600))" "$1"/lessons/*.txt
 }
@@ -51,16 +46,15 @@ edit_lessons() {
 kill_at_points() {
   clean=$(make_temp)
   cp -a "$2/." "$clean/"
-  kill_point_vars "$clean" 0
-  (cd "$clean" && env -u DISPLAY "${kill_point_vars[@]}" KILL_POINT_TRACE="$clean.trace" \
-    "$pimlo" >"$clean.out" </dev/null)
-  grep -qxF "$headless_end" "$clean.out" || bad "$1: the start without kill failed: $(tail -2 "$clean.out")"
+  killed_start "$clean" 0
   kill_each "$1" "$2" killed_start
 }
+# killed_start DIR N: the start-up in DIR, killed at point N (0: never, then
+# traced in DIR.trace).
 killed_start() {
   kill_point_vars "$1" "$2"
-  (cd "$1" && run env "${kill_point_vars[@]}" "$pimlo") 2>/dev/null
-  expect_status 137
+  (cd "$1" && run env "${kill_point_vars[@]}" KILL_POINT_TRACE="$1.trace" "$pimlo") 2>/dev/null
+  if [ "$2" = 0 ]; then expect_output "$headless_end"; else expect_status 137; fi
 }
 kill_every=3 restart_check=new
 
@@ -75,11 +69,4 @@ expect_output "$headless_end"
 give_answers "$edited" "$today"
 edit_lessons "$edited"
 kill_at_points "rebuild after edits" "$edited"
-# The rebuild kept the answers of the entries whose names stayed: only the
-# new and the renamed entries start blank.
-for lesson_blank in a:4 b:0 c:2; do
-  blank=$(grep -cE '^( {12};){4}'$'\r''$' "$clean/IDX1/idx1_${lesson_blank%:*}.txt")
-  [ "$blank" = "${lesson_blank#*:}" ] ||
-    bad "rebuild after edits: $blank blank statistics lines in idx1_${lesson_blank%:*}.txt"
-done
 finish

@@ -1,42 +1,26 @@
-// A fixture for tests that drive the program headless: a fresh working
-// directory, a Program shown on a FakeScreen with its log open, its session
-// seeded with the seed the derived fixture gives (so that every drill is the
-// same at each run), and the catalogue built from real lesson files. Sounds
-// are not played: the player keeps what it was asked to play.
+// A fixture for tests that drive the program headless: a Program_world
+// seeded with the seed the derived fixture gives, in a fresh working
+// directory, and the catalogue built from real lesson files.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/program.h"
-#include "fake_screen.h"
 #include "history/index_build.h"
+#include "program_world.h"
 #include "sandbox.h"
-#include "session/session.h"
 
-struct Recording_player final : Player {
-  bool play_range(const std::string& path, long start, long stop) override {
-    played.push_back(path + " " + std::to_string(start) + " " + std::to_string(stop));
-    return device;
-  }
-  std::vector<std::string> played;  // "path start stop"
-  bool device = true;               // false: as without a sound device
-};
-
-class Book_test : public Sandbox {
+class Book_test : public Sandbox, protected Program_world {
  protected:
   explicit Book_test(std::uint32_t drill_seed) : drill_seed_(drill_seed) {}
 
   void SetUp() override {
     Sandbox::SetUp();
-    program.screen.show_on(screen);
-    session.drill.seed = drill_seed_;
-    ASSERT_TRUE(log_file.open("pimlo_log"));
+    ASSERT_TRUE(set_up(drill_seed_));
   }
 
   // The catalogue of the lesson files `paths`, without building anything.
@@ -61,16 +45,6 @@ class Book_test : public Sandbox {
     CALC_INDEX(log_file, G_kentel, t_posit);
     testing::internal::GetCapturedStdout();
   }
-
-  FakeScreen screen;
-  Recording_player& player = *new Recording_player;  // owned by the program
-  Program program{std::unique_ptr<Player>(&player)};
-  Trf_string& G_kentel = program.G_kentel;
-  Trf_posit& t_posit = program.t_posit;
-  Trf_err& t_err = program.t_err;
-  LogFile& log_file = program.log;
-  Session& session = program.session;
-  Trf_book& book = program.book;
 
  private:
   std::uint32_t drill_seed_;

@@ -46,15 +46,10 @@ class FakeScreen final : public Screen {
   void clear_text() override {
     log("clear_text");
     text_view.clear();
-    text_buttons.clear();
   }
   void append_text(const std::string& more) override { text_view += more; }
-  void add_text_button(const std::string& label, int tag) override {
-    text_buttons.push_back({label, tag});
-    text_view += "[" + label + "]";
-  }
-  void add_known_text_button(const std::string& label, int tag) override {
-    text_buttons.push_back({label, tag});
+  void add_text_button(const std::string& label, int) override { text_view += "[" + label + "]"; }
+  void add_known_text_button(const std::string& label, int) override {
     text_view += "{" + label + "}";
   }
 
@@ -62,11 +57,6 @@ class FakeScreen final : public Screen {
 
   void run_pending_events() override {}
   Window_geometry geometry() const override { return geometry_shown; }
-
-  struct TextButton {
-    std::string label;
-    int tag = 0;
-  };
 
   // What was shown.
   std::vector<std::string> lines;
@@ -82,7 +72,6 @@ class FakeScreen final : public Screen {
   // The lesson text with each button in its place: "[label]", or "{label}"
   // for a button with a sound.
   std::string text_view;
-  std::vector<TextButton> text_buttons;
   std::vector<std::vector<Day_answers>> plots;
   std::vector<std::string> calls;
 

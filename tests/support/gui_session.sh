@@ -8,8 +8,8 @@ _gui_support_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$_gui_support_dir/lib.sh"
 gui_pid=""
 
-# gui_begin [--alsa] PIMLO SOURCE_DIR SHOT_DIR: sets $pimlo, $work (a copy
-# of the demo directory) and $today (days since 1 January 2001); with
+# gui_begin [--alsa] PIMLO SOURCE_DIR SHOT_DIR: sets $pimlo and $work (a
+# copy of the demo directory); with
 # --alsa the sounds go to ALSA's file output $work/alsa_output.raw.
 gui_begin() {
   local alsa=${1:-}
@@ -23,7 +23,6 @@ gui_begin() {
   trap 'gui_kill; cleanup' EXIT
   work=$(make_temp)
   cp -R "$2/examples/." "$work/"
-  today=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2001-01-01 +%s)) / 86400))
   if [ "$alsa" = --alsa ]; then
     : >"$work/alsa_output.raw"
     sed "s#@OUTPUT@#|cat >> $work/alsa_output.raw#" "$_gui_support_dir/alsa_file_output.conf.in" \
@@ -92,19 +91,16 @@ gui_press_drill() {
 
 # gui_wait_exit: waits for pimlo.x to end; its status in $gui_status.
 gui_wait_exit() {
-  local i
-  for ((i = 0; i < 400; i++)); do
-    if ! kill -0 "$gui_pid" 2>/dev/null; then
-      wait "$gui_pid"
-      gui_status=$?
-      gui_pid=""
-      return 0
-    fi
-    sleep 0.05
-  done
-  bad "pimlo.x did not end"
-  gui_kill
-  gui_status=-1
+  gui_until 20 false
+  if kill -0 "$gui_pid" 2>/dev/null; then
+    bad "pimlo.x did not end"
+    gui_kill
+    gui_status=-1
+  else
+    wait "$gui_pid"
+    gui_status=$?
+    gui_pid=""
+  fi
 }
 
 expect_gui_status() { [ "$gui_status" = "$1" ] || bad "pimlo.x ended with $gui_status, expected $1"; }

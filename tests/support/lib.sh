@@ -9,6 +9,9 @@ cleanup() { rm -rf "$temp_root"; }
 trap cleanup EXIT
 PIMLO_RUN_DIR=$(make_temp)
 headless_end="cannot open the display, the window cannot be shown stop "
+# The clock, and the day number of today (days since 1 January 2001).
+now=$(date +%s)
+today=$((($(date -u -d "$(date +%F)" +%s) - $(date -u -d 2001-01-01 +%s)) / 86400))
 
 # Without a display, a run that gets past the start-up stops there.
 run() {

@@ -6,8 +6,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -23,32 +21,6 @@ void Sandbox::TearDown() {
   fs::current_path(previous_dir_);
   std::error_code ignored;
   fs::remove_all(dir_, ignored);
-}
-
-void write_file(const std::string& path, const std::string& bytes) {
-  fs::path p(path);
-  if (p.has_parent_path()) fs::create_directories(p.parent_path());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.good()) << "cannot write " << path;
-}
-
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_TRUE(in.good()) << "cannot read " << path;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
-
-bool file_exists(const std::string& path) {
-  return access(path.c_str(), F_OK) == 0;
-}
-
-std::set<std::string> files_in(const std::string& dir) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename());
-  return names;
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {
