@@ -4,8 +4,8 @@
 # reference line takes an entry of another lesson, so that the recording
 # changes two history files. After every kill each history is as before the
 # drill or as the same session without kill leaves it, and the next start
-# works and removes what the kill left unfinished (that the histories of one
-# recording then hold the drill all or none is the journal's unit test).
+# works and removes what the kill left unfinished: then either both
+# histories hold the drill or neither does.
 # Then the same recording meeting a faulty statistics line (a day to come):
 # it backs the history up as "cpy_" + its name, records, tells the user and
 # rebuilds the history from the lesson. Killed, the backup is its old or new
@@ -36,7 +36,7 @@ record_clean
   bad "the cat was not recorded: $(history_stats "$clean/IDX1/idx1_small.txt")"
 [ "$(history_stats "$clean/IDX1/idx1_big.txt" | grep '^la maison' | cut -d'|' -f2)" = "2 1 $((today - 2)) $today" ] ||
   bad "the house was not recorded: $(history_stats "$clean/IDX1/idx1_big.txt")"
-kill_recordings "recording"
+all_or_nothing=1 kill_recordings "recording"
 
 # The cat's R->Q line: right answers on a day to come.
 sed -i "5s/.*/     2      ;     0      ;    $((today + 100))    ;     0      ;\r/" "$work/IDX1/idx1_small.txt"

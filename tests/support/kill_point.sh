@@ -112,13 +112,29 @@ recording() {
   gui_wait_exit 2>/dev/null # a kill is reported when the job is reaped
 }
 
+# expect_all_or_nothing WHAT: the histories that the run without kill
+# changed are, in run_hashes, all their new versions or all their old ones.
+expect_all_or_nothing() {
+  local f recorded=0 not=0
+  for f in "${!new_hashes[@]}"; do
+    [[ "$f" == IDX1/idx1_* ]] && [ "${new_hashes[$f]}" != "${old_hashes[$f]:-absent}" ] || continue
+    if [ "${run_hashes[$f]:-absent}" = "${new_hashes[$f]}" ]; then
+      recorded=$((recorded + 1))
+    else
+      not=$((not + 1))
+    fi
+  done
+  [ $((recorded * not)) = 0 ] || bad "$1: $recorded histories recorded, $not not"
+}
+
 # kill_each NAME BEFORE RUNNER: for each point N of the sample of the run
 # without kill traced in $clean.trace (every $kill_every-th point too, when
 # set), a copy of BEFORE given to "RUNNER DIR N", which runs pimlo.x there
 # killed at point N. After each kill, killed_hook DIR N (the caller's, if
 # any) may accept a version of its own, then every kept file is its old
 # version (BEFORE) or its new one ($clean); the next start works and leaves
-# the versions $restart_check (expect_versions mode, default restarted).
+# the versions $restart_check (expect_versions mode, default restarted),
+# with $all_or_nothing every history of the recording new or every one old.
 # With $kill_budget (seconds since SECONDS was last set), a slow machine
 # covers fewer points rather than overrun the time limit.
 kill_each() {
@@ -139,6 +155,7 @@ kill_each() {
     expect_output "$headless_end"
     file_hashes "$run_dir" run_hashes
     expect_versions "$1, killed at point $n, then started again" "${restart_check:-restarted}"
+    [ -z "${all_or_nothing:-}" ] || expect_all_or_nothing "$1, killed at point $n, then started again"
   done
   echo "$1: killed at points $(echo $points) of $(wc -l <"$clean.trace")"
 }

@@ -38,9 +38,18 @@ class Recovery_test : public Session_test {
   }
 };
 
-// Yes and No after a drill killed at each step: gui/drill_recovery.sh.
-TEST_F(Recovery_test, AnEditedLessonKeepsTheAnswersOfItsEntries) {
+// Yes after a drill killed at each step: gui/drill_recovery.sh.
+TEST_F(Recovery_test, NoKeepsTheHistoriesAndAnEditedLessonKeepsTheAnswersOfItsEntries) {
+  const Files before = histories();
   drill();
+  const std::string cut_short = read_file(kJournalFile);
+  offer_recovery(session, book);  // the fake screen answers No
+  EXPECT_EQ(histories(), before);
+  EXPECT_EQ(read_journal(kJournalFile).back().how, Drill_end::declined);
+  offer_recovery(session, book);
+  EXPECT_EQ(screen.questions.size(), 1u);  // asked once
+
+  write_file(kJournalFile, cut_short);
   // The lesson loses its entries but word1 (by reference) before the start.
   write_file("lessons/colours.txt", "!# col\n##word1 *ani\n");
   const auto earlier = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(10);
