@@ -5,8 +5,8 @@
 struct Session;
 struct Trf_book;
 
-// Asks "Voulez-vous enregistrer la leçon N ?" (N = `ilesson`) with the
-// answers Yes, No and "RAZ ?". Yes records the drill (record_drill); "RAZ ?"
+// Asks "Voulez-vous enregistrer la leçon N ?" (N = `ilesson`), with the
+// drill's summary on a second line (drill_summary), and the answers Yes, No and "RAZ ?". Yes records the drill (record_drill); "RAZ ?"
 // asks whether the lesson's history is to be forgotten, then forgets it
 // (RAZ_LESSON) or, on No, records the drill; No records nothing. The
 // generated lesson (0) has no history of its own: no "RAZ ?" there. False
