@@ -65,7 +65,8 @@ TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
 }
 
 const std::string kQuestion1 =
-    "Voulez-vous enregistrer la le\xE7on 1 ?\nasked 0 of 3 \xB7 right 0 \xB7 wrong 0 \xB7 skipped 0";
+    "Voulez-vous enregistrer la le\xE7on 1 ?\nasked 0 of 3 \xB7 right 0 \xB7 wrong 0 \xB7 skipped "
+    "0";
 constexpr const char* kAnimals = "IDX1/idx1_animals.txt";
 
 class Entry_dispatch : public Commands_test {

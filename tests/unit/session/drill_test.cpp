@@ -210,9 +210,8 @@ TEST_F(Drill_test, LeavingADrillAsksToRecordItWithItsSummaryAndCancelStaysOnIt) 
   const Lines pane = screen.lines;
   screen.record_answers = {Screen::RecordAnswer::Cancel};
   cback_next_less(session, book);
-  EXPECT_EQ(screen.questions,
-            Lines{"Voulez-vous enregistrer la le\xE7on 1 ?\n"
-                  "asked 1 of 8 \xB7 right 0 \xB7 wrong 1 \xB7 skipped 1"});
+  EXPECT_EQ(screen.questions, Lines{"Voulez-vous enregistrer la le\xE7on 1 ?\n"
+                                    "asked 1 of 8 \xB7 right 0 \xB7 wrong 1 \xB7 skipped 1"});
   EXPECT_EQ(screen.reset_offered, std::vector<bool>{true});
   EXPECT_EQ(book.ilesson, 1);
   EXPECT_EQ(screen.lines, pane);
