@@ -51,8 +51,8 @@ int button_for(guint key, bool ctrl, Drill_step step) {
 // or press another button.
 bool drill_key(guint key, bool ctrl) {
   if (ctrl) return key == GDK_KEY_z;
-  for (int step : {0, 1, 2})
-    if (button_for(key, false, static_cast<Drill_step>(step)) != 0) return true;
+  for (Drill_step step : {Drill_step::announcement, Drill_step::question, Drill_step::answer})
+    if (button_for(key, false, step) != 0) return true;
   return false;
 }
 
