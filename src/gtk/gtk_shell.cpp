@@ -12,8 +12,8 @@
 //
 // GTK takes the user's locale; numbers keep the "C" form ("0.5", not "0,5")
 // in everything the program reads and writes after this point.
-bool Gtk_shell::init_toolkit(int& argc, char**& argv) {
-  gtk_rc_parse("pimlo.rc");
+bool Gtk_shell::init_toolkit(int& argc, char**& argv, const std::string& rc_file) {
+  gtk_rc_parse(rc_file.c_str());
   if (!gtk_init_check(&argc, &argv)) return false;
   std::setlocale(LC_NUMERIC, "C");
   return true;

@@ -9,7 +9,7 @@
 
 class Gtk_shell final : public Window_shell {
  public:
-  bool init_toolkit(int& argc, char**& argv) override;
+  bool init_toolkit(int& argc, char**& argv, const std::string& rc_file) override;
   Screen& build_window(const Window_setup& setup, Pimlo& pimlo) override;
   void show(int x, int y) override;
   void run_main_loop() override;

@@ -38,18 +38,8 @@ void start_pause(Main_window& window) {
 // Only single presses count: the second and third press of a double or
 // triple click are extra events of presses already handled.
 gboolean callback_ok_nok(GtkWidget*, GdkEventButton* event, gpointer data) {
-  if (event->type != GDK_BUTTON_PRESS) return TRUE;
-  switch (pimlo_of(data).press_drill(static_cast<int>(event->button))) {
-    case Drill_press::paused:
-      start_pause(window_of(data));
-      break;
-    case Drill_press::freed:
-      ++window_of(data).drill_freed;
-      schedule_geometry_dump(window_of(data));
-      break;
-    case Drill_press::dropped:
-      break;
-  }
+  if (event->type == GDK_BUTTON_PRESS)
+    press_drill_button(window_of(data), static_cast<int>(event->button));
   return TRUE;
 }
 
@@ -57,20 +47,24 @@ gboolean callback_ok_nok(GtkWidget*, GdkEventButton* event, gpointer data) {
 
 gboolean callback_togsound(GtkWidget*, GdkEventButton* event, gpointer data) {
   if (event->type == GDK_BUTTON_PRESS) pimlo_of(data).press_sound();
+  window_of(data).show_status();
   return FALSE;
 }
 
 gboolean callback_togqr(GtkWidget*, GdkEventButton* event, gpointer data) {
   if (event->type == GDK_BUTTON_PRESS) pimlo_of(data).press_sense();
+  window_of(data).show_status();
   return FALSE;
 }
 
 void cback_prev_less(GtkWidget*, gpointer data) {
   pimlo_of(data).press_prev();
+  window_of(data).show_status();
 }
 
 void cback_next_less(GtkWidget*, gpointer data) {
   pimlo_of(data).press_next();
+  window_of(data).show_status();
 }
 
 // ---- quitting
@@ -84,6 +78,7 @@ void quit(Main_window& window) {
   window.quitting = true;
   if (!window.pimlo.quit()) {
     window.quitting = false;
+    window.show_status();
     return;
   }
   gtk_main_quit();
@@ -143,6 +138,7 @@ void callback_entry_book(GtkWidget* entry, gpointer data) {
   const std::string text = gtk_entry_get_text(GTK_ENTRY(entry));
   window_of(data).last_command = text;
   pimlo_of(data).enter_command(text);
+  window_of(data).show_status();
   gtk_editable_select_region(GTK_EDITABLE(entry), 0, -1);
 }
 
@@ -153,6 +149,21 @@ void on(GtkWidget* widget, const char* signal, Handler handler, Main_window& win
 
 }  // namespace handler
 }  // namespace
+
+void press_drill_button(Main_window& window, int button) {
+  switch (window.pimlo.press_drill(button)) {
+    case Drill_press::paused:
+      handler::start_pause(window);
+      break;
+    case Drill_press::freed:
+      ++window.drill_freed;
+      schedule_geometry_dump(window);
+      break;
+    case Drill_press::dropped:
+      break;
+  }
+  window.show_status();
+}
 
 void connect_handlers(Main_window& w) {
   handler::on(w.pWindow, "delete-event", handler::on_delete, w);

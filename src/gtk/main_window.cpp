@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "handlers.h"
+#include "keys.h"
 #include "test_geometry.h"
 
 namespace {
@@ -52,8 +53,13 @@ Main_window::Main_window(const Window_setup& setup, Pimlo& pimlo_) : pimlo(pimlo
   gtk_window_set_resizable(GTK_WINDOW(pWindow), TRUE);
   gtk_window_set_default_size(GTK_WINDOW(pWindow), size.width, size.height);
 
+  // The two halves above, the status bar under both.
+  GtkWidget* column = gtk_vbox_new(FALSE, 0);
+  gtk_container_add(GTK_CONTAINER(pWindow), column);
   hpaned = gtk_hpaned_new();
-  gtk_container_add(GTK_CONTAINER(pWindow), hpaned);
+  gtk_box_pack_start(GTK_BOX(column), hpaned, TRUE, TRUE, 0);
+  status_bar = gtk_statusbar_new();
+  gtk_box_pack_start(GTK_BOX(column), status_bar, FALSE, FALSE, 0);
   gtk_paned_set_position(GTK_PANED(hpaned), size.divider);
   frame1 = framed_half(&vBox1);
   frame2 = framed_half(&vBox2);
@@ -64,6 +70,7 @@ Main_window::Main_window(const Window_setup& setup, Pimlo& pimlo_) : pimlo(pimlo
   build_right_half();
   build_button_rows(setup);
   connect_handlers(*this);
+  connect_keys(*this);
 }
 
 Main_window::~Main_window() {
@@ -111,6 +118,7 @@ void Main_window::build_button_rows(const Window_setup& setup) {
   button_sound = named_button(setup.sound_label, "buttonnoir");
   button_qr = named_button(setup.sense_label, "buttonnoir");
   Button1 = named_button(kDrillLabel, "buttonyellow");
+  gtk_widget_set_tooltip_text(Button1, kDrillTooltip);
   for (GtkWidget* b : {button_quit, button_prev, button_next, button_sound, button_qr})
     gtk_box_pack_start(GTK_BOX(row), b, TRUE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(row), Button1, FALSE, FALSE, 0);
@@ -125,8 +133,29 @@ void Main_window::build_button_rows(const Window_setup& setup) {
 }
 
 void Main_window::show(int x, int y) {
+  show_status();
   gtk_widget_show_all(pWindow);
+  gtk_widget_grab_focus(Button1);
   if (x >= 0 && y >= 0) gtk_window_move(GTK_WINDOW(pWindow), x, y);
+}
+
+// "lesson 2 (ani2) · Q->R · sound on · asked 3 of 20 · right 2 · ...", and
+// the title "pimlo — lesson 2 (ani2)".
+void Main_window::show_status() {
+  const Status s = pimlo.status();
+  std::string lesson = "lesson " + std::to_string(s.lesson);
+  if (!s.alias.empty()) lesson += " (" + s.alias + ")";
+  std::string line = lesson + " \xB7 " + s.sense + (s.sound ? " \xB7 sound on" : " \xB7 sound off");
+  if (!s.drill.empty()) line += " \xB7 " + s.drill;
+
+  title_text = "pimlo \xE2\x80\x94 " + for_gtk(lesson);
+  status_text = for_gtk(line);
+  gtk_window_set_title(GTK_WINDOW(pWindow), title_text.c_str());
+  GtkStatusbar* bar = GTK_STATUSBAR(status_bar);
+  const guint context = gtk_statusbar_get_context_id(bar, "state");
+  gtk_statusbar_pop(bar, context);
+  gtk_statusbar_push(bar, context, status_text.c_str());
+  schedule_geometry_dump(*this);
 }
 
 void Main_window::append_line(const std::string& text) {

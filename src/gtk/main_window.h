@@ -25,8 +25,12 @@ class Main_window final : public Screen {
   Main_window(const Main_window&) = delete;
   Main_window& operator=(const Main_window&) = delete;
 
-  // Shows everything, then moves the window to (x, y) when both are 0 or more.
+  // Shows everything, then moves the window to (x, y) when both are 0 or more;
+  // the drill button has the focus, so that the keys drill at once.
   void show(int x, int y);
+
+  // Shows the program's state in the status bar and the title.
+  void show_status();
 
   // Screen.
   void append_line(const std::string& text) override;
@@ -69,6 +73,7 @@ class Main_window final : public Screen {
   GtkWidget* Button1 = nullptr;
   GtkWidget* button_clr = nullptr;
   GtkWidget* button_redr = nullptr;
+  GtkWidget* status_bar = nullptr;
 
   // The buttons now in the lesson text view, with their labels (CP1252).
   struct Text_button {
@@ -84,6 +89,10 @@ class Main_window final : public Screen {
   guint pause_source = 0;
   // Quitting has begun: the record question may be open.
   bool quitting = false;
+
+  // What the status bar and the title show now (UTF-8).
+  std::string status_text;
+  std::string title_text;
 
   // The text of the command that ran last (UTF-8, as the entry holds it).
   std::string last_command;

@@ -65,6 +65,8 @@ void dump() {
   std::fprintf(fp, "serial %d\n", ++serial);
   std::fprintf(fp, "freed %d\n", watched->drill_freed);
   std::fprintf(fp, "xid %lu\n", x_window_of(watched->pWindow));
+  std::fprintf(fp, "title %s\n", watched->title_text.c_str());
+  std::fprintf(fp, "status %s\n", watched->status_text.c_str());
   for (const Named& n : all) {
     int x = 0, y = 0, width = 0, height = 0;
     if (n.widget != nullptr && screen_rectangle(n.widget, x, y, width, height))

@@ -8,6 +8,8 @@
 //   serial N                      N counts the writings, from 1
 //   freed N                       Main_window::drill_freed
 //   xid N                         the X window of the main window
+//   title TEXT                    the window's title (UTF-8)
+//   status TEXT                   the status bar's text (UTF-8)
 //   NAME X Y WIDTH HEIGHT SENSITIVE
 //
 // one line per widget on screen, with X and Y its upper left corner on the

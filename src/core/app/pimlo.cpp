@@ -8,10 +8,13 @@
 #include "app/quit.h"
 #include "app/stop_notice.h"
 #include "base/stop.h"
+#include "catalogue/aliases.h"
 #include "commands/command_entry.h"
+#include "drill/drill_tally.h"
 #include "session/drill_press.h"
 #include "session/lesson_text.h"
 #include "session/navigation.h"
+#include "session/pane_text.h"
 #include "session/sound_buttons.h"
 #include "session/toggles.h"
 #include "text/encoding.h"
@@ -84,6 +87,20 @@ bool Pimlo::quit() {
   bool leave = true;
   guarded([&] { leave = ON_QUIT(program_.session, program_.book); });
   return leave;
+}
+
+Status Pimlo::status() const {
+  const Trf_book& book = program_.book;
+  Status status;
+  status.lesson = book.ilesson;
+  status.alias = S_ALIAS_FROM_NUM(book.ilesson, book.G_kentel).value_or("");
+  status.sense = sense_label(book.sens_qr);
+  status.sound = book.sound == 1;
+  if (book.start_lesson >= kDrillRunning) {
+    status.step = book.state == kAnswerShown ? Drill_step::answer : Drill_step::question;
+    status.drill = drill_summary(program_.session.drill.tally, book.t_posit);
+  }
+  return status;
 }
 
 std::string window_text(const std::string& cp1252) {

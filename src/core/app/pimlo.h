@@ -41,6 +41,26 @@ enum class Drill_press {
   freed,    // done without the pause (an undo): it takes presses again
 };
 
+// What a press of the drill button does now, for the keys that stand for
+// its mouse buttons.
+enum class Drill_step {
+  announcement,  // a lesson announced or offered, or a listing: button 1 goes on
+  question,      // a question: button 1 shows its answer, 2 takes back the last verdict
+  answer,        // its answer: 1 right, 3 wrong, 2 skip
+};
+
+// What the status bar and the window's title show.
+struct Status {
+  int lesson = 0;     // the current lesson's number (0: made by a command)
+  std::string alias;  // its alias (CP1252); empty for lesson 0
+  std::string sense;  // "Q->R" or "R->Q"
+  bool sound = true;
+  Drill_step step = Drill_step::announcement;
+  // While a drill runs, "asked N of M · right R · wrong W · skipped S"
+  // (CP1252, as the record question says it); empty otherwise.
+  std::string drill;
+};
+
 class Window_shell;
 
 // What the window can tell the program.
@@ -67,6 +87,9 @@ class Pimlo {
   // true: the window system ends its main loop.
   bool quit();
 
+  // The program's state as the status bar shows it, now. Cannot fail.
+  Status status() const;
+
  private:
   template <typename Body>
   void guarded(Body&& body) noexcept;
@@ -80,11 +103,11 @@ class Window_shell {
  public:
   virtual ~Window_shell() = default;
 
-  // Reads the resource file "pimlo.rc" of the working directory (a missing
-  // file leaves the toolkit's own look), then initialises the toolkit with
-  // the command line, which it may shorten. False when it cannot start (no
-  // display to open).
-  virtual bool init_toolkit(int& argc, char**& argv) = 0;
+  // Reads the resource file `rc_file` ("pimlo.rc" of the working directory,
+  // else the installed one; a missing file leaves the toolkit's own look),
+  // then initialises the toolkit with the command line, which it may
+  // shorten. False when it cannot start (no display to open).
+  virtual bool init_toolkit(int& argc, char**& argv, const std::string& rc_file) = 0;
 
   // Builds the window as `setup` says: its two halves, the command entry,
   // the drill pane, the lesson text view and both button rows, whose
@@ -109,6 +132,7 @@ class Window_shell {
 std::string window_text(const std::string& cp1252);
 
 // Runs the program with the window system `shell`; returns the exit status.
+// "--help" and "--version" print and give 0 before anything else.
 // A fatal case prints its message, is told through the shell, and gives its
 // status; so does a window system that cannot start ("cannot open the
 // display, the window cannot be shown stop \n", status 1). Nothing escapes.

@@ -1,12 +1,16 @@
 #include "app/startup.h"
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
+#include "app/command_line.h"
 #include "app/program.h"
 #include "app/stop_notice.h"
 #include "app/unfinished_copies.h"
 #include "app/work_dir.h"
 #include "app/work_dir_lock.h"
+#include "base/installed_files.h"
 #include "base/stop.h"
 #include "base/trace.h"
 #include "config/conf_reader.h"
@@ -66,7 +70,7 @@ void start(int argc, char** argv, Window_shell& shell, bool& logged) {
   CALC_INDEX(program.log, program.G_kentel, program.t_posit);
   trace("After CALC_INDEX \n");
 
-  if (!shell.init_toolkit(argc, argv))
+  if (!shell.init_toolkit(argc, argv, working_or_installed("pimlo.rc")))
     fail(kExitBadInput, "cannot open the display, the window cannot be shown stop \n");
 
   START_PAGE_NUMBER(program.start_state, program.book);
@@ -111,6 +115,10 @@ void settle_book(Trf_book& book, const Start_State& S_state) {
 }
 
 int run_pimlo(int argc, char** argv, Window_shell& shell) {
+  if (const std::optional<std::string> text = option_text(argc, argv)) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
   bool logged = false;
   try {
     start(argc, argv, shell, logged);

@@ -1,5 +1,6 @@
 // The start-up sequence of pimlo.x, from the check of its own name to the
-// main loop of its window, in this order:
+// main loop of its window, in this order (after "--help" and "--version",
+// which print and end before anything is read, command_line.h):
 //
 //   1  WORK_DIR: settle the working directory (the one holding pimlo.conf),
 //      then lock it (work_dir_lock.h): a second program there stops
@@ -11,7 +12,8 @@
 //      (commit_together.h), remove the copies a crash left unfinished
 //      (unfinished_copies.h);
 //      CALC_INDEX: bring every working copy and history file up to date
-//   7  read "pimlo.rc", then initialise the window system
+//   7  read "pimlo.rc" (else the installed one), then initialise the
+//      window system
 //   8  START_PAGE_NUMBER: read and delete the last-state file
 //   9  the book's initial values, the remembered lesson and sense (sound
 //      and sense normalised)

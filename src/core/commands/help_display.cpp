@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/book.h"
+#include "base/installed_files.h"
 #include "base/log_file.h"
 #include "base/trace.h"
 #include "session/display_line.h"
@@ -44,7 +45,7 @@ void DISPLAY_HELP(Trf_book& book) {
   int nb_line = 0;
   int lblanc = 0;
   LineReader fp;
-  if (fp.open(kHelpFile)) {
+  if (fp.open(working_or_installed(kHelpFile))) {
     show_file(fp, nb_line, lblanc, book);
   } else {
     show_missing_file(nb_line, lblanc, book);

@@ -3,7 +3,8 @@
 
 struct Trf_book;
 
-// The help file, read from the working directory.
+// The help file, read from the working directory, else the installed one
+// (base/installed_files.h).
 inline constexpr const char* kHelpFile = "./pimlo_list.txt";
 
 // Clears the drill pane and shows the help file in it, line by line, up to

@@ -23,6 +23,7 @@ void start_lesson_run(Drill_State& d, Trf_posit& t) {
   d.rng.seed(d.seed ? *d.seed : static_cast<std::uint32_t>(std::time(nullptr)));
   START_QUESTION_RUN(d.run, t);
   d.marking = Marking_State{};
+  d.tally = Drill_tally{};
   d.missing_sounds.clear();
 }
 

@@ -27,11 +27,13 @@ bool drill_step(int button, Session& session, Trf_book& book) {
   if (book.state == kAnswerShown) {
     const int element = book.QR_no, sense = book.sens_qrm;
     const Verdict_Outcome outcome = MARK_ANSWER(button, d.marking, book);
+    d.tally.count(outcome.verdict);
     journal_verdict(outcome, element, sense, session, book);
     book.screen.set_drill_button(kQuestionLabel, kYellowStyle);
     book.state = kQuestionShown;
   } else if (button == 2) {
     if (UNDO_ANSWER(d.marking, book) == Undo::undone) {
+      d.tally.take_back();
       journal_undo(session, book);
       show_one_line(book, kErasedLine);
     }

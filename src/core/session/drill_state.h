@@ -1,7 +1,7 @@
 // What the drill keeps from one press of the drill button to the next.
 //
 // The values reset at the first question of a lesson are those of
-// START_QUESTION_RUN, the marking state, the random generator and the sound
+// START_QUESTION_RUN, the marking state and the tally, the random generator and the sound
 // files said missing; the others live for the whole run. The entry now asked is read from the
 // working copy the session shares with the lesson text view (session.h).
 #pragma once
@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "drill/drill_tally.h"
 #include "drill/marking.h"
 #include "drill/question_choice.h"
 
@@ -21,6 +22,7 @@ struct Drill_State {
   int sound_mem = -1;  // sound setting last announced in the drill pane
   int wq = 1;          // 1 = the question text was shown; 0 = only heard
   Marking_State marking;
+  Drill_tally tally;  // the verdicts of this drill, for the status bar
   Question_Rng rng;
   // Sound files of cues found nowhere, each said once in the pane a lesson.
   std::set<std::string> missing_sounds;

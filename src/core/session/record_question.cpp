@@ -13,6 +13,7 @@
 #include "history/maintenance.h"
 #include "session/drill_journal.h"
 #include "session/pane_text.h"
+#include "session/session.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ Drill_end offer_reset(Trf_book& book) {
 }  // namespace
 
 bool OFFER_RECORD_LESSON(int ilesson, Session& session, Trf_book& book) {
-  const std::string question = formatted("Voulez-vous enregistrer la le\xE7on %d ?", ilesson);
+  const std::string question = formatted("Voulez-vous enregistrer la le\xE7on %d ?\n", ilesson) +
+                               drill_summary(session.drill.tally, book.t_posit);
   Drill_end how = Drill_end::recorded;
   switch (book.screen.ask_record(question, ilesson >= 1)) {
     case Screen::RecordAnswer::Yes:

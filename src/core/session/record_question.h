@@ -5,15 +5,13 @@
 struct Session;
 struct Trf_book;
 
-// Asks "Voulez-vous enregistrer la leçon N ?" (N = `ilesson`) with the
-// answers Yes, No and "RAZ ?". Yes records the drill (record_drill); "RAZ ?"
-// asks whether the lesson's history is to be forgotten, then forgets it
-// (RAZ_LESSON) or, on No, records the drill; No records nothing. The
-// generated lesson (0) has no history of its own: no "RAZ ?" there. False
-// when the question was closed unanswered ("not now"): nothing is recorded
-// and the caller must leave the lesson as it is. Fatal only as the recording
-// and the reset are.
-// The answer journal is told how the drill ended.
+// Asks "Voulez-vous enregistrer la leçon N ?" (N = `ilesson`), with the
+// drill's summary on a second line (drill_summary), and the answers Yes, No and "RAZ ?". Yes
+// records the drill (record_drill); "RAZ ?" asks whether the lesson's history is to be forgotten,
+// then forgets it (RAZ_LESSON) or, on No, records the drill; No records nothing. The generated
+// lesson (0) has no history of its own: no "RAZ ?" there. False when the question was closed
+// unanswered ("not now"): nothing is recorded and the caller must leave the lesson as it is. Fatal
+// only as the recording and the reset are. The answer journal is told how the drill ended.
 bool OFFER_RECORD_LESSON(int ilesson, Session& session, Trf_book& book);
 
 // Records the drill of book.ilesson (RECORD_LESSON). When faulty history

@@ -19,7 +19,7 @@ using Strings = std::vector<std::string>;
 // Records what the start-up asks of it.
 class Fake_shell final : public Window_shell {
  public:
-  bool init_toolkit(int&, char**&) override {
+  bool init_toolkit(int&, char**&, const std::string&) override {
     steps.push_back("toolkit");
     history_at_toolkit = file_exists("IDX1/idx1_a.txt");
     return display;

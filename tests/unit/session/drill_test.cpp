@@ -171,14 +171,20 @@ TEST_F(Drill_test, VerdictsShowTheNextQuestionButtonTwoUndoesOnceOrSkipsAndABusy
 }
 
 // What each answer records is the record question's own test (through the
-// command entry); here, leaving by Next or Prev asks it only during a drill.
-TEST_F(Drill_test, LeavingADrillAsksToRecordItAndCancelStaysOnIt) {
+// command entry); here, leaving by Next or Prev asks it only during a drill,
+// with the drill's summary: the undo takes back the right answer, not the
+// skip after it.
+TEST_F(Drill_test, LeavingADrillAsksToRecordItWithItsSummaryAndCancelStaysOnIt) {
   start_drill(1);
   answer(3);
+  answer(1);
+  answer(2);
+  press(2);
   const Lines pane = screen.lines;
   screen.record_answers = {Screen::RecordAnswer::Cancel};
   cback_next_less(session, book);
-  EXPECT_EQ(screen.questions, Lines{"Voulez-vous enregistrer la le\xE7on 1 ?"});
+  EXPECT_EQ(screen.questions, Lines{"Voulez-vous enregistrer la le\xE7on 1 ?\n"
+                                    "asked 1 of 8 \xB7 right 0 \xB7 wrong 1 \xB7 skipped 1"});
   EXPECT_EQ(screen.reset_offered, std::vector<bool>{true});
   EXPECT_EQ(book.ilesson, 1);
   EXPECT_EQ(screen.lines, pane);
