@@ -1,6 +1,7 @@
 #include "commands/dico_sort.h"
 
 #include <algorithm>
+#include <cstring>
 #include <queue>
 
 #include "text/accents.h"
@@ -19,34 +20,64 @@ bool comes_first(bool blank_a, std::string_view key_a, bool blank_b, std::string
   return !blank_b && (blank_a || key_a < key_b);
 }
 
-bool write_record(std::FILE* run, bool blank, std::string_view key, std::string_view line) {
+constexpr std::size_t kRunBuffer = 1 << 20;
+
+// Appends one record to `out`: the two sizes, the blank flag, key, line.
+void append_record(std::string& out, bool blank, std::string_view key, std::string_view line) {
   const std::uint32_t sizes[2] = {static_cast<std::uint32_t>(key.size()),
                                   static_cast<std::uint32_t>(line.size())};
-  const char flag = blank ? 1 : 0;
-  return std::fwrite(sizes, sizeof sizes, 1, run) == 1 && std::fwrite(&flag, 1, 1, run) == 1 &&
-         std::fwrite(key.data(), 1, key.size(), run) == key.size() &&
-         std::fwrite(line.data(), 1, line.size(), run) == line.size();
+  out.append(reinterpret_cast<const char*>(sizes), sizeof sizes);
+  out += blank ? '\1' : '\0';
+  out += key;
+  out += line;
 }
 
-// The next record of `run`; false at its end or when it cannot be read
-// (`failed` tells which).
-bool read_record(std::FILE* run, Record& record, bool& failed) {
-  std::uint32_t sizes[2];
-  char flag = 0;
-  if (std::fread(sizes, sizeof sizes, 1, run) != 1) {
-    failed = std::ferror(run) != 0 || !std::feof(run);
-    return false;
+// Reads the records of one run file back, through a buffer of its own.
+class Run_reader {
+ public:
+  explicit Run_reader(std::FILE* run) : run_(run) {}
+
+  // The next record; false at the end of the run or when it cannot be read
+  // (failed() tells which).
+  bool next(Record& record) {
+    std::uint32_t sizes[2];
+    if (!take(reinterpret_cast<char*>(sizes), sizeof sizes)) return false;
+    char flag = 0;
+    record.key.resize(sizes[0]);
+    record.line.resize(sizes[1]);
+    if (!take(&flag, 1) || !take(record.key.data(), sizes[0]) ||
+        !take(record.line.data(), sizes[1])) {
+      failed_ = true;
+      return false;
+    }
+    record.blank = flag != 0;
+    return true;
   }
-  record.blank = std::fread(&flag, 1, 1, run) == 1 && flag != 0;
-  record.key.resize(sizes[0]);
-  record.line.resize(sizes[1]);
-  if (std::fread(record.key.data(), 1, sizes[0], run) != sizes[0] ||
-      std::fread(record.line.data(), 1, sizes[1], run) != sizes[1]) {
-    failed = true;
-    return false;
+  bool failed() const { return failed_ || std::ferror(run_) != 0; }
+
+ private:
+  bool take(char* into, std::size_t n) {
+    while (n > 0) {
+      if (at_ == buffer_.size()) {
+        buffer_.resize(kRunBuffer);
+        buffer_.resize(std::fread(buffer_.data(), 1, kRunBuffer, run_));
+        at_ = 0;
+        if (buffer_.empty()) return false;
+      }
+      const std::size_t part = std::min(n, buffer_.size() - at_);
+      std::memcpy(into, buffer_.data() + at_, part);
+      at_ += part;
+      into += part;
+      n -= part;
+    }
+    return true;
   }
-  return true;
-}
+
+  std::FILE* run_;
+  std::string buffer_;
+  std::size_t at_ = 0;
+  bool failed_ = false;
+};
 
 }  // namespace
 
@@ -128,14 +159,20 @@ bool Dico_sorter::spill() {
   Run run(std::tmpfile());
   if (!run) return false;
   const std::string_view arena = arena_;
+  std::string out;
+  out.reserve(kRunBuffer + 4096);
+  auto write_out = [&] {
+    const bool written = std::fwrite(out.data(), 1, out.size(), run.get()) == out.size();
+    out.clear();
+    return written;
+  };
   for (const std::uint32_t i : sorted_items()) {
     const Item& item = items_[i];
-    if (!write_record(run.get(), item.blank, arena.substr(item.at, item.key_size),
-                      arena.substr(item.at + item.key_size, item.line_size))) {
-      return false;
-    }
+    append_record(out, item.blank, arena.substr(item.at, item.key_size),
+                  arena.substr(item.at + item.key_size, item.line_size));
+    if (out.size() >= kRunBuffer && !write_out()) return false;
   }
-  if (std::fflush(run.get()) != 0) return false;
+  if (!write_out() || std::fflush(run.get()) != 0) return false;
   std::rewind(run.get());
   runs_.push_back(std::move(run));
   arena_.clear();
@@ -157,7 +194,8 @@ bool Dico_sorter::for_each_sorted(const std::function<void(std::string_view)>& e
   // Merge: the run that comes first on a tie is the one filled earlier,
   // which keeps ties in the order the lines were added.
   std::vector<Record> heads(runs_.size());
-  bool failed = false;
+  std::vector<Run_reader> readers;
+  for (const Run& run : runs_) readers.emplace_back(run.get());
   auto later = [&](std::size_t a, std::size_t b) {
     if (comes_first(heads[b].blank, heads[b].key, heads[a].blank, heads[a].key)) return true;
     if (comes_first(heads[a].blank, heads[a].key, heads[b].blank, heads[b].key)) return false;
@@ -165,13 +203,14 @@ bool Dico_sorter::for_each_sorted(const std::function<void(std::string_view)>& e
   };
   std::priority_queue<std::size_t, std::vector<std::size_t>, decltype(later)> queue(later);
   for (std::size_t r = 0; r < runs_.size(); ++r) {
-    if (read_record(runs_[r].get(), heads[r], failed)) queue.push(r);
+    if (readers[r].next(heads[r])) queue.push(r);
   }
-  while (!queue.empty() && !failed) {
+  while (!queue.empty()) {
     const std::size_t r = queue.top();
     queue.pop();
     emit(heads[r].line);
-    if (read_record(runs_[r].get(), heads[r], failed)) queue.push(r);
+    if (readers[r].next(heads[r])) queue.push(r);
   }
-  return !failed;
+  return std::none_of(readers.begin(), readers.end(),
+                      [](const Run_reader& reader) { return reader.failed(); });
 }
