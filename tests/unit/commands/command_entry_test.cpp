@@ -57,8 +57,9 @@ TEST(Entry_command, CommandWordsTheirDirectionCriterionAndTag) {
   EXPECT_EQ(parse_entry_command("!synchro ").action, A::synchro_base);
 }
 
+// One wrong answer given.
 const std::string kQuestion1 =
-    "Voulez-vous enregistrer la le\xE7on 1 ?\nasked 0 of 3 \xB7 right 0 \xB7 wrong 0 \xB7 skipped "
+    "Voulez-vous enregistrer la le\xE7on 1 ?\nasked 1 of 3 \xB7 right 0 \xB7 wrong 1 \xB7 skipped "
     "0";
 constexpr const char* kAnimals = "IDX1/idx1_animals.txt";
 
