@@ -2,6 +2,8 @@
 // references to other lessons, and broken histories.
 #include "drill/error_score.h"
 #include "history_fixture.h"
+#include "session/announce.h"
+#include "session/drill_press.h"
 
 namespace {
 
@@ -13,7 +15,31 @@ class LessonLoad : public LessonDrillFixture {
   }
 };
 
+using References = HistoryFixture;
+
 }  // namespace
+
+TEST_F(References, AreFollowedWhateverTheirBlanksAndThoseThatAddNothingAreSaidAtTheDrill) {
+  write_lesson(kAnimals,
+               "!# ani\n# le chat * animal\nQ> le chat\nR> the cat\n# # la maison  *hou\n"
+               "   ##la maison *hou\n# le chien *\nQ> le chien\nR> the dog\n##le loup *zzz\n"
+               "## le  toit*hou\n");
+  write_lesson(kHouses, "!# hou\n# la maison * building\nQ> la maison\nR> the house\n");
+  start();
+  // The blank between the hashes is dropped; an indented reference is copied
+  // as read, and passed over.
+  EXPECT_NE(read_file(kAnimalsIdx1).find("\r\n## la maison  *hou \r\n   ##la maison *hou \r\n"),
+            std::string::npos);
+  book.ilesson = 1;
+  CONFIRM0_LESSON(session, book);
+  drill_press(3, session, book);
+  drill_press(1, session, book);
+  EXPECT_EQ(t_posit.nb_posit, 3);
+  EXPECT_EQ(std::vector<std::string>(screen.lines.begin(), screen.lines.begin() + 2),
+            (std::vector<std::string>{
+                "Reference not followed: ##le loup *zzz (no lesson has the alias \"zzz\")",
+                "Reference not followed: ## le  toit*hou (lesson hou has no entry \"le toit\")"}));
+}
 
 TEST_F(LessonLoad, LoadFillsTheTableFollowsReferencesAndWritesIdx1GeneByteForByte) {
   book.ilesson = 1;
