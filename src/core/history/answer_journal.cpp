@@ -206,15 +206,19 @@ std::optional<Journal_line> parse_journal_line(std::string_view text) {
 
 void for_each_journal_line(const std::string& path,
                            const std::function<void(const Journal_line&)>& take) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  std::string bytes(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
-  in.seekg(0);
-  bytes.resize(in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())) ? bytes.size()
-                                                                                 : 0);
+  // Read by blocks: a journal grows with every answer ever given.
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> block(64 * 1024);
+  std::string bytes;  // whole lines and the beginning of the next
   Journal_line line;
-  // A last line without its "\n" was cut short.
-  for (std::size_t at = 0, end; (end = bytes.find('\n', at)) != std::string::npos; at = end + 1) {
-    if (read_journal_line(std::string_view(bytes).substr(at, end - at), line)) take(line);
+  while (in) {
+    in.read(block.data(), static_cast<std::streamsize>(block.size()));
+    bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    std::size_t at = 0;
+    for (std::size_t end; (end = bytes.find('\n', at)) != std::string::npos; at = end + 1) {
+      if (read_journal_line(std::string_view(bytes).substr(at, end - at), line)) take(line);
+    }
+    bytes.erase(0, at);  // a last line without its "\n" was cut short: never taken
   }
 }
 
@@ -224,54 +228,56 @@ std::vector<Journal_line> read_journal(const std::string& path) {
   return lines;
 }
 
-std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& lines) {
-  const Journal_line* start = nullptr;
-  std::vector<const Journal_line*> answers;
-  for (const Journal_line& line : lines) {
+std::optional<Pending_drill> pending_drill(const std::string& path) {
+  std::optional<Journal_line> start;
+  std::vector<Journal_line> answers;
+  for_each_journal_line(path, [&](const Journal_line& line) {
     switch (line.event) {
       case Journal_event::start:
-        start = &line;
+        start = line;
         answers.clear();
         break;
       case Journal_event::answer:
-        answers.push_back(&line);
+        answers.push_back(line);
         break;
       case Journal_event::undo:
-        take_back(answers, [](const Journal_line* a) { return a->verdict; });
+        take_back(answers, [](const Journal_line& a) { return a.verdict; });
         break;
       case Journal_event::end:
       case Journal_event::commit:
-        start = nullptr;
+        start.reset();
         answers.clear();
         break;
       case Journal_event::staged:
       case Journal_event::committed:
         break;
     }
-  }
-  if (start == nullptr || answers.empty()) return std::nullopt;
-  Pending_drill drill{*start, {}, 0, 0};
-  for (const Journal_line* a : answers) {
-    drill.answers.push_back(*a);
-    if (a->verdict == Journal_verdict::right) ++drill.right;
-    if (a->verdict == Journal_verdict::wrong) ++drill.wrong;
+  });
+  if (!start || answers.empty()) return std::nullopt;
+  Pending_drill drill{*start, std::move(answers), 0, 0};
+  for (const Journal_line& a : drill.answers) {
+    if (a.verdict == Journal_verdict::right) ++drill.right;
+    if (a.verdict == Journal_verdict::wrong) ++drill.wrong;
   }
   return drill;
 }
 
-std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Journal_line>& lines) {
+std::optional<std::vector<Journal_line>> unfinished_commit(const std::string& path) {
   std::optional<std::vector<Journal_line>> files;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].event == Journal_event::committed) files.reset();
-    if (lines[i].event != Journal_event::commit) continue;
-    files.reset();
-    const std::size_t n = static_cast<std::size_t>(lines[i].count);
-    if (n > i) continue;
-    const auto first = lines.begin() + static_cast<long>(i - n);
-    const auto last = lines.begin() + static_cast<long>(i);
-    if (std::all_of(first, last, [](const auto& l) { return l.event == Journal_event::staged; }))
-      files.emplace(first, last);
-  }
+  std::vector<Journal_line> staged;  // the staged lines right before the line read
+  for_each_journal_line(path, [&](const Journal_line& line) {
+    if (line.event == Journal_event::committed) files.reset();
+    if (line.event == Journal_event::commit) {
+      files.reset();
+      const std::size_t n = static_cast<std::size_t>(line.count);
+      if (n <= staged.size()) files.emplace(staged.end() - static_cast<long>(n), staged.end());
+    }
+    if (line.event == Journal_event::staged) {
+      staged.push_back(line);
+    } else {
+      staged.clear();
+    }
+  });
   return files;
 }
 

@@ -95,17 +95,18 @@ struct Pending_drill {
   int wrong = 0;
 };
 
-// The last drill of `lines` when it has answers but no end (a commit noted
+// The last drill of the journal at `path` when it has answers but no end (a commit noted
 // since its start ends it too: its recording was under way). An earlier
 // drill left without its end (its end line could not be written) is not
 // pending: a later drill has begun since.
-std::optional<Pending_drill> pending_drill(const std::vector<Journal_line>& lines);
+// The journal is read in one pass, holding only the drill being read.
+std::optional<Pending_drill> pending_drill(const std::string& path);
 
-// The files of the last commit noted in `lines` (the staged lines its
-// commit line counts), when no "committed" line follows it: a recording
-// whose new versions were all on disk but not all in place. Nothing when
+// The files of the last commit noted in the journal at `path` (the staged
+// lines its commit line counts), when no "committed" line follows it: a
+// recording whose new versions were all on disk but not all in place. Nothing when
 // the last commit was completed or its note is not whole.
-std::optional<std::vector<Journal_line>> unfinished_commit(const std::vector<Journal_line>& lines);
+std::optional<std::vector<Journal_line>> unfinished_commit(const std::string& path);
 
 // The right and wrong answers of the journal at `path` on each of the
 // `n_days` days up to `today`, oldest first; an answer taken back by an undo

@@ -51,8 +51,7 @@ std::optional<std::string> commit_together(
 }
 
 void complete_unfinished_commit(Answer_journal& journal, LogFile& log) {
-  const std::optional<std::vector<Journal_line>> files =
-      unfinished_commit(read_journal(journal.path()));
+  const std::optional<std::vector<Journal_line>> files = unfinished_commit(journal.path());
   if (!files) return;
   std::vector<std::string> targets;
   for (const Journal_line& file : *files) {

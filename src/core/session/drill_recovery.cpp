@@ -85,7 +85,7 @@ std::vector<std::pair<int, std::vector<Journal_line>>> answers_by_lesson(const P
 }  // namespace
 
 void offer_recovery(Session& session, Trf_book& book) {
-  const std::optional<Pending_drill> drill = pending_drill(read_journal(book.journal.path()));
+  const std::optional<Pending_drill> drill = pending_drill(book.journal.path());
   if (!drill) return;
   const Journal_line& start = drill->start;
   const std::string question = formatted(

@@ -54,6 +54,13 @@ TEST_F(Journal, DamagedAndCutShortLinesArePassedOver) {
   expect_same(read[2], lines[2]);
   EXPECT_FALSE(parse_journal_line(journal_text(lines[1]).substr(0, 20)));
   EXPECT_TRUE(read_journal("absent").empty());
+  // Lines across the blocks the journal is read by.
+  std::string many;
+  for (int i = 0; i < 3000; ++i) many += good;
+  write_file("j", many + journal_text(lines[1]).substr(0, 30));
+  const std::vector<Journal_line> all = read_journal("j");
+  ASSERT_EQ(all.size(), 6000u);
+  expect_same(all[4567], lines[2]);
 }
 
 TEST_F(Journal, AJournalThatCannotBeWrittenSaysSo) {
