@@ -53,10 +53,17 @@ double sign_of(long long a, long long b) {
 }
 
 // Modification time of `path`, or nothing when it cannot be read.
-std::optional<std::time_t> modification_time(const std::string& path) {
+std::optional<timespec> modification_time(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return std::nullopt;
-  return st.st_mtime;
+  return st.st_mtim;
+}
+
+// Within one second the finer part decides: a lesson edited in the second its
+// copy was made, or a copy made again in the second its history was built,
+// must not pass for up to date.
+double within_the_second(const timespec& derived, const timespec& origin) {
+  return derived.tv_sec == origin.tv_sec ? sign_of(derived.tv_nsec, origin.tv_nsec) : 0.0;
 }
 
 // asctime() text of a broken-down local time; nothing when it cannot be
@@ -103,19 +110,21 @@ double DIFF_TIME_FILE(const std::string& name_file_origin, const std::string& na
     return -1.0;
   }
 
+  const std::time_t origin_s = origin->tv_sec, derived_s = derived->tv_sec;
   trace("DIFF_TIME_FILE %s %s difference=%.0f s \n", name_file_derived.c_str(),
-        name_file_origin.c_str(), std::difftime(*derived, *origin));
+        name_file_origin.c_str(), std::difftime(derived_s, origin_s));
 
+  double sign = sign_of(derived_s, origin_s);
   std::tm local_origin{}, local_derived{};
-  const bool broken_down = localtime_r(&*origin, &local_origin) != nullptr &&
-                           localtime_r(&*derived, &local_derived) != nullptr;
+  const bool broken_down = localtime_r(&origin_s, &local_origin) != nullptr &&
+                           localtime_r(&derived_s, &local_derived) != nullptr;
   if (broken_down && local_origin.tm_gmtoff == local_derived.tm_gmtoff) {
     const auto text_origin = local_text(local_origin);
     const auto text_derived = local_text(local_derived);
     if (text_origin && text_derived) {
       trace("DIFF_TIME_FILE derived=%s origin=%s", text_derived->c_str(), text_origin->c_str());
-      return WINDOWS_DIFFTIME(*text_derived, *text_origin);
+      sign = WINDOWS_DIFFTIME(*text_derived, *text_origin);
     }
   }
-  return sign_of(*derived, *origin);
+  return sign != 0.0 ? sign : within_the_second(*derived, *origin);
 }

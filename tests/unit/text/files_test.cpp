@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,13 +60,19 @@ TEST_F(Files, TimesCompareYearThenMonthThenDayAndClockFields) {
             "error sm_timer in WINDOWS_DIFFTIME stop \nerror sm_timer1 in WINDOWS_DIFFTIME stop \n"
             "you need to create CPY/lesson.txt \nError file absent.txt  does not exist stop \n");
 
+  // A lesson edited in the second its copy was made is newer than the copy.
+  const timespec made[2] = {{5000, 100}, {5000, 100}}, edited[2] = {{5000, 900}, {5000, 900}};
+  write_file("copy.txt", "");
+  ASSERT_EQ(utimensat(AT_FDCWD, "copy.txt", made, 0) | utimensat(AT_FDCWD, "lesson.txt", edited, 0),
+            0);
+  EXPECT_EQ(DIFF_TIME_FILE("lesson.txt", "copy.txt"), -1.0);
+
   // In a zone with summer time: 01:30 summer time comes before 01:10 winter
   // time when the clocks go back.
   const char* old = std::getenv("TZ");
   const std::string saved = old ? old : "";
   setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
   tzset();
-  write_file("copy.txt", "");
   for (auto [origin, copy, sign] : {std::tuple{1000L, -100000L, -1.0},  // before 1970
                                     {1699164600L, 1699162200L, -1.0}}) {
     set_mtime("lesson.txt", origin);
