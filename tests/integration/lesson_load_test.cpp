@@ -2,8 +2,6 @@
 // references to other lessons, and broken histories.
 #include "drill/error_score.h"
 #include "history_fixture.h"
-#include "session/announce.h"
-#include "session/drill_press.h"
 
 namespace {
 
@@ -30,10 +28,7 @@ TEST_F(References, AreFollowedWhateverTheirBlanksAndThoseThatAddNothingAreSaidAt
   // as read, and passed over.
   EXPECT_NE(read_file(kAnimalsIdx1).find("\r\n## la maison  *hou \r\n   ##la maison *hou \r\n"),
             std::string::npos);
-  book.ilesson = 1;
-  CONFIRM0_LESSON(session, book);
-  drill_press(3, session, book);
-  drill_press(1, session, book);
+  start_drill(1);
   EXPECT_EQ(t_posit.nb_posit, 3);
   EXPECT_EQ(std::vector<std::string>(screen.lines.begin(), screen.lines.begin() + 2),
             (std::vector<std::string>{

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -13,6 +14,8 @@
 #include "history/index_build.h"
 #include "program_world.h"
 #include "sandbox.h"
+#include "session/announce.h"
+#include "session/drill_press.h"
 
 class Book_test : public Sandbox, protected Program_world {
  protected:
@@ -44,6 +47,35 @@ class Book_test : public Sandbox, protected Program_world {
     testing::internal::CaptureStdout();
     CALC_INDEX(log_file, G_kentel, t_posit);
     testing::internal::GetCapturedStdout();
+  }
+
+  // Announces lesson `ilesson` as the start-up and Next do.
+  void announce(int ilesson) {
+    book.ilesson = ilesson;
+    book.start_lesson = 0;
+    CONFIRM0_LESSON(session, book);
+  }
+
+  Press_result press(int button) { return drill_press(button, session, book); }
+
+  // Announces lesson `ilesson` and confirms it: the first question is shown.
+  void start_drill(int ilesson) {
+    announce(ilesson);
+    press(3);
+    press(1);
+    ASSERT_EQ(book.start_lesson, 3);
+  }
+
+  // Shows the answer, then gives the verdict `verdict`; returns the element.
+  int answer(int verdict) {
+    const int asked = book.QR_no;
+    press(1);
+    press(verdict);
+    return asked;
+  }
+
+  bool pane_has(const std::string& line) const {
+    return std::find(screen.lines.begin(), screen.lines.end(), line) != screen.lines.end();
   }
 
  private:

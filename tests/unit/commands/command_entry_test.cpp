@@ -14,8 +14,6 @@
 #include "commands_fixture.h"
 #include "drill/day_number.h"
 #include "history/history_format.h"
-#include "session/announce.h"
-#include "session/drill_press.h"
 
 namespace {
 
@@ -76,30 +74,11 @@ class Entry_dispatch : public Commands_test {
     for (int i = 1; i <= n; ++i) text += entry(alias + "word" + std::to_string(i) + " *" + tags);
     return text;
   }
-  void announce(int ilesson) {
-    book.ilesson = ilesson;
-    book.start_lesson = 0;
-    CONFIRM0_LESSON(session, book);
-  }
-  void press(int button) { drill_press(button, session, book); }
-  void start_drill(int ilesson) {
-    announce(ilesson);
-    press(3);
-    press(1);
-    ASSERT_EQ(book.start_lesson, 3);
-  }
-  void answer(int verdict) {
-    press(1);
-    press(verdict);
-  }
   // Types `utf8_text` and presses Enter.
   void enter(const std::string& utf8_text) {
     testing::internal::CaptureStdout();
     callback_entry_book(utf8_text, session, book);
     testing::internal::GetCapturedStdout();
-  }
-  bool pane_has(const std::string& line) const {
-    return std::find(screen.lines.begin(), screen.lines.end(), line) != screen.lines.end();
   }
   // `ilesson` is announced, after the message `code_line` if not empty.
   void expect_announced(int ilesson, const std::string& code_line = "") {

@@ -4,13 +4,10 @@
 // lesson text view reads.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "book_fixture.h"
-#include "session/announce.h"
-#include "session/drill_press.h"
 #include "session/lesson_text.h"
 
 using Lines = std::vector<std::string>;
@@ -28,35 +25,6 @@ class Session_test : public Book_test {
       text += "# word" + k + " *\nQ> question " + k + "\nR> answer " + k + "\n";
     }
     return text;
-  }
-
-  // Announces lesson `ilesson` as the start-up and Next do.
-  void announce(int ilesson) {
-    book.ilesson = ilesson;
-    book.start_lesson = 0;
-    CONFIRM0_LESSON(session, book);
-  }
-
-  Press_result press(int button) { return drill_press(button, session, book); }
-
-  // Announces lesson `ilesson` and confirms it: the first question is shown.
-  void start_drill(int ilesson) {
-    announce(ilesson);
-    press(3);
-    press(1);
-    ASSERT_EQ(book.start_lesson, 3);
-  }
-
-  // Shows the answer, then gives the verdict `verdict`; returns the element.
-  int answer(int verdict) {
-    const int asked = book.QR_no;
-    press(1);
-    press(verdict);
-    return asked;
-  }
-
-  bool pane_has(const std::string& line) const {
-    return std::find(screen.lines.begin(), screen.lines.end(), line) != screen.lines.end();
   }
 
   // Writes the working copy of lesson 1 ("chat") or 2 ("chien"), lines
