@@ -58,12 +58,15 @@ bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& fi
   int taken = 0;  // records taken from this file
   Record_read record;
   record.path = &path;
+  std::string filtered;  // the key line as the filter changed it
   while (reader.next_line()) {
     if (!reader.at_key_line()) continue;
-    if (filter && !filter(reader.line())) continue;
-    // Swapped, not copied: both buffers keep their room from record to record.
-    record.key_line.swap(reader.line());
+    if (filter) {
+      filtered.assign(reader.line());
+      if (!filter(filtered)) continue;
+    }
     const Record_counts counts = reader.read_record(name, taken + 1, g.today, g.fp_log);
+    record.key_line = filter ? std::string_view(filtered) : reader.line();
     record.nc1 = counts.stats_offset;
     record.qr = counts.qr;
     record.rq = counts.rq;

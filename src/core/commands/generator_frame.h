@@ -28,7 +28,7 @@ struct Trf_posit;
 
 // One record of a history file as the scan hands it over.
 struct Record_read {
-  std::string key_line;               // as read; a key filter may have changed it
+  std::string_view key_line;          // as read, or as a key filter changed it
   const std::string* path = nullptr;  // the history file
   long nc1 = 0;                       // offset there of its Q->R statistics line
   Sense_history qr;
@@ -39,7 +39,7 @@ struct Record_read {
 
 // What the scan asks before a record's statistics lines are read: false
 // passes the key line over (its statistics lines are then passed over as
-// lines that are no key lines). It may change the key line.
+// lines that are no key lines). It may change the key line, a copy.
 using Key_filter = std::function<bool(std::string& key_line)>;
 
 // What a generator answers for each record: passed over, taken (and go on),

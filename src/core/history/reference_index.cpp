@@ -64,7 +64,7 @@ Reference_index::File_lines& Reference_index::lines_of(const std::string& path) 
   if (!f.opened) return f;
   History_reader reader(fp, path);
   f.starts.push_back(0);
-  const auto keep = [&f](const std::string& line, long next) {
+  const auto keep = [&f](std::string_view line, long next) {
     f.text += line;
     f.starts.push_back(f.text.size());
     f.next.push_back(next);
