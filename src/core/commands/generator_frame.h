@@ -18,9 +18,12 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "history/gene_file.h"
 #include "history/history_reader.h"
+#include "text/line_reader.h"
 
 class LogFile;
 struct Trf_book;
@@ -58,6 +61,10 @@ struct Generator {
   LogFile& fp_log;
   long today;
   int d;  // the sense drilled: book.sens_qr when the run starts
+  // The history file of each lesson read (lesson_is_read()) by lesson
+  // number, "" for the others: the catalogue is looked up once per run.
+  std::vector<std::string> histories;
+  LineReader fp;  // the history file being read; its window serves every lesson
 };
 
 // The generated lesson holds at most this many words.
@@ -72,7 +79,7 @@ void start_table(Generator& g);
 // Lesson `i` is read by the generators when it is the first lesson of its
 // alias (several lessons may bear one alias; only the first is read).
 // False for a number that names no lesson. Cannot fail.
-bool lesson_is_read(int i, const Trf_book& book);
+bool lesson_is_read(int i, const Generator& g);
 
 // Reads the history file of lesson `i` as described above, with
 // `scan_who` naming the reader in the messages, and hands every key line to

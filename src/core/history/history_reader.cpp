@@ -68,8 +68,23 @@ void History_reader::skip_header(const Reader_name& name, LogFile& fp_log,
   fail(kExitBadInput, "Error no detection of ####### stop \n");
 }
 
+namespace {
+
+// A statistics line as written, at `nc` of `fp`: taken into `line`, `nc`
+// moved past it, without the line reader's search for the line end.
+bool take_written_stat_line(LineReader& fp, long& nc, std::string_view& line) {
+  const std::string_view bytes = fp.bytes_from(nc);
+  if (!begins_with_written_stat_line(bytes)) return false;
+  line = bytes.substr(0, kStatLineLength);
+  nc += static_cast<long>(kStatLineLength + 2);
+  return true;
+}
+
+}  // namespace
+
 bool History_reader::next_line() {
   offset_ = nc_;
+  if (take_written_stat_line(fp_, nc_, line_)) return !is_end_line(line_);
   return aln_getline_view(nc_, line_, spare_, fp_) >= 0 && !is_end_line(line_);
 }
 
@@ -79,11 +94,9 @@ bool History_reader::next_raw_line(std::string& into) {
 
 Sense_history History_reader::next_sense(const Reader_name& name, int icont, int sens_qr,
                                          long today, LogFile& fp_log) {
-  std::string_view stats = fp_.bytes_from(nc_);
-  if (begins_with_written_stat_line(stats)) {
-    stats = stats.substr(0, kStatLineLength);
-    nc_ += static_cast<long>(kStatLineLength + 2);
-  } else if (aln_getline_view(nc_, stats, stat_spare_, fp_) < 0) {
+  std::string_view stats;
+  if (!take_written_stat_line(fp_, nc_, stats) &&
+      aln_getline_view(nc_, stats, stat_spare_, fp_) < 0) {
     cut_short(name, path_, icont, sens_qr, fp_log);
   }
   return checked_sense(name, path_, today, stats, fp_log);

@@ -45,7 +45,12 @@ std::string reference_name(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return "";
   const std::size_t last = text.find_last_not_of(" \t");
-  return collapse_blanks(text.substr(first, last + 1 - first));
+  const std::string_view name = text.substr(first, last + 1 - first);
+  // Most names hold single spaces only: nothing to collapse.
+  if (name.find('\t') == std::string_view::npos && name.find("  ") == std::string_view::npos) {
+    return std::string(name);
+  }
+  return collapse_blanks(name);
 }
 
 // The lines are kept in one string (a file of a few hundred lines would
