@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/log_file.h"
 #include "catalogue/trf_string.h"
@@ -28,6 +29,11 @@ std::optional<std::string> S_ALIAS_FROM_NUM(int num, const Trf_string& G_dico);
 // of `s_alias` are ignored), matched as a whole word; the first such lesson
 // wins. -1 when no lesson has that alias or `s_alias` is empty or blank.
 int NUM_FROM_ALIAS(std::string_view s_alias, const Trf_string& G_dico);
+
+// For every word k of st_alias, at k - 1: true when lesson k is the first
+// to bear its alias (NUM_FROM_ALIAS(S_ALIAS_FROM_NUM(k)) == k). One pass
+// over the list, for the commands that go through every lesson. Cannot fail.
+std::vector<bool> first_of_their_alias(const Trf_string& G_dico);
 
 // The alias found on the first line of the file that contains "!#", read from
 // the file's first byte; "" when the "!#" is followed by no alias character.

@@ -1,5 +1,6 @@
 #include "catalogue/lesson_paths.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/stop.h"
@@ -76,6 +77,15 @@ std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson) 
   std::string s = G_lesson.spath_idx1 + "/idx1_" + std::string(file_name_of(word));
   trace("S_IDX1_FROM_NUM s=%s \n", s.c_str());
   return s;
+}
+
+std::vector<std::string> all_idx1_paths(const Trf_string& G_lesson) {
+  const std::vector<ListWord> words = list_words(G_lesson.st_lesson);
+  std::vector<std::string> paths(static_cast<std::size_t>(std::max(G_lesson.nb_lesson, 0)));
+  for (std::size_t k = 0; k < paths.size() && k < words.size(); ++k) {
+    paths[k] = G_lesson.spath_idx1 + "/idx1_" + std::string(file_name_of(words[k].text));
+  }
+  return paths;
 }
 
 std::optional<std::string> PATH_FROM_G_lesson(std::size_t i, const Trf_string& G_dico) {

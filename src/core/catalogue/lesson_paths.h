@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/trf_string.h"
 
@@ -34,6 +35,10 @@ std::optional<std::string> S_CPY_LESSON_FROM_NUM(int num, const Trf_string& G_le
 // Path of the history file of lesson `num`; empty as for S_LESSON_FROM_NUM.
 // Cannot stop the program.
 std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson);
+
+// S_IDX1_FROM_NUM of lessons 1 to nb_lesson, at k - 1 ("" where it gives
+// nothing), in one pass over the lesson list. Cannot fail.
+std::vector<std::string> all_idx1_paths(const Trf_string& G_lesson);
 
 // The directory that holds the working copies, without a final "/": the
 // sibling "CPY" of the history directory ("./CPY" for "./IDX1").

@@ -1,5 +1,6 @@
 #include "commands/generator_frame.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/book.h"
@@ -8,6 +9,7 @@
 #include "base/trace.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
+#include "commands/survey.h"
 #include "config/settings.h"
 #include "drill/error_score.h"
 #include "drill/mergesort.h"
@@ -29,7 +31,11 @@ Generator::Generator(const char* who_, Trf_book& book_, long today_)
       t(book_.t_posit),
       fp_log(book_.fp_log),
       today(today_),
-      d(book_.sens_qr) {
+      d(book_.sens_qr),
+      histories(static_cast<std::size_t>(std::max(book_.nbt_lesson, 0)) + 1) {
+  for (Surveyed_lesson& lesson : surveyed_lessons(book)) {
+    histories[static_cast<std::size_t>(lesson.num)] = std::move(lesson.idx1_path);
+  }
   trace("%s sens_qr=%d today=%ld \n", who, d, today);
 }
 
@@ -37,15 +43,16 @@ void start_table(Generator& g) {
   g.t.reset(kFirstCapacity);
 }
 
-bool lesson_is_read(int i, const Trf_book& book) {
-  const std::optional<std::string> alias = S_ALIAS_FROM_NUM(i, book.G_kentel);
-  return alias && NUM_FROM_ALIAS(*alias, book.G_kentel) == i;
+bool lesson_is_read(int i, const Generator& g) {
+  return i >= 1 && static_cast<std::size_t>(i) < g.histories.size() &&
+         !g.histories[static_cast<std::size_t>(i)].empty();
 }
 
 bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& filter,
                  const Record_handler& handler) {
-  const std::string path = S_IDX1_FROM_NUM(i, g.book.G_kentel).value_or("");
-  LineReader fp;
+  const std::string path = lesson_is_read(i, g) ? g.histories[static_cast<std::size_t>(i)]
+                                                : S_IDX1_FROM_NUM(i, g.book.G_kentel).value_or("");
+  LineReader& fp = g.fp;
   if (path.empty() || !fp.open(path)) {
     g.fp_log.write("%s cannot open history file %s of lesson %d \n", scan_who, path.c_str(), i);
     say("%s cannot open history file %s of lesson %d \n", scan_who, path.c_str(), i);
@@ -58,12 +65,15 @@ bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& fi
   int taken = 0;  // records taken from this file
   Record_read record;
   record.path = &path;
+  std::string filtered;  // the key line as the filter changed it
   while (reader.next_line()) {
     if (!reader.at_key_line()) continue;
-    if (filter && !filter(reader.line())) continue;
-    // Swapped, not copied: both buffers keep their room from record to record.
-    record.key_line.swap(reader.line());
+    if (filter) {
+      filtered.assign(reader.line());
+      if (!filter(filtered)) continue;
+    }
     const Record_counts counts = reader.read_record(name, taken + 1, g.today, g.fp_log);
+    record.key_line = filter ? std::string_view(filtered) : reader.line();
     record.nc1 = counts.stats_offset;
     record.qr = counts.qr;
     record.rq = counts.rq;
@@ -94,7 +104,7 @@ Pass_result gather_words(Generator& g, Gene_file& gene, const Key_filter& filter
   Pass_result pass;
   for (int i = 1; i <= g.book.nbt_lesson && pass.taken < kLessonWords; ++i) {
     pass.last_lesson = i;
-    if (!lesson_is_read(i, g.book)) continue;
+    if (!lesson_is_read(i, g)) continue;
     scan_lesson(g, g.who, i, filter, [&](Record_read& record) {
       const int s = pass.taken + 1;
       g.t.make_room_for(s);

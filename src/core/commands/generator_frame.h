@@ -18,9 +18,12 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "history/gene_file.h"
 #include "history/history_reader.h"
+#include "text/line_reader.h"
 
 class LogFile;
 struct Trf_book;
@@ -28,7 +31,7 @@ struct Trf_posit;
 
 // One record of a history file as the scan hands it over.
 struct Record_read {
-  std::string key_line;               // as read; a key filter may have changed it
+  std::string_view key_line;          // as read, or as a key filter changed it
   const std::string* path = nullptr;  // the history file
   long nc1 = 0;                       // offset there of its Q->R statistics line
   Sense_history qr;
@@ -39,7 +42,7 @@ struct Record_read {
 
 // What the scan asks before a record's statistics lines are read: false
 // passes the key line over (its statistics lines are then passed over as
-// lines that are no key lines). It may change the key line.
+// lines that are no key lines). It may change the key line, a copy.
 using Key_filter = std::function<bool(std::string& key_line)>;
 
 // What a generator answers for each record: passed over, taken (and go on),
@@ -58,6 +61,10 @@ struct Generator {
   LogFile& fp_log;
   long today;
   int d;  // the sense drilled: book.sens_qr when the run starts
+  // The history file of each lesson read (lesson_is_read()) by lesson
+  // number, "" for the others: the catalogue is looked up once per run.
+  std::vector<std::string> histories;
+  LineReader fp;  // the history file being read; its window serves every lesson
 };
 
 // The generated lesson holds at most this many words.
@@ -72,7 +79,7 @@ void start_table(Generator& g);
 // Lesson `i` is read by the generators when it is the first lesson of its
 // alias (several lessons may bear one alias; only the first is read).
 // False for a number that names no lesson. Cannot fail.
-bool lesson_is_read(int i, const Trf_book& book);
+bool lesson_is_read(int i, const Generator& g);
 
 // Reads the history file of lesson `i` as described above, with
 // `scan_who` naming the reader in the messages, and hands every key line to

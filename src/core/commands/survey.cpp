@@ -8,12 +8,12 @@
 
 std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {
   std::vector<Surveyed_lesson> lessons;
-  const Trf_string& catalogue = book.G_kentel;
+  const std::vector<bool> first = first_of_their_alias(book.G_kentel);
+  std::vector<std::string> paths = all_idx1_paths(book.G_kentel);
   for (int k = 1; k <= book.nbt_lesson; ++k) {
-    const std::optional<std::string> alias = S_ALIAS_FROM_NUM(k, catalogue);
-    if (!alias || NUM_FROM_ALIAS(*alias, catalogue) != k) continue;
-    std::optional<std::string> path = S_IDX1_FROM_NUM(k, catalogue);
-    if (path) lessons.push_back({k, std::move(*path)});
+    const std::size_t at = static_cast<std::size_t>(k) - 1;
+    if (at >= first.size() || !first[at] || at >= paths.size() || paths[at].empty()) continue;
+    lessons.push_back({k, std::move(paths[at])});
   }
   return lessons;
 }

@@ -62,7 +62,7 @@ bool read_asked(Tag_classmt& classmt, History_reader& reader, long today) {
 // Counts the tags of the record whose key line `reader` has just read.
 // `key_line` is a buffer kept from record to record.
 void count_record(Tag_classmt& classmt, History_reader& reader, std::string& key_line, long today) {
-  key_line.swap(reader.line());
+  key_line.assign(reader.line());
   const bool asked_qr = read_asked(classmt, reader, today);
   const bool asked_rq = read_asked(classmt, reader, today);
   const std::optional<std::string_view> tail = tail_of(key_line);

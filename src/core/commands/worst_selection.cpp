@@ -52,7 +52,7 @@ void complete_lesson_words(Generator& g, Gene_file& gene, int prev_lesson, const
   Key_triple last = c.keys(ord[n]);
 
   for (int i = prev_lesson + 1; i <= g.book.nbt_lesson; ++i) {
-    if (!lesson_is_read(i, g.book)) continue;
+    if (!lesson_is_read(i, g)) continue;
     scan_lesson(g, c.who, i, c.filter, [&](Record_read& record) {
       store_record(t, stage, record);
       if (!c.admits(record)) return Scan_next::passed;

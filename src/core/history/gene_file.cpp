@@ -1,6 +1,7 @@
 #include "history/gene_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string_view>
 
 #include "base/log_file.h"
@@ -13,6 +14,9 @@ namespace {
 
 // A key line is one short line: a small window reads it with one call.
 constexpr std::size_t kKeyWindow = 4096;
+
+// The entries go out in blocks of this size rather than stdio's default.
+constexpr std::size_t kWriteBuffer = 64 * 1024;
 
 void read_pointer_line(LineReader& gene, long& nc, int k, const char* who, LogFile& fp_log,
                        const std::string& current_path, Slot_record& slot) {
@@ -52,13 +56,21 @@ const char* gene_file_of(int ilesson) {
 Gene_file::Gene_file(int ilesson, const char* who, LogFile& fp_log)
     : path_(gene_file_of(ilesson)), fp_(std::fopen(path_, "wb")), who_(who), fp_log_(fp_log) {
   if (!fp_) failure("create");
+  std::setvbuf(fp_.get(), nullptr, _IOFBF, kWriteBuffer);
 }
 
 Gene_file::~Gene_file() = default;
 
-long Gene_file::add_entry(const std::string& key_line, const std::string& history_path, long nc1) {
+long Gene_file::add_entry(std::string_view key_line, const std::string& history_path, long nc1) {
   const long offset = size_;
-  put(key_line + "\n " + history_path + " * " + std::to_string(nc1) + " \n");
+  entry_.assign(key_line);
+  entry_ += "\n ";
+  entry_ += history_path;
+  entry_ += " * ";
+  char number[24];
+  entry_.append(number, std::to_chars(number, number + sizeof number, nc1).ptr);
+  entry_ += " \n";
+  put(entry_);
   return offset;
 }
 
@@ -76,7 +88,7 @@ void Gene_file::close() {
   if (std::fclose(fp_.release()) != 0) failure("write");
 }
 
-void Gene_file::put(const std::string& bytes) {
+void Gene_file::put(std::string_view bytes) {
   if (!fp_ || std::fwrite(bytes.data(), 1, bytes.size(), fp_.get()) != bytes.size()) {
     failure("write");
   }

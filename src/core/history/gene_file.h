@@ -31,6 +31,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class LineReader;
 class LogFile;
@@ -57,7 +58,7 @@ class Gene_file {
   // Appends the entry of a record and returns the offset at which it
   // begins. Fatal (status 1, "<who> cannot write <path> stop \n") when the
   // write fails.
-  long add_entry(const std::string& key_line, const std::string& history_path, long nc1);
+  long add_entry(std::string_view key_line, const std::string& history_path, long nc1);
 
   // Writes out what the stream holds, so that readers opening the file by
   // name see it. Fatal as add_entry.
@@ -73,7 +74,7 @@ class Gene_file {
   const char* path() const { return path_; }
 
  private:
-  void put(const std::string& bytes);
+  void put(std::string_view bytes);
   [[noreturn]] void failure(const char* what);
 
   struct Closer {
@@ -84,6 +85,7 @@ class Gene_file {
   const char* who_;
   LogFile& fp_log_;
   long size_ = 0;
+  std::string entry_;  // the entry being written; its room serves the next
 };
 
 // ---- Reading ---------------------------------------------------------------

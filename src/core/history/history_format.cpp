@@ -3,6 +3,8 @@
 #include "history/history_format.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "text/number_fields.h"
@@ -187,6 +189,24 @@ bool has_stat_line_layout(std::string_view line) {
     if (line[k * (kStatFieldWidth + 1) - 1] != ';') return false;
   }
   return true;
+}
+
+bool begins_with_written_stat_line(std::string_view bytes) {
+  if (bytes.size() < kStatLineLength + 2 || bytes[kStatLineLength] != '\r' ||
+      bytes[kStatLineLength + 1] != '\n') {
+    return false;
+  }
+  // Eight bytes at a time (the last word overlaps the one before): a byte
+  // below 0x20 sets its top bit in (v - 0x20..) & ~v, one above 0x7F in v.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kTops = 0x8080808080808080ULL;
+  std::uint64_t marks = 0;
+  for (std::size_t i = 0; i < kStatLineLength; i += 8) {
+    std::uint64_t v;
+    std::memcpy(&v, bytes.data() + std::min(i, kStatLineLength - 8), 8);
+    marks |= v | ((v - 0x20 * kOnes) & ~v);
+  }
+  return (marks & kTops) == 0;
 }
 
 std::string stat_line(long nb, long nok, long date_ok, long date_nok) {

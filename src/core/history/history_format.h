@@ -113,6 +113,12 @@ int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i
 // looked at. Cannot fail.
 bool has_stat_line_layout(std::string_view line);
 
+// True when `bytes`, read from a history file, begin with a line of 52
+// characters that the line reader delivers as they stand (ASCII, no
+// control character) ended by "\r\n": a statistics line as this program
+// writes it, taken where it stands. Cannot fail.
+bool begins_with_written_stat_line(std::string_view bytes);
+
 // ---- Building lines --------------------------------------------------------
 
 // The 52-character statistics line of four numbers, without line end.

@@ -12,7 +12,7 @@ namespace {
 constexpr int kOldRecordsMarkerLines = 10000;
 
 Sense_history checked_sense(const Reader_name& name, const std::string& path, long today,
-                            const std::string& line, LogFile& fp_log) {
+                            std::string_view line, LogFile& fp_log) {
   std::array<long, 5> v{};
   if (CHECK_EXTRACT_4LINT(today, line, v) != 0) {
     fp_log.write("%s and CHECK_4LINTsome error in file : %s \n", name.who, path.c_str());
@@ -46,12 +46,12 @@ Record_counts checked_record(const Reader_name& name, const std::string& path, i
 }
 
 void History_reader::skip_header(const Reader_name& name, LogFile& fp_log,
-                                 const std::function<void(const std::string&)>& header) {
+                                 const std::function<void(std::string_view)>& header) {
   using Voice = Reader_name::Voice;
   const bool limited = name.voice == Voice::old_records;
   nc_ = 0;
   for (int i = 0; !limited || i < kOldRecordsMarkerLines; ++i) {
-    if (aln_getline(nc_, line_, fp_) < 0) break;
+    if (aln_getline_view(nc_, line_, spare_, fp_) < 0) break;
     if (header) header(line_);
     if (is_marker_line(line_)) return;
   }
@@ -68,23 +68,52 @@ void History_reader::skip_header(const Reader_name& name, LogFile& fp_log,
   fail(kExitBadInput, "Error no detection of ####### stop \n");
 }
 
+namespace {
+
+// A statistics line as written, at `nc` of `fp`: taken into `line`, `nc`
+// moved past it, without the line reader's search for the line end.
+bool take_written_stat_line(LineReader& fp, long& nc, std::string_view& line) {
+  const std::string_view bytes = fp.bytes_from(nc);
+  if (!begins_with_written_stat_line(bytes)) return false;
+  line = bytes.substr(0, kStatLineLength);
+  nc += static_cast<long>(kStatLineLength + 2);
+  return true;
+}
+
+}  // namespace
+
 bool History_reader::next_line() {
   offset_ = nc_;
-  return aln_getline(nc_, line_, fp_) >= 0 && !is_end_line(line_);
+  if (take_written_stat_line(fp_, nc_, line_)) return !is_end_line(line_);
+  return aln_getline_view(nc_, line_, spare_, fp_) >= 0 && !is_end_line(line_);
 }
 
 bool History_reader::next_raw_line(std::string& into) {
   return aln_getline(nc_, into, fp_) >= 0;
 }
 
+Sense_history History_reader::next_sense(const Reader_name& name, int icont, int sens_qr,
+                                         long today, LogFile& fp_log) {
+  std::string_view stats;
+  if (!take_written_stat_line(fp_, nc_, stats) &&
+      aln_getline_view(nc_, stats, stat_spare_, fp_) < 0) {
+    cut_short(name, path_, icont, sens_qr, fp_log);
+  }
+  return checked_sense(name, path_, today, stats, fp_log);
+}
+
+// The key line is read again when the window moved on under it, which
+// happens once in a window's length of the file.
 Record_counts History_reader::read_record(const Reader_name& name, int icont, long today,
                                           LogFile& fp_log) {
-  const long stats_offset = nc_;
-  for (std::optional<std::string>* line : {&qr_, &rq_}) {
-    if (!*line) line->emplace();
-    if (!next_raw_line(**line)) line->reset();
+  const std::size_t fills = fp_.fills();
+  Record_counts counts;
+  counts.stats_offset = nc_;
+  counts.qr = next_sense(name, icont, 1, today, fp_log);
+  counts.rq = next_sense(name, icont, 2, today, fp_log);
+  if (fp_.fills() != fills && line_.data() != spare_.data()) {
+    long at = offset_;
+    aln_getline_view(at, line_, spare_, fp_);
   }
-  Record_counts counts = checked_record(name, path_, icont, today, qr_, rq_, fp_log);
-  counts.stats_offset = stats_offset;
   return counts;
 }

@@ -8,8 +8,9 @@
 // caller takes a key line's two statistics lines when it wants the record
 // (read_record()); a caller that only lists key lines passes the
 // statistics lines over as lines that are neither key nor reference lines.
-// The line buffers live as long as the reader, so that a walk allocates
-// nothing once they have grown to the longest line.
+// Lines are looked at where they stand in the line reader's window, not
+// copied (aln_getline_view); the few that must be converted go into
+// buffers that live as long as the reader.
 //
 // The stops on a broken file keep each caller's own frozen words: the
 // caller names itself (Reader_name) and the reader words the message.
@@ -18,6 +19,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "history/history_format.h"
 
@@ -85,7 +87,7 @@ class History_reader {
   // detection of ####### stop \n" and the line naming the file into the
   // log, then "<who> error 0 stop 1 \n" (Reader_name gives the variants).
   void skip_header(const Reader_name& name, LogFile& fp_log,
-                   const std::function<void(const std::string&)>& header = {});
+                   const std::function<void(std::string_view)>& header = {});
 
   // Reads the next line of the records into line(): false at the end line
   // (line() then holds it) or at the end of the file.
@@ -99,8 +101,9 @@ class History_reader {
   void seek(long offset) { nc_ = offset; }
 
   // The line last read by next_line(), where it begins, where the next one
-  // begins. The caller may change or take the line's text.
-  std::string& line() { return line_; }
+  // begins. The view is valid until the next call that reads (read_record()
+  // excepted: the key line stays readable through it).
+  std::string_view line() const { return line_; }
   long line_offset() const { return offset_; }
   long next_offset() const { return nc_; }
   bool at_key_line() const { return is_key_line(line_); }
@@ -108,16 +111,19 @@ class History_reader {
   bool at_end_line() const { return is_end_line(line_); }
 
   // The two statistics lines after the key line just read, checked for
-  // `today` as record `icont` of `name` (checked_record()). Fatal as
-  // checked_record.
+  // `today` as record `icont` of `name` (checked_record()), each where it
+  // stands. Fatal as checked_record.
   Record_counts read_record(const Reader_name& name, int icont, long today, LogFile& fp_log);
 
  private:
+  Sense_history next_sense(const Reader_name& name, int icont, int sens_qr, long today,
+                           LogFile& fp_log);
+
   LineReader& fp_;
   std::string path_;
   long nc_ = 0;
   long offset_ = 0;
-  std::string line_;
-  std::optional<std::string> qr_;
-  std::optional<std::string> rq_;
+  std::string_view line_;
+  std::string spare_;       // line_ when it could not be taken in place
+  std::string stat_spare_;  // the same for a statistics line
 };

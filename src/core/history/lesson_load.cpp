@@ -32,7 +32,7 @@ constexpr Reader_name kReferenced{"INDIRECT_IDX1", Reader_name::Voice::drill, "e
 
 // Element `i` takes the counts and days of its record, and its entry in the
 // generated lesson file.
-void add_element(Trf_book& book, Gene_file& gene, int i, const std::string& key_line,
+void add_element(Trf_book& book, Gene_file& gene, int i, std::string_view key_line,
                  const std::string& path, const Record_counts& counts) {
   Trf_posit& t = book.t_posit;
   t.make_room_for(i);
@@ -91,8 +91,8 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
     }
     if (!reader.at_key_line()) continue;
     const int i = ++count;
-    add_element(book, gene, i, reader.line(), *path,
-                reader.read_record(kOwnRecord, i, today, fp_log));
+    const Record_counts counts = reader.read_record(kOwnRecord, i, today, fp_log);
+    add_element(book, gene, i, reader.line(), *path, counts);
   }
 
   gene.close();
@@ -107,19 +107,19 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
 }
 
 std::optional<Unfollowed_reference> INDIRECT_IDX1(Gene_file& fp_gene, Trf_book& book,
-                                                  const std::string& ssd, int& jcont, long today,
+                                                  std::string_view ssd, int& jcont, long today,
                                                   Reference_index& references) {
   LogFile& fp_log = book.fp_log;
   const std::optional<Key_ref> ref = parse_key_line(ssd);
   Unfollowed_reference missed;
-  missed.line = ssd;
+  missed.line.assign(ssd);
   if (ref) {
     missed.name = reference_name(ref->name_part.substr(1));  // after the second "#"
     missed.alias = ref->alias;
   }
   const int num = ref ? NUM_FROM_ALIAS(ref->alias, book.G_kentel) : -1;
   if (num < 1) {
-    trace("INDIRECT_IDX1 no lesson for ssd=%s \n", ssd.c_str());
+    trace("INDIRECT_IDX1 no lesson for ssd=%s \n", missed.line.c_str());
     return missed;
   }
   missed.path = S_IDX1_FROM_NUM(num, book.G_kentel).value_or("");
@@ -132,8 +132,8 @@ std::optional<Unfollowed_reference> INDIRECT_IDX1(Gene_file& fp_gene, Trf_book& 
   }
   const std::optional<Referenced_record> record = references.find(path, missed.name);
   if (!record) {
-    say("INDIRECT_IDX1 no detection of ssd=%s \n", ssd.c_str());
-    fp_log.write("INDIRECT_IDX1 no detection of ssd=%s \n", ssd.c_str());
+    say("INDIRECT_IDX1 no detection of ssd=%s \n", missed.line.c_str());
+    fp_log.write("INDIRECT_IDX1 no detection of ssd=%s \n", missed.line.c_str());
     fp_log.write("in file : %s \n", path.c_str());
     missed.why = Unfollowed_reference::Why::no_entry;
     return missed;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Gene_file;
@@ -65,5 +66,5 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
 // standard output and logged). Fatal: the record is cut short before its
 // Q->R line (status 2) or its R->Q line (status 3).
 std::optional<Unfollowed_reference> INDIRECT_IDX1(Gene_file& fp_gene, Trf_book& book,
-                                                  const std::string& ssd, int& jcont, long today,
+                                                  std::string_view ssd, int& jcont, long today,
                                                   Reference_index& references);

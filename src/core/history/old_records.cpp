@@ -37,7 +37,7 @@ std::string lookup_form(const std::string& name) {
   return utf8_to_cp1252(name).value_or(name);
 }
 
-void add_record(Trf_classmt& trf_classmt, long offset, const std::string& line) {
+void add_record(Trf_classmt& trf_classmt, long offset, std::string_view line) {
   auto [name, has_star] = name_of_key_line(line);
   const int j = ++trf_classmt.nb;
   if (!has_star) {
@@ -101,11 +101,11 @@ Old_record_lines read_old_record(Trf_classmt& trf_classmt, int j) {
     record.cut = Old_record_lines::Cut::first;
     return record;
   }
-  record.stats_qr.swap(reader.line());
+  record.stats_qr.assign(reader.line());
   if (!reader.next_line()) {
     record.cut = Old_record_lines::Cut::second;
     return record;
   }
-  record.stats_rq.swap(reader.line());
+  record.stats_rq.assign(reader.line());
   return record;
 }

@@ -45,7 +45,12 @@ std::string reference_name(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return "";
   const std::size_t last = text.find_last_not_of(" \t");
-  return collapse_blanks(text.substr(first, last + 1 - first));
+  const std::string_view name = text.substr(first, last + 1 - first);
+  // Most names hold single spaces only: nothing to collapse.
+  if (name.find('\t') == std::string_view::npos && name.find("  ") == std::string_view::npos) {
+    return std::string(name);
+  }
+  return collapse_blanks(name);
 }
 
 // The lines are kept in one string (a file of a few hundred lines would
@@ -64,7 +69,7 @@ Reference_index::File_lines& Reference_index::lines_of(const std::string& path) 
   if (!f.opened) return f;
   History_reader reader(fp, path);
   f.starts.push_back(0);
-  const auto keep = [&f](const std::string& line, long next) {
+  const auto keep = [&f](std::string_view line, long next) {
     f.text += line;
     f.starts.push_back(f.text.size());
     f.next.push_back(next);

@@ -58,13 +58,17 @@ Transfer_outcome TRF_IDX1_FILE(LogFile& fp_log, const std::string& s_idx1,
 
   History_reader reader(in, s_idx1);
   reader.skip_header({"TRF_IDX1_FILE", Reader_name::Voice::listing}, fp_log,
-                     [&out](const std::string& line) { out.write(line + "\n"); });
+                     [&out](std::string_view line) {
+                       out.write(line);
+                       out.write("\n");
+                     });
 
   bool faulty = false;
   std::string old_line;
   while (reader.next_line()) {
     if (!reader.at_key_line() && !reader.at_reference_line()) continue;
-    out.write(reader.line() + "\n");
+    out.write(reader.line());
+    out.write("\n");
     if (reader.at_reference_line()) continue;
     if (!reader.next_raw_line(old_line)) {
       fp_log.write("Error no detection of values icont=%d stop \n", 0);

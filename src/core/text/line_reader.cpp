@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "base/trace.h"
@@ -67,6 +68,7 @@ void LineReader::close() {
 // at end of file, for a negative offset or when nothing could be read.
 bool LineReader::fill(long offset) {
   invalidate();
+  ++fills_;
   if (fd_ < 0 || offset < 0) return false;
   std::size_t got = 0;
   while (got < window_size_) {
@@ -232,8 +234,60 @@ long read_line(long& nc, std::string& ss, LineReader& fp, std::size_t limit) {
 
 }  // namespace
 
+namespace {
+
+// A line ready in `bytes` (the window from the line's first byte): its
+// length and the length with its line end, when the line ends inside the
+// window with a plain "\n", "\r\n" or "\r" and shaping would leave it as
+// it is. Anything else (a run of CRs, a line cut by the window) goes the
+// copying way.
+struct Line_in_place {
+  std::size_t length;
+  std::size_t with_end;
+};
+
+std::optional<Line_in_place> line_in_place(std::string_view bytes) {
+  if (bytes.empty()) return std::nullopt;
+  const void* lf = std::memchr(bytes.data(), '\n', bytes.size());
+  if (lf == nullptr) return std::nullopt;
+  const std::size_t n = static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data());
+  Line_in_place found{n, n + 1};
+  if (const void* cr = std::memchr(bytes.data(), '\r', n)) {
+    found.length = static_cast<std::size_t>(static_cast<const char*>(cr) - bytes.data());
+    const char after = bytes[found.length + 1];
+    if (after == '\r') return std::nullopt;
+    found.with_end = found.length + (after == '\n' ? 2 : 1);
+  }
+  const std::string_view line = bytes.substr(0, found.length);
+  if (!needs_shaping(line)) return found;
+  if (std::memchr(line.data(), '\t', line.size()) || std::memchr(line.data(), '\0', line.size())) {
+    return std::nullopt;
+  }
+  if (judge_utf8_marks(line).utf) return std::nullopt;
+  return found;
+}
+
+}  // namespace
+
+long aln_getline_view(long& nc, std::string_view& line, std::string& spare, LineReader& fp) {
+  if (nc >= 0 && fp.is_open()) {
+    const std::string_view bytes = fp.bytes_from(nc);
+    if (const std::optional<Line_in_place> found = line_in_place(bytes)) {
+      line = bytes.substr(0, found->length);
+      nc += static_cast<long>(found->with_end);
+      return static_cast<long>(found->length);
+    }
+  }
+  const long got = read_line(nc, spare, fp, std::string::npos);
+  line = spare;
+  return got;
+}
+
 long aln_getline(long& nc, std::string& ss, LineReader& fp) {
-  return read_line(nc, ss, fp, std::string::npos);
+  std::string_view line;
+  const long got = aln_getline_view(nc, line, ss, fp);
+  if (line.data() != ss.data()) ss.assign(line);
+  return got;
 }
 
 long aln_getline_head(long& nc, std::string& ss, LineReader& fp, std::size_t max_chars) {

@@ -59,6 +59,10 @@ class LineReader {
   // offset or on a read error. Valid until the next call on this reader.
   std::string_view bytes_from(long offset);
 
+  // How many times the window was refilled so far: a view into it taken
+  // before is stale once this has changed.
+  std::size_t fills() const { return fills_; }
+
  private:
   int byte_at_slow(long offset);
   bool fill(long offset);
@@ -69,6 +73,7 @@ class LineReader {
   std::size_t window_size_ = 0;
   long window_start_ = 0;  // file offset of window_[0]
   long window_end_ = 0;    // one past the last valid byte
+  std::size_t fills_ = 0;
 };
 
 // Reads the line that starts at byte offset `nc` into `ss`.
@@ -77,6 +82,13 @@ class LineReader {
 // file (also at any offset past it); on -1 and -2 `ss` is empty and `nc`
 // unchanged. On success `nc` is the offset of the next line.
 long aln_getline(long& nc, std::string& ss, LineReader& fp);
+
+// The same, handing the line over as a view rather than a copy: into the
+// reader's window when the line stands there whole and is delivered as the
+// file holds it (no tab, NUL or UTF-8 sequence: nearly every line), else
+// into `spare`, which then holds it. The view is valid until the window
+// moves (fills()) or `spare` changes.
+long aln_getline_view(long& nc, std::string_view& line, std::string& spare, LineReader& fp);
 
 // The same, keeping only the first `max_chars` characters of the line (as
 // delivered: tabs expanded, converted from UTF-8); the rest of a longer line
