@@ -1,17 +1,9 @@
 #!/usr/bin/env bash
-# A recording killed (SIGKILL) at a sample of the calls that change a file
-# (kill_points): a drill of a lesson whose entries have answers and whose
-# reference line takes an entry of another lesson, so that the recording
-# changes two history files. After every kill each history is as before the
-# drill or as the same session without kill leaves it, and the next start
-# works and removes what the kill left unfinished: then either both
-# histories hold the drill or neither does.
-# Then the same recording meeting a faulty statistics line (a day to come):
-# it backs the history up as "cpy_" + its name, records, tells the user and
-# rebuilds the history from the lesson. Killed, the backup is its old or new
-# version, each history its old or new version or, killed between the
-# recording and the rebuild, the recorded file; the next start works and
-# leaves no unfinished copy.
+# A recording that changes two history files (a reference line takes an
+# entry of another lesson), killed (SIGKILL) at a sample of its file changes:
+# after the next start both histories hold the drill or neither does. Then
+# the same with a faulty statistics line, which the recording backs up,
+# records and has rebuilt.
 set -u
 here=$(dirname "$0")
 source "$here/../support/gui_session.sh"

@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Closing the window with the window manager during a drill asks whether to
-# record it, as Quit does: Escape in the question means "not now" and the
-# program goes on; Yes records and writes the last state. Presses in the
-# pause after a verdict are dropped. The next start puts the window at the
-# remembered place and size, and Quit writes it again.
+# Closing the window during a drill asks whether to record it, as Quit does
+# (Escape: not now); the next start puts the window where it was left.
 set -u
 source "$(dirname "$0")/../support/gui_session.sh"
 gui_begin "$@"

@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The installed program: `cmake --install` into a temporary DESTDIR lays the
-# launcher, pimlo.x, the desktop entry (valid), the icons, the man page (it
-# renders) and the demo; --help and --version answer without touching a
-# file; the launcher on an empty XDG_DATA_HOME makes ~/.local/share/pimlo,
-# copies the demo (never over a file that exists) and the window announces
-# lesson 1; `cpack -G DEB` packs the very same files.
+# The tree `cmake --install` lays in a temporary DESTDIR, the launcher's
+# first start, and the Debian package of the same files.
 # Arguments: BUILD_DIR SOURCE_DIR SHOT_DIR.
 set -u
 source "$(dirname "$0")/../support/gui_session.sh"

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
-# A start-up killed (SIGKILL) at a sample of the calls that change a file of
-# its working directory (kill_points), in a directory seen for the first
-# time and in one whose lessons were edited after their histories took
-# answers. After every kill each working copy and history is as it was or
-# as a start without kill leaves it; the next start ends with exactly that
-# result, no unfinished copy left. What a rebuild keeps is the integration
-# tests' own.
+# A start-up killed (SIGKILL) at a sample of its file changes, first start
+# and rebuild after edits: each working copy and history is as it was or as
+# a start without kill leaves it, and the next start ends with the latter.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/lib.sh"

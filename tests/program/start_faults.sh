@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Faults the start-up meets while it brings the histories up to date (a
-# broken history is the integration tests' own): a full disk, files that
-# cannot be written or read, a history directory that cannot be made. Each run says what went wrong (or
-# succeeds), every history is afterwards byte for byte what it was or what
-# a sound rebuild makes of it, and no temporary file is left.
+# A full disk, files that cannot be written or read, a history directory
+# that cannot be made: the start-up says so, and every history is what it
+# was or what a sound rebuild makes of it, no temporary file left.
 set -u
 source "$(dirname "$0")/../support/lib.sh"
 program=$1

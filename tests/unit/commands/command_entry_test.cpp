@@ -107,8 +107,8 @@ TEST_F(Entry_dispatch, TheSoundCommandSwitchesSoundAndLeavesTheDrillRunning) {
 }
 
 // Any other text first offers to record the drill left, before the pane is
-// cleared: No keeps the history, Yes records it, and closed unanswered the
-// drill goes on and the text is not acted on.
+// cleared: No keeps the history, Yes records it (closed unanswered, the drill
+// goes on: the drill tests leave by Next).
 TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
   const std::string fresh = read_file(kAnimals);
   start_drill(1);
@@ -134,20 +134,8 @@ TEST_F(Entry_dispatch, EveryOtherTextFirstOffersToRecordTheDrillLeft) {
   answer(3);
   screen.record_answers = {Screen::RecordAnswer::Yes};
   enter("col");
-  const std::string recorded = read_file(kAnimals);
-  EXPECT_NE(recorded.find(stat_line(0, 1, 0, DIFF_JOUR())), std::string::npos);
+  EXPECT_NE(read_file(kAnimals).find(stat_line(0, 1, 0, DIFF_JOUR())), std::string::npos);
   expect_announced(2);
-
-  start_drill(1);
-  answer(3);
-  const auto pane = screen.lines;
-  const int phase = book.start_lesson;
-  screen.record_answers = {Screen::RecordAnswer::Cancel};
-  enter("2");
-  EXPECT_EQ(book.ilesson, 1);
-  EXPECT_EQ(book.start_lesson, phase);
-  EXPECT_EQ(screen.lines, pane);
-  EXPECT_EQ(read_file(kAnimals), recorded);
 }
 
 TEST_F(Entry_dispatch, ANumberOrAnAliasOpensItsLessonAndAnythingElseKeepsTheLesson) {

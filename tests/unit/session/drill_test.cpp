@@ -181,6 +181,7 @@ TEST_F(Drill_test, LeavingADrillAsksToRecordItWithItsSummaryAndCancelStaysOnIt) 
   answer(2);
   press(2);
   const Lines pane = screen.lines;
+  const std::string history = read_file("IDX1/idx1_animals.txt");
   screen.record_answers = {Screen::RecordAnswer::Cancel};
   cback_next_less(session, book);
   EXPECT_EQ(screen.questions, Lines{"Voulez-vous enregistrer la le\xE7on 1 ?\n"
@@ -188,7 +189,9 @@ TEST_F(Drill_test, LeavingADrillAsksToRecordItWithItsSummaryAndCancelStaysOnIt) 
   EXPECT_EQ(screen.reset_offered, std::vector<bool>{true});
   EXPECT_EQ(book.ilesson, 1);
   EXPECT_EQ(screen.lines, pane);
+  EXPECT_EQ(book.start_lesson, 3);
   cback_prev_less(session, book);  // answered No
+  EXPECT_EQ(read_file("IDX1/idx1_animals.txt"), history);
   EXPECT_EQ(book.ilesson, 7);
 }
 

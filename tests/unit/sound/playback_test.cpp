@@ -13,8 +13,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "sandbox.h"
 #include "sound/alsa_output.h"
@@ -23,24 +21,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 class Alsa_file_output final : public testing::Environment {
  public:
   void SetUp() override {
     std::string pattern = (fs::temp_directory_path() / "pimlo_alsa_XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     dir = pattern;
-    std::string conf = slurp(fs::path(PIMLO_TEST_SUPPORT_DIR) / "alsa_file_output.conf.in");
+    std::string conf = read_file(std::string(PIMLO_TEST_SUPPORT_DIR) + "/alsa_file_output.conf.in");
     const std::size_t at = conf.find("\"@OUTPUT@\"");
     ASSERT_NE(at, std::string::npos);
     conf.replace(at, 10, '"' + dir + "/output.raw\"");
-    std::ofstream(dir + "/alsa.conf") << conf;
+    write_file(dir + "/alsa.conf", conf);
     setenv("ALSA_CONFIG_PATH", (dir + "/alsa.conf").c_str(), 1);
   }
   void TearDown() override {
@@ -58,8 +49,9 @@ Alsa_file_output* const output =
 std::vector<float> played(const std::string& path, long start, long stop) {
   fs::remove(output->dir + "/output.raw");
   const int result = play_range(path, start, stop);
-  const std::string raw =
-      fs::exists(output->dir + "/output.raw") ? slurp(output->dir + "/output.raw") : std::string();
+  const std::string raw = fs::exists(output->dir + "/output.raw")
+                              ? read_file(output->dir + "/output.raw")
+                              : std::string();
   std::vector<float> samples(raw.size() / sizeof(float));
   if (!samples.empty()) std::memcpy(samples.data(), raw.data(), samples.size() * sizeof(float));
   EXPECT_EQ(result, samples.empty() ? 0 : 1) << path << " " << start;
@@ -130,7 +122,7 @@ TEST_F(Playback, EachRangeSendsItsFramesThenSilenceToTheBlockEnd) {
   }
   fs::remove(output->dir + "/output.raw");
   EXPECT_EQ(play_total("stereo.wav"), 1);
-  EXPECT_EQ(slurp(output->dir + "/output.raw").size(), 2u * kFrames * sizeof(float));
+  EXPECT_EQ(read_file(output->dir + "/output.raw").size(), 2u * kFrames * sizeof(float));
   EXPECT_EQ(open_descriptors(), before);
 }
 
