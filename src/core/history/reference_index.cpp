@@ -2,9 +2,9 @@
 //
 // A line names a record either by its own name (from its first "#" up to
 // its first "*") or, rarely, by the text after a later "#" of the line up to
-// the "*" that follows. So the first match is the first line with that own
-// name (one hash lookup) or, if earlier, the first line holding a later "#"
-// that names it; such lines are rare and are scanned in file order.
+// the "*" that follows. A lookup walks the lines kept in file order and
+// compares names where they stand; a name is only rebuilt when it holds a
+// run of blanks.
 #include "history/reference_index.h"
 
 #include "history/history_format.h"
@@ -22,19 +22,26 @@ std::size_t candidate_hash(std::string_view line) {
   return b;
 }
 
-// The name that the "#" at `hash` of `line` opens: the text up to the next
-// "*"; nothing without one.
-std::optional<std::string> name_after(std::string_view line, std::size_t hash) {
+// The "#" at `hash` of `line` opens `name` (as reference_name() gives
+// names): the text up to the next "*" is that name, blanks aside.
+bool opens_name(std::string_view line, std::size_t hash, std::string_view name) {
   const std::size_t star = line.find('*', hash + 1);
-  if (star == std::string_view::npos) return std::nullopt;
-  return reference_name(line.substr(hash + 1, star - hash - 1));
+  if (star == std::string_view::npos) return false;
+  std::string_view text = line.substr(hash + 1, star - hash - 1);
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return name.empty();
+  text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+  if (text == name) return true;
+  // Making runs of blanks single only shortens a name.
+  return text.size() > name.size() && reference_name(text) == name;
 }
 
-// A "#" after the line's first one opens `name`.
-bool names_inside(std::string_view line, std::size_t first_hash, const std::string& name) {
-  for (std::size_t h = line.find('#', first_hash + 1); h != std::string_view::npos;
-       h = line.find('#', h + 1)) {
-    if (name_after(line, h) == name) return true;
+// The line names `name`: by its own name, or after a later "#".
+bool names(std::string_view line, std::string_view name) {
+  const std::size_t b = candidate_hash(line);
+  if (b == std::string_view::npos) return false;
+  for (std::size_t h = b; h != std::string_view::npos; h = line.find('#', h + 1)) {
+    if (opens_name(line, h, name)) return true;
   }
   return false;
 }
@@ -74,16 +81,8 @@ Reference_index::File_lines& Reference_index::lines_of(const std::string& path) 
     f.starts.push_back(f.text.size());
     f.next.push_back(next);
   };
-  while (reader.next_line()) {
-    const std::string_view line = reader.line();
-    const std::size_t j = f.size();
-    keep(reader.line(), reader.next_offset());
-    const std::size_t b = candidate_hash(line);
-    if (b == std::string_view::npos) continue;
-    if (std::optional<std::string> name = name_after(line, b))
-      f.first_of_name.try_emplace(std::move(*name), j);
-    if (line.find('#', b + 1) != std::string_view::npos) f.inner_hashes.push_back(j);
-  }
+  while (reader.next_line()) keep(reader.line(), reader.next_offset());
+  f.before_end = f.size();
   if (reader.at_end_line()) {
     keep(reader.line(), reader.next_offset());
     std::string after;
@@ -100,18 +99,9 @@ std::optional<Referenced_record> Reference_index::find(const std::string& path,
                                                        std::string_view name) {
   const File_lines& f = lines_of(path);
   const std::string wanted = reference_name(name);
-  std::size_t found = std::string::npos;
-  if (const auto own = f.first_of_name.find(wanted); own != f.first_of_name.end()) {
-    found = own->second;
-  }
-  for (std::size_t j : f.inner_hashes) {
-    if (j >= found) break;
-    if (names_inside(f.line(j), candidate_hash(f.line(j)), wanted)) {
-      found = j;
-      break;
-    }
-  }
-  if (found == std::string::npos) return std::nullopt;
+  std::size_t found = 0;
+  while (found < f.before_end && !names(f.line(found), wanted)) ++found;
+  if (found == f.before_end) return std::nullopt;
 
   Referenced_record record;
   record.key_line = f.line(found);

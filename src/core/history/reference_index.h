@@ -9,7 +9,9 @@
 // entry names are: blanks around them do not count and a run of blanks is
 // one blank, so "##le chat *ani", "## le chat*ani" and "#le chat *ani 8 *"
 // agree. Each history file is read once per load, in one sequential pass,
-// however many references point into it; the lookups then run in memory.
+// however many references point into it; the lookups then run in memory,
+// over its lines in order (a load looks for a few records per file, so no
+// index of its names is built).
 #pragma once
 
 #include <cstddef>
@@ -17,7 +19,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // `text` as names are compared: blanks dropped at both ends, each run of
@@ -49,8 +50,7 @@ class Reference_index {
     std::string text;                 // the lines before the end line, it and the one after
     std::vector<std::size_t> starts;  // line j is text[starts[j], starts[j + 1])
     std::vector<long> next;           // next[j]: offset of the line after line j
-    std::unordered_map<std::string, std::size_t> first_of_name;  // by the line's own name
-    std::vector<std::size_t> inner_hashes;  // candidates holding "#" after their first one
+    std::size_t before_end = 0;       // the lines before the end line
 
     std::size_t size() const { return next.size(); }
     std::string_view line(std::size_t j) const {

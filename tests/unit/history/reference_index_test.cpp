@@ -14,8 +14,8 @@ using ReferenceIndex = Sandbox;
 const std::string kFile =
     "./IDX1/idx1_a.txt ani \r\n"
     "#####################################################\r\n"
-    "##le chat *hou \r\n"  // a reference line is never a match
-    "#le chien *ani 30 * \r\n"
+    "##le chat *hou \r\n"        // a reference line is never a match
+    "#le  chien *ani 30 * \r\n"  // a run of blanks in the name
     "Q1\r\n"
     "R1\r\n"
     "  #le chat *ani 50 * pet \r\n"  // leading blanks: a match
@@ -47,6 +47,7 @@ TEST_F(ReferenceIndex, FindsTheFirstLineHoldingTheKeyBeforeTheEndLineWithTheLine
   ASSERT_TRUE(loup);
   EXPECT_EQ(loup->stats_rq, "# END_OF_FILE * 99  ");  // read as a line, as the loader does
   EXPECT_FALSE(index.find("h.txt", "vache "));        // a part of a name is no name
+  EXPECT_TRUE(index.find("h.txt", "le chien"));
 
   EXPECT_FALSE(index.find("h.txt", "le toit "));  // after the end line
   EXPECT_FALSE(index.readable("none.txt"));
