@@ -66,29 +66,58 @@ std::string reference_name(std::string_view text) {
 // the marker line. The end line and the line after it are kept too: a record
 // just before the end line takes them for its statistics lines, as the
 // loading of its own lesson does.
+void Reference_index::File_lines::keep(std::string_view line, long next_offset) {
+  text += line;
+  starts.push_back(text.size());
+  next.push_back(next_offset);
+}
+
 Reference_index::File_lines& Reference_index::lines_of(const std::string& path) {
   auto [it, added] = files_.try_emplace(path);
   File_lines& f = it->second;
   if (!added) return f;
-
-  LineReader fp;
-  f.opened = fp.open(path);
-  if (!f.opened) return f;
-  History_reader reader(fp, path);
+  f.opened = open_reader(path);
+  f.complete = !f.opened;
   f.starts.push_back(0);
-  const auto keep = [&f](std::string_view line, long next) {
-    f.text += line;
-    f.starts.push_back(f.text.size());
-    f.next.push_back(next);
-  };
-  while (reader.next_line()) keep(reader.line(), reader.next_offset());
-  f.before_end = f.size();
-  if (reader.at_end_line()) {
-    keep(reader.line(), reader.next_offset());
-    std::string after;
-    if (reader.next_raw_line(after)) keep(after, reader.next_offset());
-  }
   return f;
+}
+
+bool Reference_index::open_reader(const std::string& path) {
+  if (fp_path_ == path && fp_.is_open()) return true;
+  fp_path_.clear();
+  if (!fp_.open(path)) return false;
+  fp_path_ = path;
+  return true;
+}
+
+// Reads on in `f` until the line `found` is followed by two lines, looking
+// for the first line naming `wanted` when `found` is npos; gives `found` or
+// the line it found (npos when none before the end line).
+std::size_t Reference_index::read_on(const std::string& path, File_lines& f,
+                                     const std::string& wanted, std::size_t found) {
+  if (f.complete || (found != std::string::npos && f.size() >= found + 3)) return found;
+  if (!open_reader(path)) {  // gone since it was opened: the lines read are all
+    f.complete = true;
+    return found;
+  }
+  History_reader reader(fp_, path);
+  reader.seek(f.resume);
+  while (found == std::string::npos || f.size() < found + 3) {
+    if (!reader.next_line()) {
+      f.complete = true;
+      if (reader.at_end_line()) {
+        f.keep(reader.line(), reader.next_offset());
+        std::string after;
+        if (reader.next_raw_line(after)) f.keep(after, reader.next_offset());
+      }
+      return found;
+    }
+    f.keep(reader.line(), reader.next_offset());
+    f.before_end = f.size();
+    if (found == std::string::npos && names(reader.line(), wanted)) found = f.size() - 1;
+  }
+  f.resume = reader.next_offset();
+  return found;
 }
 
 bool Reference_index::readable(const std::string& path) {
@@ -97,11 +126,12 @@ bool Reference_index::readable(const std::string& path) {
 
 std::optional<Referenced_record> Reference_index::find(const std::string& path,
                                                        std::string_view name) {
-  const File_lines& f = lines_of(path);
+  File_lines& f = lines_of(path);
   const std::string wanted = reference_name(name);
   std::size_t found = 0;
   while (found < f.before_end && !names(f.line(found), wanted)) ++found;
-  if (found == f.before_end) return std::nullopt;
+  found = read_on(path, f, wanted, found == f.before_end ? std::string::npos : found);
+  if (found == std::string::npos) return std::nullopt;
 
   Referenced_record record;
   record.key_line = f.line(found);
