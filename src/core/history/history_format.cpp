@@ -3,6 +3,7 @@
 #include "history/history_format.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -16,35 +17,68 @@ namespace {
 template <std::size_t N>
 using Fields = std::array<std::optional<long>, N + 1>;
 
+enum class Written { no, blank, number };
+
+// One field as the program writes it (LNB_12CHAR): twelve blanks, or
+// blanks, 1 to 11 digits and at least one blank; its number goes to
+// `value`. The twelve bytes are looked at as two words in which a blank is
+// a zero byte, so that the blanks around the digits are checked without a
+// loop.
+inline Written read_written_field(const char* f, long& value) {
+  if constexpr (std::endian::native != std::endian::little) return Written::no;
+  std::uint64_t head;
+  std::uint32_t tail;
+  std::memcpy(&head, f, 8);
+  std::memcpy(&tail, f + 8, 4);
+  head ^= 0x2020202020202020ULL;
+  tail ^= 0x20202020U;
+  if ((head | tail) == 0) return Written::blank;
+  std::size_t i = head != 0 ? std::countr_zero(head) / 8 : 8 + std::countr_zero(tail) / 8;
+  const std::size_t first = i;
+  value = 0;
+  for (; i < kStatFieldWidth; ++i) {
+    const unsigned digit = static_cast<unsigned char>(f[i]) - unsigned{'0'};
+    if (digit > 9) break;
+    value = value * 10 + static_cast<long>(digit);
+  }
+  if (i == first || i == kStatFieldWidth) return Written::no;
+  const bool blanks_after =
+      i < 8 ? (head >> (8 * i)) == 0 && tail == 0 : (tail >> (8 * (i - 8))) == 0;
+  return blanks_after ? Written::number : Written::no;
+}
+
 // The line as the program writes it, read directly (the number reader would
-// take four calls): N fields each of blanks only, or of blanks, 1 to 11
-// digits and at least one blank, each closed by its ";". False, with
-// `fields` to be read again, for any other line. Gives what read_fields()
-// gives for such a line.
+// take four calls): N fields written by LNB_12CHAR, each closed by its ";".
+// False, with `fields` to be read again, for any other line. Gives what
+// read_fields() gives for such a line.
 template <std::size_t N>
 bool read_written_fields(std::string_view ssd, Fields<N>& fields) {
   const std::size_t width = kStatFieldWidth + 1;
   if (ssd.size() != N * width) return false;
   for (std::size_t k = 1; k <= N; ++k) {
-    const std::string_view f = ssd.substr((k - 1) * width, width);
-    if (f[kStatFieldWidth] != ';') return false;
-    std::size_t i = 0;
-    while (i < kStatFieldWidth && f[i] == ' ') ++i;
-    if (i == kStatFieldWidth) {
-      fields[k].reset();
-      continue;
-    }
+    const char* f = ssd.data() + (k - 1) * width;
     long value = 0;
-    std::size_t end = i;
-    while (end < kStatFieldWidth && f[end] >= '0' && f[end] <= '9') {
-      value = value * 10 + (f[end] - '0');
-      ++end;
+    const Written got = f[kStatFieldWidth] == ';' ? read_written_field(f, value) : Written::no;
+    if (got == Written::no) return false;
+    if (got == Written::number) {
+      fields[k] = value;
+    } else {
+      fields[k].reset();
     }
-    if (end == i || end == kStatFieldWidth) return false;
-    for (std::size_t j = end; j < kStatFieldWidth; ++j) {
-      if (f[j] != ' ') return false;
-    }
-    fields[k] = value;
+  }
+  return true;
+}
+
+// The four numbers of a line of the current form as the program writes it
+// into values[1] to [4], blanks read as 0 (what the checks make of an empty
+// field); false for any other line.
+bool read_written_numbers(std::string_view ssd, std::array<long, 5>& values) {
+  const std::size_t width = kStatFieldWidth + 1;
+  if (ssd.size() != kStatLineLength) return false;
+  for (std::size_t k = 1; k <= 4; ++k) {
+    const char* f = ssd.data() + (k - 1) * width;
+    values[k] = 0;
+    if (f[kStatFieldWidth] != ';' || read_written_field(f, values[k]) == Written::no) return false;
   }
   return true;
 }
@@ -106,16 +140,15 @@ bool read_fields(std::string_view ssd, Fields<N>& fields) {
 
 // A count: negative, or above kMaxStatCount (no drill can have recorded
 // it, and a recording would stop on it), is a fault and becomes 0.
-long checked_count(std::optional<long> field, bool& fault) {
-  const long value = field.value_or(0);
+long checked_count(long value, bool& fault) {
   if (value >= 0 && value <= kMaxStatCount) return value;
   fault = true;
   return 0;
 }
 
 // One sense of the current form: the last day of an answer and its count.
-void check_day(long date0, std::optional<long> field, long& day, long& count, bool& fault) {
-  day = field.value_or(0);
+void check_day(long date0, long field, long& day, long& count, bool& fault) {
+  day = field;
   if (day < 0) {
     fault = true;
     day = 0;
@@ -131,8 +164,8 @@ void check_day(long date0, std::optional<long> field, long& day, long& count, bo
 // interrogation.
 void check_old_sense(long date0, std::optional<long> f_asked, std::optional<long> f_wrong,
                      std::optional<long> f_day, long* out, bool& fault) {
-  long asked = checked_count(f_asked, fault);
-  long wrong = checked_count(f_wrong, fault);
+  long asked = checked_count(f_asked.value_or(0), fault);
+  long wrong = checked_count(f_wrong.value_or(0), fault);
   if (wrong > asked) {
     fault = true;
     asked = 0;
@@ -159,15 +192,20 @@ void check_old_sense(long date0, std::optional<long> f_asked, std::optional<long
 }  // namespace
 
 int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i_extracted) {
-  Fields<4> fields;
-  bool fault = read_fields<4>(ssd, fields);
+  std::array<long, 5> read{};
+  bool fault = false;
+  if (!read_written_numbers(ssd, read)) {
+    Fields<4> fields;
+    fault = read_fields<4>(ssd, fields);
+    for (std::size_t k = 1; k <= 4; ++k) read[k] = fields[k].value_or(0);
+  }
 
-  long nb = checked_count(fields[1], fault);
-  long nok = checked_count(fields[2], fault);
+  long nb = checked_count(read[1], fault);
+  long nok = checked_count(read[2], fault);
   long date_ok = 0;
   long date_nok = 0;
-  check_day(date0, fields[3], date_ok, nb, fault);
-  check_day(date0, fields[4], date_nok, nok, fault);
+  check_day(date0, read[3], date_ok, nb, fault);
+  check_day(date0, read[4], date_nok, nok, fault);
 
   i_extracted = {0, nb, nok, date_ok, date_nok};
   return fault ? 1 : 0;

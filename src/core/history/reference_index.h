@@ -8,8 +8,10 @@
 // and in which a "#" is followed by NAME and "*". Names are compared as
 // entry names are: blanks around them do not count and a run of blanks is
 // one blank, so "##le chat *ani", "## le chat*ani" and "#le chat *ani 8 *"
-// agree. Each history file is read once per load, in one sequential pass,
-// however many references point into it; the lookups then run in memory.
+// agree. Each history file is read at most once per load, in one
+// sequential pass however many references point into it, and only as far as
+// its lookups need: a load looks for a few records per file. The lines read
+// are kept; a lookup walks them in order before it reads on.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +19,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "text/line_reader.h"
 
 // `text` as names are compared: blanks dropped at both ends, each run of
 // them inside made one space. Cannot fail.
@@ -46,11 +49,14 @@ class Reference_index {
  private:
   struct File_lines {
     bool opened = false;
-    std::string text;                 // the lines before the end line, it and the one after
+    bool complete = false;            // read to its end line and the line after it, or to its end
+    long resume = 0;                  // where reading goes on while not complete
+    std::string text;                 // the lines read: before the end line, it and the one after
     std::vector<std::size_t> starts;  // line j is text[starts[j], starts[j + 1])
     std::vector<long> next;           // next[j]: offset of the line after line j
-    std::unordered_map<std::string, std::size_t> first_of_name;  // by the line's own name
-    std::vector<std::size_t> inner_hashes;  // candidates holding "#" after their first one
+    std::size_t before_end = 0;       // the lines read before the end line
+
+    void keep(std::string_view line, long next_offset);
 
     std::size_t size() const { return next.size(); }
     std::string_view line(std::size_t j) const {
@@ -59,6 +65,11 @@ class Reference_index {
   };
 
   File_lines& lines_of(const std::string& path);
+  bool open_reader(const std::string& path);
+  std::size_t read_on(const std::string& path, File_lines& f, const std::string& wanted,
+                      std::size_t found);
 
   std::map<std::string, File_lines> files_;
+  LineReader fp_;  // open on the file read last, as lookups often come back to it
+  std::string fp_path_;
 };

@@ -2,6 +2,7 @@
 
 #include <glib.h>
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -78,11 +79,23 @@ Utf8Marks judge_utf8_marks(std::string_view line) {
   std::size_t i = 0;
   while (i < line.size() && !(marks.utf && marks.iso)) {
     // Runs of ASCII (most of a line) are passed over eight bytes at a time.
-    for (std::uint64_t v; i + 8 <= line.size(); i += 8) {
+    constexpr std::uint64_t kTops = 0x8080808080808080ULL;
+    std::uint64_t v;
+    for (; i + 8 <= line.size(); i += 8) {
       std::memcpy(&v, line.data() + i, 8);
-      if ((v & 0x8080808080808080ULL) != 0) break;
+      if ((v & kTops) == 0) continue;
+      if constexpr (std::endian::native == std::endian::little) {
+        i += static_cast<std::size_t>(std::countr_zero(v & kTops)) / 8;  // to that byte
+      }
+      break;
     }
     if (i >= line.size()) break;
+    // So is the rest of the line when it is shorter than a word: the last
+    // eight bytes of the line hold it.
+    if (line.size() - i < 8 && line.size() >= 8) {
+      std::memcpy(&v, line.data() + line.size() - 8, 8);
+      if ((v & kTops) == 0) break;
+    }
     unsigned char c = static_cast<unsigned char>(line[i++]);
     if (c < 0xC0) continue;
     if (c >= 0xF8) {

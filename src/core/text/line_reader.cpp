@@ -143,37 +143,50 @@ void expand_tabs_drop_nuls(std::string& ss) {
   ss.swap(shaped);
 }
 
-// True when `line` holds a byte above 0x7F, a tab or a NUL: only such a line
-// needs shaping. Eight bytes at a time: a byte is zero exactly when
-// (v - 0x01..) & ~v sets its top bit, and a tab is a zero byte of v ^ 0x09..
-bool needs_shaping(std::string_view line) {
+// What a line holds that shaping looks at: a byte above 0x7F, a tab or a
+// NUL. Only a line holding one of them needs shaping.
+struct Shaping_marks {
+  bool high = false;
+  bool tab_or_nul = false;
+  bool any() const { return high || tab_or_nul; }
+};
+
+// Eight bytes at a time: a word holds a zero byte exactly when
+// (v - 0x01..) & ~v sets a top bit, and a tab is a zero byte of v ^ 0x09..
+// A line of eight bytes or more ends with a word overlapping the one before.
+Shaping_marks shaping_marks(std::string_view line) {
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   constexpr std::uint64_t kTops = 0x8080808080808080ULL;
   constexpr std::uint64_t kTabs = 0x0909090909090909ULL;
-  std::uint64_t marks = 0;
-  std::size_t i = 0;
-  for (; i + 8 <= line.size(); i += 8) {
+  std::uint64_t high = 0;
+  std::uint64_t control = 0;
+  const auto take = [&](std::size_t at) {
     std::uint64_t v;
-    std::memcpy(&v, line.data() + i, 8);
+    std::memcpy(&v, line.data() + at, 8);
     const std::uint64_t t = v ^ kTabs;
-    marks |= v | ((v - kOnes) & ~v) | ((t - kOnes) & ~t);
+    high |= v;
+    control |= ((v - kOnes) & ~v) | ((t - kOnes) & ~t);
+  };
+  if (line.size() >= 8) {
+    std::size_t i = 0;
+    for (; i + 8 <= line.size(); i += 8) take(i);
+    if (i < line.size()) take(line.size() - 8);
+  } else {
+    for (const char c : line) {
+      high |= static_cast<unsigned char>(c);
+      if (c == '\t' || c == '\0') control |= kTops;
+    }
   }
-  if ((marks & kTops) != 0) return true;
-  for (; i < line.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    if (c >= 0x80 || c == '\t' || c == '\0') return true;
-  }
-  return false;
+  return {(high & kTops) != 0, (control & kTops) != 0};
 }
 
 // Settles the encoding of a raw line (judged before tabs and NULs are
 // touched, as the bytes stand in the file).
 void shape_line(std::string& ss) {
-  if (!needs_shaping(ss)) return;  // most lines: plain ASCII without tabs
+  const Shaping_marks held = shaping_marks(ss);
+  if (!held.any()) return;  // most lines: plain ASCII without tabs
   Utf8Marks marks = judge_utf8_marks(ss);
-  if (std::memchr(ss.data(), '\t', ss.size()) || std::memchr(ss.data(), '\0', ss.size())) {
-    expand_tabs_drop_nuls(ss);
-  }
+  if (held.tab_or_nul) expand_tabs_drop_nuls(ss);
   if (!marks.utf) return;
   if (marks.iso) {
     trace("aln_getline bad mixture of iso and utf8 \n ss=%s@@@\n", ss.c_str());
@@ -259,11 +272,9 @@ std::optional<Line_in_place> line_in_place(std::string_view bytes) {
     found.with_end = found.length + (after == '\n' ? 2 : 1);
   }
   const std::string_view line = bytes.substr(0, found.length);
-  if (!needs_shaping(line)) return found;
-  if (std::memchr(line.data(), '\t', line.size()) || std::memchr(line.data(), '\0', line.size())) {
-    return std::nullopt;
-  }
-  if (judge_utf8_marks(line).utf) return std::nullopt;
+  const Shaping_marks marks = shaping_marks(line);
+  if (marks.tab_or_nul) return std::nullopt;
+  if (marks.high && judge_utf8_marks(line).utf) return std::nullopt;
   return found;
 }
 

@@ -14,8 +14,8 @@ using ReferenceIndex = Sandbox;
 const std::string kFile =
     "./IDX1/idx1_a.txt ani \r\n"
     "#####################################################\r\n"
-    "##le chat *hou \r\n"  // a reference line is never a match
-    "#le chien *ani 30 * \r\n"
+    "##le chat *hou \r\n"        // a reference line is never a match
+    "#le  chien *ani 30 * \r\n"  // a run of blanks in the name
     "Q1\r\n"
     "R1\r\n"
     "  #le chat *ani 50 * pet \r\n"  // leading blanks: a match
@@ -43,13 +43,14 @@ TEST_F(ReferenceIndex, FindsTheFirstLineHoldingTheKeyBeforeTheEndLineWithTheLine
   EXPECT_EQ(chat->stats_offset, static_cast<long>(kFile.find("Q2")));
   EXPECT_EQ(chat->stats_qr, "Q2");
   EXPECT_EQ(chat->stats_rq, "R2");
+  EXPECT_FALSE(index.readable("none.txt"));  // the lookups below read "h.txt" on
   const auto loup = index.find("h.txt", "loup ");
   ASSERT_TRUE(loup);
   EXPECT_EQ(loup->stats_rq, "# END_OF_FILE * 99  ");  // read as a line, as the loader does
   EXPECT_FALSE(index.find("h.txt", "vache "));        // a part of a name is no name
+  EXPECT_TRUE(index.find("h.txt", "le chien"));
 
   EXPECT_FALSE(index.find("h.txt", "le toit "));  // after the end line
-  EXPECT_FALSE(index.readable("none.txt"));
   // A record at the end of the file lacks its statistics lines.
   write_file("j.txt", "#le chat *ani 1 *\r\nQ\r\n");
   const auto cut = index.find("j.txt", "le chat ");
