@@ -19,6 +19,31 @@ using Fields = std::array<std::optional<long>, N + 1>;
 
 enum class Written { no, blank, number };
 
+// The usual field, whose digits all lie in its first eight bytes: `head`
+// holds them with each blank made a zero byte (a digit reads 0x10 to 0x19).
+// True, with the number in `value`, when the bytes between the blanks are
+// all digits; the digits are then added up in the word, a pair, a four and
+// an eight at a time.
+inline bool read_digits_in_word(std::uint64_t head, long& value) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  const int first = std::countr_zero(head) / 8;
+  const int count = 8 - first - std::countl_zero(head) / 8;
+  const std::uint64_t run = head >> (8 * first);
+  const std::uint64_t in_run = ~std::uint64_t{0} >> (8 * (8 - count));
+  const std::uint64_t digits = run & 0x0F * kOnes & in_run;
+  if ((run & 0xF0 * kOnes & in_run) != (0x10 * kOnes & in_run) ||
+      ((digits + 0x06 * kOnes) & 0x10 * kOnes & in_run) != 0) {
+    return false;
+  }
+  // The first digit is the lowest byte: leading zeros go below it.
+  std::uint64_t v = digits << (8 * (8 - count));
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFFULL;
+  v = (v * 10000 + (v >> 32)) & 0xFFFFFFFFULL;
+  value = static_cast<long>(v);
+  return true;
+}
+
 // One field as the program writes it (LNB_12CHAR): twelve blanks, or
 // blanks, 1 to 11 digits and at least one blank; its number goes to
 // `value`. The twelve bytes are looked at as two words in which a blank is
@@ -33,6 +58,7 @@ inline Written read_written_field(const char* f, long& value) {
   head ^= 0x2020202020202020ULL;
   tail ^= 0x20202020U;
   if ((head | tail) == 0) return Written::blank;
+  if (head != 0 && tail == 0 && read_digits_in_word(head, value)) return Written::number;
   std::size_t i = head != 0 ? std::countr_zero(head) / 8 : 8 + std::countr_zero(tail) / 8;
   const std::size_t first = i;
   value = 0;
@@ -191,15 +217,11 @@ void check_old_sense(long date0, std::optional<long> f_asked, std::optional<long
 
 }  // namespace
 
-int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i_extracted) {
-  std::array<long, 5> read{};
-  bool fault = false;
-  if (!read_written_numbers(ssd, read)) {
-    Fields<4> fields;
-    fault = read_fields<4>(ssd, fields);
-    for (std::size_t k = 1; k <= 4; ++k) read[k] = fields[k].value_or(0);
-  }
+namespace {
 
+// The checks of CHECK_EXTRACT_4LINT on the numbers read into read[1] to [4].
+int checked_numbers(long date0, const std::array<long, 5>& read, bool fault,
+                    std::array<long, 5>& i_extracted) {
   long nb = checked_count(read[1], fault);
   long nok = checked_count(read[2], fault);
   long date_ok = 0;
@@ -209,6 +231,65 @@ int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i
 
   i_extracted = {0, nb, nok, date_ok, date_nok};
   return fault ? 1 : 0;
+}
+
+}  // namespace
+
+int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i_extracted) {
+  std::array<long, 5> read{};
+  bool fault = false;
+  if (!read_written_numbers(ssd, read)) {
+    Fields<4> fields;
+    fault = read_fields<4>(ssd, fields);
+    for (std::size_t k = 1; k <= 4; ++k) read[k] = fields[k].value_or(0);
+  }
+  return checked_numbers(date0, read, fault, i_extracted);
+}
+
+namespace {
+
+// A blank statistics line and its line end, as written for a new entry (the
+// commonest line of a history file).
+constexpr std::array<char, kStatLineLength + 2> kBlankWrittenLine = [] {
+  std::array<char, kStatLineLength + 2> line{};
+  for (std::size_t i = 0; i < kStatLineLength; ++i) {
+    line[i] = (i + 1) % (kStatFieldWidth + 1) == 0 ? ';' : ' ';
+  }
+  line[kStatLineLength] = '\r';
+  line[kStatLineLength + 1] = '\n';
+  return line;
+}();
+
+// Whether `p` begins with kBlankWrittenLine, compared eight bytes at a time
+// (the last word overlaps the one before).
+bool begins_with_blank_line(const char* p) {
+  constexpr std::size_t size = kBlankWrittenLine.size();
+  std::uint64_t differ = 0;
+  for (std::size_t i = 0; i < size; i += 8) {
+    const std::size_t at = std::min(i, size - 8);
+    std::uint64_t got;
+    std::uint64_t blank;
+    std::memcpy(&got, p + at, 8);
+    std::memcpy(&blank, kBlankWrittenLine.data() + at, 8);
+    differ |= got ^ blank;
+  }
+  return differ == 0;
+}
+
+}  // namespace
+
+std::optional<int> check_extract_written_line(long date0, std::string_view bytes,
+                                              std::array<long, 5>& i_extracted) {
+  std::array<long, 5> read{};
+  if (bytes.size() >= kStatLineLength + 2 && begins_with_blank_line(bytes.data())) {
+    return checked_numbers(date0, read, false, i_extracted);
+  }
+  if (bytes.size() < kStatLineLength + 2 || bytes[kStatLineLength] != '\r' ||
+      bytes[kStatLineLength + 1] != '\n' ||
+      !read_written_numbers(bytes.substr(0, kStatLineLength), read)) {
+    return std::nullopt;
+  }
+  return checked_numbers(date0, read, false, i_extracted);
 }
 
 int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i_extracted) {

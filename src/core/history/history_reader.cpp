@@ -11,13 +11,19 @@ namespace {
 // The table of old records looks no further for the marker line.
 constexpr int kOldRecordsMarkerLines = 10000;
 
-Sense_history checked_sense(const Reader_name& name, const std::string& path, long today,
-                            std::string_view line, LogFile& fp_log) {
-  std::array<long, 5> v{};
-  if (CHECK_EXTRACT_4LINT(today, line, v) != 0) {
+Sense_history logged_sense(const Reader_name& name, const std::string& path, int fault,
+                           const std::array<long, 5>& v, LogFile& fp_log) {
+  if (fault != 0) {
     fp_log.write("%s and CHECK_4LINTsome error in file : %s \n", name.who, path.c_str());
   }
   return Sense_history{v[1], v[2], v[3], v[4]};
+}
+
+Sense_history checked_sense(const Reader_name& name, const std::string& path, long today,
+                            std::string_view line, LogFile& fp_log) {
+  std::array<long, 5> v{};
+  const int fault = CHECK_EXTRACT_4LINT(today, line, v);
+  return logged_sense(name, path, fault, v, fp_log);
 }
 
 [[noreturn]] void cut_short(const Reader_name& name, const std::string& path, int icont,
@@ -94,9 +100,13 @@ bool History_reader::next_raw_line(std::string& into) {
 
 Sense_history History_reader::next_sense(const Reader_name& name, int icont, int sens_qr,
                                          long today, LogFile& fp_log) {
+  std::array<long, 5> v{};
+  if (const std::optional<int> fault = check_extract_written_line(today, fp_.bytes_from(nc_), v)) {
+    nc_ += static_cast<long>(kStatLineLength + 2);
+    return logged_sense(name, path_, *fault, v, fp_log);
+  }
   std::string_view stats;
-  if (!take_written_stat_line(fp_, nc_, stats) &&
-      aln_getline_view(nc_, stats, stat_spare_, fp_) < 0) {
+  if (aln_getline_view(nc_, stats, stat_spare_, fp_) < 0) {
     cut_short(name, path_, icont, sens_qr, fp_log);
   }
   return checked_sense(name, path_, today, stats, fp_log);
