@@ -89,9 +89,8 @@ int LineReader::byte_at_slow(long offset) {
   return static_cast<unsigned char>(window_[0]);
 }
 
-std::string_view LineReader::bytes_from(long offset) {
-  bool inside = offset >= window_start_ && offset < window_end_;
-  if (!inside && !fill(offset)) return {};
+std::string_view LineReader::bytes_from_slow(long offset) {
+  if (!fill(offset)) return {};
   return {window_.get() + (offset - window_start_), static_cast<std::size_t>(window_end_ - offset)};
 }
 

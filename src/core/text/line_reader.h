@@ -57,7 +57,13 @@ class LineReader {
   // The buffered bytes from `offset` to the end of the window, refilling the
   // window when `offset` lies outside it. Empty at end of file, for a negative
   // offset or on a read error. Valid until the next call on this reader.
-  std::string_view bytes_from(long offset);
+  std::string_view bytes_from(long offset) {
+    if (offset >= window_start_ && offset < window_end_) {
+      return {window_.get() + (offset - window_start_),
+              static_cast<std::size_t>(window_end_ - offset)};
+    }
+    return bytes_from_slow(offset);
+  }
 
   // How many times the window was refilled so far: a view into it taken
   // before is stale once this has changed.
@@ -65,6 +71,7 @@ class LineReader {
 
  private:
   int byte_at_slow(long offset);
+  std::string_view bytes_from_slow(long offset);
   bool fill(long offset);
 
   int fd_ = -1;
