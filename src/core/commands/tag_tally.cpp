@@ -46,13 +46,17 @@ std::optional<std::string_view> tail_of(std::string_view key_line) {
 // by the end of the file or the end line.
 bool read_asked(Tag_classmt& classmt, History_reader& reader, long today) {
   LogFile& fp_log = classmt.fp_log;
-  if (!reader.next_line()) {
-    fp_log.write("TAGS_EXTRACT error 1 \n");
-    fp_log.write("n file : %s \n", classmt.class_path.c_str());
-    fail(kExitBadInput, "TAGS_EXTRACT error 1 \n");
-  }
   std::array<long, 5> v{};
-  if (CHECK_EXTRACT_4LINT(today, reader.line(), v) != 0) {
+  std::optional<int> fault = reader.next_written_stats(today, v);
+  if (!fault) {
+    if (!reader.next_line()) {
+      fp_log.write("TAGS_EXTRACT error 1 \n");
+      fp_log.write("n file : %s \n", classmt.class_path.c_str());
+      fail(kExitBadInput, "TAGS_EXTRACT error 1 \n");
+    }
+    fault = CHECK_EXTRACT_4LINT(today, reader.line(), v);
+  }
+  if (*fault != 0) {
     fp_log.write("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
     say("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
   }

@@ -95,12 +95,45 @@ bool read_written_fields(std::string_view ssd, Fields<N>& fields) {
   return true;
 }
 
+// A blank statistics line and its line end, as written for a new entry (the
+// commonest line of a history file).
+constexpr std::array<char, kStatLineLength + 2> kBlankWrittenLine = [] {
+  std::array<char, kStatLineLength + 2> line{};
+  for (std::size_t i = 0; i < kStatLineLength; ++i) {
+    line[i] = (i + 1) % (kStatFieldWidth + 1) == 0 ? ';' : ' ';
+  }
+  line[kStatLineLength] = '\r';
+  line[kStatLineLength + 1] = '\n';
+  return line;
+}();
+
+// Whether `p` begins with the first `size` bytes of kBlankWrittenLine,
+// compared eight bytes at a time (the last word overlaps the one before).
+template <std::size_t size>
+bool begins_with_blank_line(const char* p) {
+  static_assert(size >= 8 && size <= kBlankWrittenLine.size());
+  std::uint64_t differ = 0;
+  for (std::size_t i = 0; i < size; i += 8) {
+    const std::size_t at = std::min(i, size - 8);
+    std::uint64_t got;
+    std::uint64_t blank;
+    std::memcpy(&got, p + at, 8);
+    std::memcpy(&blank, kBlankWrittenLine.data() + at, 8);
+    differ |= got ^ blank;
+  }
+  return differ == 0;
+}
+
 // The four numbers of a line of the current form as the program writes it
 // into values[1] to [4], blanks read as 0 (what the checks make of an empty
 // field); false for any other line.
 bool read_written_numbers(std::string_view ssd, std::array<long, 5>& values) {
   const std::size_t width = kStatFieldWidth + 1;
   if (ssd.size() != kStatLineLength) return false;
+  if (begins_with_blank_line<kStatLineLength>(ssd.data())) {
+    values = {};
+    return true;
+  }
   for (std::size_t k = 1; k <= 4; ++k) {
     const char* f = ssd.data() + (k - 1) * width;
     values[k] = 0;
@@ -246,42 +279,11 @@ int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i
   return checked_numbers(date0, read, fault, i_extracted);
 }
 
-namespace {
-
-// A blank statistics line and its line end, as written for a new entry (the
-// commonest line of a history file).
-constexpr std::array<char, kStatLineLength + 2> kBlankWrittenLine = [] {
-  std::array<char, kStatLineLength + 2> line{};
-  for (std::size_t i = 0; i < kStatLineLength; ++i) {
-    line[i] = (i + 1) % (kStatFieldWidth + 1) == 0 ? ';' : ' ';
-  }
-  line[kStatLineLength] = '\r';
-  line[kStatLineLength + 1] = '\n';
-  return line;
-}();
-
-// Whether `p` begins with kBlankWrittenLine, compared eight bytes at a time
-// (the last word overlaps the one before).
-bool begins_with_blank_line(const char* p) {
-  constexpr std::size_t size = kBlankWrittenLine.size();
-  std::uint64_t differ = 0;
-  for (std::size_t i = 0; i < size; i += 8) {
-    const std::size_t at = std::min(i, size - 8);
-    std::uint64_t got;
-    std::uint64_t blank;
-    std::memcpy(&got, p + at, 8);
-    std::memcpy(&blank, kBlankWrittenLine.data() + at, 8);
-    differ |= got ^ blank;
-  }
-  return differ == 0;
-}
-
-}  // namespace
-
 std::optional<int> check_extract_written_line(long date0, std::string_view bytes,
                                               std::array<long, 5>& i_extracted) {
   std::array<long, 5> read{};
-  if (bytes.size() >= kStatLineLength + 2 && begins_with_blank_line(bytes.data())) {
+  if (bytes.size() >= kStatLineLength + 2 &&
+      begins_with_blank_line<kStatLineLength + 2>(bytes.data())) {
     return checked_numbers(date0, read, false, i_extracted);
   }
   if (bytes.size() < kStatLineLength + 2 || bytes[kStatLineLength] != '\r' ||

@@ -101,8 +101,7 @@ bool History_reader::next_raw_line(std::string& into) {
 Sense_history History_reader::next_sense(const Reader_name& name, int icont, int sens_qr,
                                          long today, LogFile& fp_log) {
   std::array<long, 5> v{};
-  if (const std::optional<int> fault = check_extract_written_line(today, fp_.bytes_from(nc_), v)) {
-    nc_ += static_cast<long>(kStatLineLength + 2);
+  if (const std::optional<int> fault = next_written_stats(today, v)) {
     return logged_sense(name, path_, *fault, v, fp_log);
   }
   std::string_view stats;
@@ -110,6 +109,12 @@ Sense_history History_reader::next_sense(const Reader_name& name, int icont, int
     cut_short(name, path_, icont, sens_qr, fp_log);
   }
   return checked_sense(name, path_, today, stats, fp_log);
+}
+
+std::optional<int> History_reader::next_written_stats(long today, std::array<long, 5>& v) {
+  const std::optional<int> fault = check_extract_written_line(today, fp_.bytes_from(nc_), v);
+  if (fault) nc_ += static_cast<long>(kStatLineLength + 2);
+  return fault;
 }
 
 // The key line is read again when the window moved on under it, which

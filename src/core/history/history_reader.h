@@ -16,6 +16,7 @@
 // caller names itself (Reader_name) and the reader words the message.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -114,6 +115,12 @@ class History_reader {
   // `today` as record `icont` of `name` (checked_record()), each where it
   // stands. Fatal as checked_record.
   Record_counts read_record(const Reader_name& name, int icont, long today, LogFile& fp_log);
+
+  // The next line when it is a statistics line as this program writes it:
+  // read and checked for `today` into `v` where it stands
+  // (check_extract_written_line()), its result given. No result, and
+  // nothing read, for any other line; line() is left as it was.
+  std::optional<int> next_written_stats(long today, std::array<long, 5>& v);
 
  private:
   Sense_history next_sense(const Reader_name& name, int icont, int sens_qr, long today,
