@@ -50,6 +50,11 @@ std::optional<std::size_t> tail_of_key_line(std::string_view key_line) {
 bool carries_tag(std::string& key_line, const std::string& ss_tag) {
   const std::optional<std::size_t> at = tail_of_key_line(key_line);
   if (!at) return false;
+  if (!ss_tag.empty() && !has_accent_bytes(std::string_view(key_line).substr(*at))) {
+    // A tail with nothing to reduce stays where it is, with its blank.
+    key_line += ' ';
+    return key_line.find(ss_tag, *at) != std::string::npos;
+  }
   std::string tail = key_line.substr(*at);
   RM_ACCENTS(tail);
   bool match;

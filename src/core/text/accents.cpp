@@ -6,6 +6,8 @@
 #include "text/accents.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -190,12 +192,28 @@ void DECODE1_ACCENTS(std::string& s) {
   decode(s, true);
 }
 
+// Eight bytes at a time: a byte above 0x7F sets its top bit in v, a
+// backslash in (b - 0x01..) & ~b for b = v ^ 0x5C.. (a zero byte of b).
+bool has_accent_bytes(std::string_view s) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kTops = 0x8080808080808080ULL;
+  std::uint64_t marks = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t v;
+    std::memcpy(&v, s.data() + i, 8);
+    const std::uint64_t b = v ^ ('\\' * kOnes);
+    marks |= v | ((b - kOnes) & ~b);
+  }
+  for (; i < s.size(); ++i) {
+    if (s[i] == '\\' || static_cast<unsigned char>(s[i]) >= 0x80) return true;
+  }
+  return (marks & kTops) != 0;
+}
+
 void RM_ACCENTS(std::string& s) {
   // Plain ASCII without a backslash (most names) has nothing to reduce.
-  if (std::none_of(s.begin(), s.end(),
-                   [](char c) { return c == '\\' || static_cast<unsigned char>(c) >= 0x80; })) {
-    return;
-  }
+  if (!has_accent_bytes(s)) return;
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size(); ++i) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Prepares a line for display: tabs to 8 spaces, accent sequences to CP1252
 // letters, typographic quotes and the en dash to ASCII.
@@ -14,3 +15,7 @@ void DECODE1_ACCENTS(std::string& s);
 // Reduces `s` to unaccented letters, for comparisons and sorting; the
 // ligatures become two letters.
 void RM_ACCENTS(std::string& s);
+
+// Whether `s` holds what RM_ACCENTS looks at (a backslash or a byte above
+// 0x7F); RM_ACCENTS leaves a text without them as it is.
+bool has_accent_bytes(std::string_view s);
