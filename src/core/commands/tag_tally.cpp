@@ -1,5 +1,6 @@
 #include "commands/tag_tally.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -92,9 +93,10 @@ int TAGGED_WORD_LINE(std::size_t& pos, std::string_view line, std::string& tag) 
     return 0;
   }
   const std::size_t end = word_end(line, pos);
-  tag = "* ";
-  for (std::size_t i = pos; i < end; ++i) tag += line[i] == '*' ? ' ' : line[i];
-  tag += " *";
+  tag.assign("* ");
+  tag.append(line.substr(pos, end - pos));
+  std::replace(tag.begin() + 2, tag.end(), '*', ' ');
+  tag.append(" *");
   pos = skip_spaces(line, end);
   return pos < line.size() ? 1 : 0;
 }
