@@ -93,13 +93,13 @@ std::string expand_tabs(std::string_view s) {
 }
 
 // Marks that keep a no-break space after them ("« oui") or before them
-// ("oui »", "Quoi ?").
+// ("oui »", "Quoi ?"). Curly quotes are straight by the time they are asked.
 bool opens_quote(unsigned char c) {
-  return c == kLeftGuillemet || c == '<' || c == '"' || c == 147;
+  return c == kLeftGuillemet || c == '<' || c == '"';
 }
 bool closes_phrase(unsigned char c) {
-  return c == kRightGuillemet || c == '>' || c == '"' || c == 148 || c == '!' || c == '?' ||
-         c == ':' || c == ';';
+  return c == kRightGuillemet || c == '>' || c == '"' || c == '!' || c == '?' || c == ':' ||
+         c == ';';
 }
 
 // The shared walk of DECODE_ACCENTS and DECODE1_ACCENTS.
