@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base/stop.h"
 #include "base/trace.h"
@@ -12,6 +14,9 @@
 #include "text/accents.h"
 
 namespace {
+
+// The word of the empty tag, which the tally holds as "*   *".
+constexpr std::string_view kEmptyTagWord = " ";
 
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
@@ -42,6 +47,16 @@ std::optional<std::string_view> tail_of(std::string_view key_line) {
   return key_line.substr(second + 1);
 }
 
+// Where the tags of the tail `tail` begin: after its leading spaces and its
+// count tokens and the spaces after them.
+std::size_t first_tag_position(std::string_view tail) {
+  std::size_t pos = skip_spaces(tail, 0);
+  for (int token = 0; token < 2 && is_count_token(tail, pos); ++token) {
+    pos = skip_spaces(tail, word_end(tail, pos));
+  }
+  return pos;
+}
+
 // Reads the statistics line of one sense after a key line; whether the
 // entry has been answered in that sense. Fatal when the record is cut off
 // by the end of the file or the end line.
@@ -64,13 +79,56 @@ bool read_asked(Tag_classmt& classmt, History_reader& reader, long today) {
   return v[1] >= 1 || v[2] >= 1;
 }
 
-// Counts the tags of the record whose key line `reader` has just read.
-// `key_line` is a buffer kept from record to record.
-void count_record(Tag_classmt& classmt, History_reader& reader, std::string& key_line, long today) {
-  key_line.assign(reader.line());
+// The number of the tag written `word` in a key line, a new tag taking the
+// next one. The tally knows a tag by its word with the stars made blanks.
+int tag_number(Tag_classmt& classmt, std::string_view word) {
+  std::string starless;
+  if (word.find('*') != std::string_view::npos) {
+    starless.assign(word);
+    std::replace(starless.begin(), starless.end(), '*', ' ');
+    word = starless;
+  }
+  if (const int known = classmt.index_of.find(word); known != 0) return known;
+  const int k = classmt.index_of.add(word);
+  classmt.nb = k;
+  classmt.value.push_back(0);
+  classmt.nk_QR.push_back(0);
+  classmt.nk_RQ.push_back(0);
+  std::string tag = "* ";
+  tag.append(word);
+  tag.append(" *");
+  classmt.ss_words.push_back(std::move(tag));
+  classmt.order.push_back(k);
+  return k;
+}
+
+// The numbers of the tags of a key line's tail into `tags`; the empty tag's
+// when it has none.
+void number_tags(Tag_classmt& classmt, std::string_view tail, std::vector<int>& tags) {
+  tags.clear();
+  for (std::size_t pos = first_tag_position(tail); pos < tail.size();) {
+    const std::size_t end = word_end(tail, pos);
+    tags.push_back(tag_number(classmt, tail.substr(pos, end - pos)));
+    pos = skip_spaces(tail, end);
+  }
+  if (tags.empty()) tags.push_back(tag_number(classmt, kEmptyTagWord));
+}
+
+// Counts the tags of the record whose key line `reader` has just read. They
+// are numbered while the key line stands in the reader, before the
+// statistics lines move it on; `tags` is a buffer kept from record to
+// record.
+void count_record(Tag_classmt& classmt, History_reader& reader, std::vector<int>& tags,
+                  long today) {
+  const std::optional<std::string_view> tail = tail_of(reader.line());
+  std::string key_line;
+  if (tail) {
+    number_tags(classmt, *tail, tags);
+  } else {
+    key_line.assign(reader.line());
+  }
   const bool asked_qr = read_asked(classmt, reader, today);
   const bool asked_rq = read_asked(classmt, reader, today);
-  const std::optional<std::string_view> tail = tail_of(key_line);
   if (!tail) {
     LogFile& fp_log = classmt.fp_log;
     fp_log.write("Error no detection of #     *  stop \n");
@@ -78,60 +136,14 @@ void count_record(Tag_classmt& classmt, History_reader& reader, std::string& key
     fp_log.write("n file : %s \n", classmt.class_path.c_str());
     fail(kExitBadInput, "TAGS_EXTRACT error 1 stop 1 \n");
   }
-  std::size_t pos = first_tag_position(*tail);
-  std::string tag;
-  while (TAGGED_WORD_LINE(pos, *tail, tag) == 1) count_tag(classmt, tag, asked_qr, asked_rq);
-  count_tag(classmt, tag, asked_qr, asked_rq);
+  for (const int k : tags) {
+    ++classmt.value[k];
+    if (asked_qr) ++classmt.nk_QR[k];
+    if (asked_rq) ++classmt.nk_RQ[k];
+  }
 }
 
 }  // namespace
-
-int TAGGED_WORD_LINE(std::size_t& pos, std::string_view line, std::string& tag) {
-  pos = skip_spaces(line, pos);
-  if (pos >= line.size()) {
-    tag = kEmptyTag;
-    return 0;
-  }
-  const std::size_t end = word_end(line, pos);
-  tag.assign("* ");
-  tag.append(line.substr(pos, end - pos));
-  std::replace(tag.begin() + 2, tag.end(), '*', ' ');
-  tag.append(" *");
-  pos = skip_spaces(line, end);
-  return pos < line.size() ? 1 : 0;
-}
-
-std::size_t first_tag_position(std::string_view tail) {
-  std::size_t pos = skip_spaces(tail, 0);
-  for (int token = 0; token < 2 && is_count_token(tail, pos); ++token) {
-    pos = skip_spaces(tail, word_end(tail, pos));
-  }
-  return pos;
-}
-
-void count_tag(Tag_classmt& classmt, const std::string& tag, bool asked_qr, bool asked_rq) {
-  if (classmt.ss_words.empty()) {
-    // Slot 0 of the arrays is not a tag.
-    classmt.value.assign(1, 0);
-    classmt.nk_QR.assign(1, 0);
-    classmt.nk_RQ.assign(1, 0);
-    classmt.ss_words.assign(1, std::string());
-    classmt.order.assign(1, 0);
-  }
-  auto [found, added] = classmt.index_of.try_emplace(tag, classmt.nb + 1);
-  const int k = found->second;
-  if (added) {
-    ++classmt.nb;
-    classmt.value.push_back(0);
-    classmt.nk_QR.push_back(0);
-    classmt.nk_RQ.push_back(0);
-    classmt.ss_words.push_back(tag);
-    classmt.order.push_back(k);
-  }
-  ++classmt.value[k];
-  if (asked_qr) ++classmt.nk_QR[k];
-  if (asked_rq) ++classmt.nk_RQ[k];
-}
 
 void TAGS_EXTRACT(Tag_classmt& classmt) {
   TAGS_EXTRACT(classmt, DIFF_JOUR());
@@ -141,9 +153,9 @@ void TAGS_EXTRACT(Tag_classmt& classmt, long today) {
   trace("TAGS_EXTRACT file=%s today=%ld \n", classmt.class_path.c_str(), today);
   History_reader reader(classmt.fp_class, classmt.class_path);
   reader.skip_header({"TAGS_EXTRACT", Reader_name::Voice::listing}, classmt.fp_log);
-  std::string key_line;
+  std::vector<int> tags;
   while (reader.next_line()) {
-    if (reader.at_key_line()) count_record(classmt, reader, key_line, today);
+    if (reader.at_key_line()) count_record(classmt, reader, tags, today);
   }
   trace("TAGS_EXTRACT nb=%d \n", classmt.nb);
 }

@@ -26,17 +26,16 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "base/log_file.h"
+#include "commands/tag_word_index.h"
 #include "text/line_reader.h"
 
-// The empty tag, with its stars.
-inline constexpr std::string_view kEmptyTag = "*   *";
-
 struct Tag_classmt {
-  explicit Tag_classmt(LogFile& log) : fp_log(log) {}
+  // Slot 0 of the arrays is not a tag.
+  explicit Tag_classmt(LogFile& log)
+      : fp_log(log), order(1, 0), value(1, 0), nk_QR(1, 0), nk_RQ(1, 0), ss_words(1) {}
 
   LineReader fp_class;     // the history file being read
   std::string class_path;  // its path, for messages
@@ -49,23 +48,8 @@ struct Tag_classmt {
   std::vector<long> nk_RQ;            // the same in sense R->Q
   std::vector<std::string> ss_words;  // ss_words[k]: tag k with its stars, in order of discovery
 
-  std::unordered_map<std::string, int> index_of;  // tag with its stars -> k
+  Tag_word_index index_of;  // a tag's word, its stars made blanks -> k
 };
-
-// Takes the tag that begins at `pos` of `line` (spaces before it are passed
-// over) into `tag`, with its stars, and moves `pos` past it and the spaces
-// after it. When only spaces remain, `tag` is the empty tag. Returns 1 when
-// characters remain after the tag, else 0. Cannot fail.
-int TAGGED_WORD_LINE(std::size_t& pos, std::string_view line, std::string& tag);
-
-// Where the tags of the tail `tail` begin: after its leading spaces and its
-// count tokens (see above) and the spaces after them. Cannot fail.
-std::size_t first_tag_position(std::string_view tail);
-
-// Counts the tag `tag` (with its stars) once more, for an entry answered
-// (`asked_qr`, `asked_rq`) or not in each sense; a new tag takes the next
-// number. Cannot fail.
-void count_tag(Tag_classmt& classmt, const std::string& tag, bool asked_qr, bool asked_rq);
 
 // Adds the tags of every entry of the history file open in fp_class to the
 // tally, judging the statistics lines against today's day number `today`

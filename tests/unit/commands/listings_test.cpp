@@ -1,8 +1,8 @@
 // The listings on real catalogues: the tag census ("./pimlo_ltag" and the
 // pane), the reading of tags from history files, the dictionary
 // ("./pimlo_dico") and its sort by name.
-#include "commands/dico_sort.h"
 #include "commands/listings.h"
+#include "commands/dico_sort.h"
 #include "commands/tag_tally.h"
 #include "commands_fixture.h"
 #include "history/history_format.h"
@@ -36,7 +36,7 @@ TEST_F(Listings, TheCensusListsEveryTagWithItsCountsInThePaneAndInTheFile) {
       {{"animals.txt", "!# ani\n" + entry("chat * Q2 animal pet") + entry("chien *animal") +
                            entry("table") + entry("ours * Animal \\'el\\`eve")},
        {"more.txt", "!# more\n" + entry("\xE2ne * R1 Q3") + entry("hy\xE8ne * elevage animal") +
-                        entry("cerf * eleve \xE9lev\xE9")}});
+                        entry("cerf * eleve \xE9lev\xE9 x*y")}});
   answer_record("IDX1/idx1_animals.txt", "chat *", 1, 0, 0, 0);
   answer_record("IDX1/idx1_animals.txt", "ours *", 0, 2, 3, 0);
   answer_record("IDX1/idx1_more.txt", "\xE2ne *", 0, 0, 1, 0);
@@ -49,9 +49,10 @@ TEST_F(Listings, TheCensusListsEveryTagWithItsCountsInThePaneAndInTheFile) {
   const Names expected = {"*   * nb=2  QR=0  RQ=1",           "* Animal * nb=1  QR=1  RQ=1",
                           "* animal * nb=3  QR=2  RQ=1",      "* elevage * nb=1  QR=1  RQ=1",
                           "* \xE9l\xE8ve * nb=1  QR=1  RQ=1", "* eleve * nb=1  QR=0  RQ=0",
-                          "* \xE9lev\xE9 * nb=1  QR=0  RQ=0", "* pet * nb=1  QR=1  RQ=0"};
+                          "* \xE9lev\xE9 * nb=1  QR=0  RQ=0", "* pet * nb=1  QR=1  RQ=0",
+                          "* x y * nb=1  QR=0  RQ=0"};
   EXPECT_EQ(screen.lines, expected);
-  EXPECT_EQ(book.nb_line, 8);
+  EXPECT_EQ(book.nb_line, 9);
   std::string file;
   for (const std::string& line : expected) file += "!   " + line + " \n";
   EXPECT_EQ(read_file("pimlo_ltag"), file);
