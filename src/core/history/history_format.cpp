@@ -124,22 +124,27 @@ bool begins_with_blank_line(const char* p) {
   return differ == 0;
 }
 
-// The four numbers of a line of the current form as the program writes it
-// into values[1] to [4], blanks read as 0 (what the checks make of an empty
-// field); false for any other line.
-bool read_written_numbers(std::string_view ssd, std::array<long, 5>& values) {
+// The four fields of a statistics line as the program writes it, from `line`
+// on (kStatLineLength bytes), into values[1] to [4], blanks read as 0 (what
+// the checks make of an empty field); false for any other line.
+bool read_written_number_fields(const char* line, std::array<long, 5>& values) {
   const std::size_t width = kStatFieldWidth + 1;
+  for (std::size_t k = 1; k <= 4; ++k) {
+    const char* f = line + (k - 1) * width;
+    values[k] = 0;
+    if (f[kStatFieldWidth] != ';' || read_written_field(f, values[k]) == Written::no) return false;
+  }
+  return true;
+}
+
+// The same for a whole line, the blank one of a new entry looked for first.
+bool read_written_numbers(std::string_view ssd, std::array<long, 5>& values) {
   if (ssd.size() != kStatLineLength) return false;
   if (begins_with_blank_line<kStatLineLength>(ssd.data())) {
     values = {};
     return true;
   }
-  for (std::size_t k = 1; k <= 4; ++k) {
-    const char* f = ssd.data() + (k - 1) * width;
-    values[k] = 0;
-    if (f[kStatFieldWidth] != ';' || read_written_field(f, values[k]) == Written::no) return false;
-  }
-  return true;
+  return read_written_number_fields(ssd.data(), values);
 }
 
 // The text of each of the N fields of `ssd`. A line holding exactly N ";"
@@ -288,7 +293,7 @@ std::optional<int> check_extract_written_line(long date0, std::string_view bytes
   }
   if (bytes.size() < kStatLineLength + 2 || bytes[kStatLineLength] != '\r' ||
       bytes[kStatLineLength + 1] != '\n' ||
-      !read_written_numbers(bytes.substr(0, kStatLineLength), read)) {
+      !read_written_number_fields(bytes.data(), read)) {
     return std::nullopt;
   }
   return checked_numbers(date0, read, false, i_extracted);
