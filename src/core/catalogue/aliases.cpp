@@ -1,7 +1,6 @@
 #include "catalogue/aliases.h"
 
 #include <unordered_map>
-#include <unordered_set>
 
 #include "base/stop.h"
 #include "base/trace.h"
@@ -67,11 +66,7 @@ int NUM_FROM_ALIAS(std::string_view s_alias, const Trf_string& G_dico) {
 }
 
 std::vector<bool> first_of_their_alias(const Trf_string& G_dico) {
-  const std::vector<ListWord> words = list_words(G_dico.st_alias);
-  std::vector<bool> first(words.size());
-  std::unordered_set<std::string_view> seen;
-  for (std::size_t k = 0; k < words.size(); ++k) first[k] = seen.insert(words[k].text).second;
-  return first;
+  return list_first_of_spelling(G_dico.st_alias);
 }
 
 std::optional<std::string> EXTRACT_SHABANG(LineReader& fp) {

@@ -83,7 +83,10 @@ std::vector<std::string> all_idx1_paths(const Trf_string& G_lesson) {
   const std::vector<ListWord> words = list_words(G_lesson.st_lesson);
   std::vector<std::string> paths(static_cast<std::size_t>(std::max(G_lesson.nb_lesson, 0)));
   for (std::size_t k = 0; k < paths.size() && k < words.size(); ++k) {
-    paths[k] = G_lesson.spath_idx1 + "/idx1_" + std::string(file_name_of(words[k].text));
+    const std::string_view name = file_name_of(words[k].text);
+    std::string& path = paths[k];
+    path.reserve(G_lesson.spath_idx1.size() + 6 + name.size());
+    path.append(G_lesson.spath_idx1).append("/idx1_").append(name);
   }
   return paths;
 }

@@ -33,6 +33,7 @@ struct Indexed_list {
   std::vector<Word_place> places;
   std::unordered_map<std::string_view, int> first_number;  // views into `text`
   std::vector<int> base_number;                            // of word k at k - 1
+  std::vector<bool> first_of_spelling;                     // of word k at k - 1
 };
 
 // The lesson list and the alias list are looked up for every lesson of
@@ -56,11 +57,15 @@ const Indexed_list& indexed(std::string_view list) {
   index.places = scan_words(index.text);
   index.first_number.clear();
   index.base_number.clear();
+  index.first_of_spelling.clear();
   int base = 0;
   for (std::size_t k = 0; k < index.places.size(); ++k) {
     const Word_place& p = index.places[k];
     const int number = static_cast<int>(k) + 1;
-    index.first_number.emplace(std::string_view(index.text).substr(p.begin, p.length), number);
+    const bool first =
+        index.first_number.emplace(std::string_view(index.text).substr(p.begin, p.length), number)
+            .second;
+    index.first_of_spelling.push_back(first);
     if (index.text[p.begin] != '&') base = number;
     index.base_number.push_back(base);
   }
@@ -96,4 +101,8 @@ int list_base_word_number(std::string_view list, int k) {
   if (k < 1) return 0;
   const std::vector<int>& bases = indexed(list).base_number;
   return static_cast<std::size_t>(k) > bases.size() ? 0 : bases[static_cast<std::size_t>(k) - 1];
+}
+
+std::vector<bool> list_first_of_spelling(std::string_view list) {
+  return indexed(list).first_of_spelling;
 }

@@ -31,3 +31,7 @@ int list_word_number(std::string_view list, std::string_view word);
 // every word at once when the list is indexed: a lookup walks back over
 // nothing, however many "&/" words a range wrote before it.
 int list_base_word_number(std::string_view list, int k);
+
+// For every word of `list`, word k (from 1) at k - 1: whether no word before
+// it is spelt the same. Cannot fail.
+std::vector<bool> list_first_of_spelling(std::string_view list);
