@@ -6,6 +6,7 @@
 #include "text/accents.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -128,7 +129,7 @@ void decode(std::string& text, bool french_spacing) {
 
 // The base letter of a CP1252 accented letter, or `c` itself. The ligatures
 // stay one byte here; RM_ACCENTS widens them last.
-char WORK_ACCENT(char c) {
+constexpr char WORK_ACCENT(char c) {
   const auto u = static_cast<unsigned char>(c);
   if (u >= 224 && u <= 229) return 'a';
   if (u == 231) return 'c';
@@ -146,40 +147,47 @@ char WORK_ACCENT(char c) {
   return c;
 }
 
-// Reduces the sequence whose backslash is at `i`: after an accent mark the
-// third character alone, a written-out ligature as its two letters, anything
-// else as the backslash (leaving `i` on it). The caller steps `i` by one.
-void WORK_RM_ACCENT(std::size_t& i, std::string_view s, std::string& out) {
-  const char mark = s[i + 1], letter = s[i + 2];
-  if (is_accent_mark(mark)) {
-    out += letter;
-    i += 2;
-  } else if ((mark == 'a' && letter == 'e') || (mark == 'o' && letter == 'e') ||
-             (mark == 'A' && letter == 'E') || (mark == 'O' && letter == 'E')) {
-    out += mark;
-    out += letter;
-    i += 2;
+// WORK_ACCENT of every byte, worked out once.
+constexpr std::array<char, 256> kBaseLetters = [] {
+  std::array<char, 256> letters{};
+  for (int u = 0; u < 256; ++u) letters[u] = WORK_ACCENT(static_cast<char>(u));
+  return letters;
+}();
+
+// Writes `c` at `w`, a ligature byte as its two letters; returns the new end.
+char* put_widened(char c, char* w) {
+  const auto u = static_cast<unsigned char>(c);
+  if (u == kLigatureAe) {
+    *w++ = 'a';
+    *w++ = 'e';
+  } else if (u == kLigatureAE) {
+    *w++ = 'A';
+    *w++ = 'E';
   } else {
-    out += '\\';
+    *w++ = c;
   }
+  return w;
 }
 
-// Writes every ligature byte as its two letters, also one that followed an
-// accent mark.
-std::string widen_ligatures(std::string_view s) {
-  std::string out;
-  out.reserve(s.size() + 8);
-  for (char c : s) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u == kLigatureAe) {
-      out += "ae";
-    } else if (u == kLigatureAE) {
-      out += "AE";
-    } else {
-      out += c;
-    }
+// Reduces the sequence whose backslash is at `i` to `w`: after an accent
+// mark the third character alone (a ligature widened), a written-out
+// ligature as its two letters, anything else as the backslash (leaving `i`
+// on it). The caller steps `i` by one. Returns the new end.
+char* WORK_RM_ACCENT(std::size_t& i, std::string_view s, char* w) {
+  const char mark = s[i + 1], letter = s[i + 2];
+  if (is_accent_mark(mark)) {
+    i += 2;
+    return put_widened(letter, w);
   }
-  return out;
+  if ((mark == 'a' && letter == 'e') || (mark == 'o' && letter == 'e') ||
+      (mark == 'A' && letter == 'E') || (mark == 'O' && letter == 'E')) {
+    *w++ = mark;
+    *w++ = letter;
+    i += 2;
+    return w;
+  }
+  *w++ = '\\';
+  return w;
 }
 
 }  // namespace
@@ -192,19 +200,27 @@ void DECODE1_ACCENTS(std::string& s) {
   decode(s, true);
 }
 
-// Eight bytes at a time: a byte above 0x7F sets its top bit in v, a
-// backslash in (b - 0x01..) & ~b for b = v ^ 0x5C.. (a zero byte of b).
-bool has_accent_bytes(std::string_view s) {
+namespace {
+
+// The top bit of some byte of the eight at `p` is set when one of them is a
+// backslash or above 0x7F: a byte above 0x7F sets its own, a backslash is a
+// zero byte of b = v ^ 0x5C.., found by (b - 0x01..) & ~b.
+std::uint64_t accent_marks(const char* p) {
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kTops = 0x8080808080808080ULL;
+  std::uint64_t v;
+  std::memcpy(&v, p, 8);
+  const std::uint64_t b = v ^ ('\\' * kOnes);
+  return v | ((b - kOnes) & ~b);
+}
+
+constexpr std::uint64_t kTops = 0x8080808080808080ULL;
+
+}  // namespace
+
+bool has_accent_bytes(std::string_view s) {
   std::uint64_t marks = 0;
   std::size_t i = 0;
-  for (; i + 8 <= s.size(); i += 8) {
-    std::uint64_t v;
-    std::memcpy(&v, s.data() + i, 8);
-    const std::uint64_t b = v ^ ('\\' * kOnes);
-    marks |= v | ((b - kOnes) & ~b);
-  }
+  for (; i + 8 <= s.size(); i += 8) marks |= accent_marks(s.data() + i);
   for (; i < s.size(); ++i) {
     if (s[i] == '\\' || static_cast<unsigned char>(s[i]) >= 0x80) return true;
   }
@@ -214,14 +230,25 @@ bool has_accent_bytes(std::string_view s) {
 void RM_ACCENTS(std::string& s) {
   // Plain ASCII without a backslash (most names) has nothing to reduce.
   if (!has_accent_bytes(s)) return;
-  std::string out;
-  out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\\') {
-      if (starts_sequence(s, i)) WORK_RM_ACCENT(i, s, out);
+  // A byte gives at most two (a ligature), a sequence of three at most two.
+  std::string out(2 * s.size(), '\0');
+  char* w = out.data();
+  std::size_t i = 0;
+  while (i < s.size()) {
+    // Eight plain ASCII bytes are copied as they stand.
+    if (i + 8 <= s.size() && (accent_marks(s.data() + i) & kTops) == 0) {
+      std::memcpy(w, s.data() + i, 8);
+      w += 8;
+      i += 8;
       continue;
     }
-    out += WORK_ACCENT(s[i]);
+    if (s[i] != '\\') {
+      w = put_widened(kBaseLetters[static_cast<unsigned char>(s[i])], w);
+    } else if (starts_sequence(s, i)) {
+      w = WORK_RM_ACCENT(i, s, w);
+    }
+    ++i;
   }
-  s = widen_ligatures(out);
+  out.resize(static_cast<std::size_t>(w - out.data()));
+  s = std::move(out);
 }
