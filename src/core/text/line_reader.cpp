@@ -13,6 +13,7 @@
 
 #include "base/trace.h"
 #include "text/encoding.h"
+#include "text/line_scan.h"
 
 LineReader::~LineReader() {
   close();
@@ -259,21 +260,18 @@ struct Line_in_place {
 };
 
 std::optional<Line_in_place> line_in_place(std::string_view bytes) {
-  if (bytes.empty()) return std::nullopt;
-  const void* lf = std::memchr(bytes.data(), '\n', bytes.size());
-  if (lf == nullptr) return std::nullopt;
-  const std::size_t n = static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data());
-  Line_in_place found{n, n + 1};
-  if (const void* cr = std::memchr(bytes.data(), '\r', n)) {
-    found.length = static_cast<std::size_t>(static_cast<const char*>(cr) - bytes.data());
-    const char after = bytes[found.length + 1];
+  const std::optional<Line_scan> scan = scan_line(bytes);
+  if (!scan || scan->tab_or_nul) return std::nullopt;
+  Line_in_place found{scan->length, scan->length + 1};
+  if (scan->end == '\r') {
+    // Taken here only when a '\n' follows somewhere in the window.
+    const std::string_view rest = bytes.substr(found.length + 1);
+    if (std::memchr(rest.data(), '\n', rest.size()) == nullptr) return std::nullopt;
+    const char after = rest[0];
     if (after == '\r') return std::nullopt;
     found.with_end = found.length + (after == '\n' ? 2 : 1);
   }
-  const std::string_view line = bytes.substr(0, found.length);
-  const Shaping_marks marks = shaping_marks(line);
-  if (marks.tab_or_nul) return std::nullopt;
-  if (marks.high && judge_utf8_marks(line).utf) return std::nullopt;
+  if (scan->high && judge_utf8_marks(bytes.substr(0, found.length)).utf) return std::nullopt;
   return found;
 }
 
