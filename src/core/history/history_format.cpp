@@ -292,8 +292,7 @@ std::optional<int> check_extract_written_line(long date0, std::string_view bytes
     return checked_numbers(date0, read, false, i_extracted);
   }
   if (bytes.size() < kStatLineLength + 2 || bytes[kStatLineLength] != '\r' ||
-      bytes[kStatLineLength + 1] != '\n' ||
-      !read_written_number_fields(bytes.data(), read)) {
+      bytes[kStatLineLength + 1] != '\n' || !read_written_number_fields(bytes.data(), read)) {
     return std::nullopt;
   }
   return checked_numbers(date0, read, false, i_extracted);
