@@ -74,21 +74,17 @@ std::optional<std::string> S_CPY_LESSON_FROM_NUM(int num, const Trf_string& G_le
 std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson) {
   const std::string_view word = lesson_word(num, G_lesson);
   if (word.empty()) return std::nullopt;
-  std::string s = G_lesson.spath_idx1 + "/idx1_" + std::string(file_name_of(word));
+  std::string s = idx1_path_of_word(word, G_lesson);
   trace("S_IDX1_FROM_NUM s=%s \n", s.c_str());
   return s;
 }
 
-std::vector<std::string> all_idx1_paths(const Trf_string& G_lesson) {
-  const std::vector<ListWord> words = list_words(G_lesson.st_lesson);
-  std::vector<std::string> paths(static_cast<std::size_t>(std::max(G_lesson.nb_lesson, 0)));
-  for (std::size_t k = 0; k < paths.size() && k < words.size(); ++k) {
-    const std::string_view name = file_name_of(words[k].text);
-    std::string& path = paths[k];
-    path.reserve(G_lesson.spath_idx1.size() + 6 + name.size());
-    path.append(G_lesson.spath_idx1).append("/idx1_").append(name);
-  }
-  return paths;
+std::string idx1_path_of_word(std::string_view word, const Trf_string& G_lesson) {
+  const std::string_view name = file_name_of(word);
+  std::string path;
+  path.reserve(G_lesson.spath_idx1.size() + 6 + name.size());
+  path.append(G_lesson.spath_idx1).append("/idx1_").append(name);
+  return path;
 }
 
 std::optional<std::string> PATH_FROM_G_lesson(std::size_t i, const Trf_string& G_dico) {

@@ -36,9 +36,9 @@ std::optional<std::string> S_CPY_LESSON_FROM_NUM(int num, const Trf_string& G_le
 // Cannot stop the program.
 std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson);
 
-// S_IDX1_FROM_NUM of lessons 1 to nb_lesson, at k - 1 ("" where it gives
-// nothing), in one pass over the lesson list. Cannot fail.
-std::vector<std::string> all_idx1_paths(const Trf_string& G_lesson);
+// The history path of the lesson written `word` in the lesson list (the
+// rule above). Cannot fail.
+std::string idx1_path_of_word(std::string_view word, const Trf_string& G_lesson);
 
 // The directory that holds the working copies, without a final "/": the
 // sibling "CPY" of the history directory ("./CPY" for "./IDX1").

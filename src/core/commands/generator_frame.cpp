@@ -32,10 +32,7 @@ Generator::Generator(const char* who_, Trf_book& book_, long today_)
       fp_log(book_.fp_log),
       today(today_),
       d(book_.sens_qr),
-      histories(static_cast<std::size_t>(std::max(book_.nbt_lesson, 0)) + 1) {
-  for (Surveyed_lesson& lesson : surveyed_lessons(book)) {
-    histories[static_cast<std::size_t>(lesson.num)] = std::move(lesson.idx1_path);
-  }
+      survey(book_) {
   trace("%s sens_qr=%d today=%ld \n", who, d, today);
 }
 
@@ -44,13 +41,12 @@ void start_table(Generator& g) {
 }
 
 bool lesson_is_read(int i, const Generator& g) {
-  return i >= 1 && static_cast<std::size_t>(i) < g.histories.size() &&
-         !g.histories[static_cast<std::size_t>(i)].empty();
+  return g.survey.includes(i);
 }
 
 bool scan_lesson(Generator& g, const char* scan_who, int i, const Key_filter& filter,
                  const Record_handler& handler) {
-  const std::string path = lesson_is_read(i, g) ? g.histories[static_cast<std::size_t>(i)]
+  const std::string path = lesson_is_read(i, g) ? g.survey.idx1_path(i)
                                                 : S_IDX1_FROM_NUM(i, g.book.G_kentel).value_or("");
   LineReader& fp = g.fp;
   if (path.empty() || !fp.open(path)) {

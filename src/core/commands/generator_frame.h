@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/survey.h"
 #include "history/gene_file.h"
 #include "history/history_reader.h"
 #include "text/line_reader.h"
@@ -60,11 +61,9 @@ struct Generator {
   Trf_posit& t;
   LogFile& fp_log;
   long today;
-  int d;  // the sense drilled: book.sens_qr when the run starts
-  // The history file of each lesson read (lesson_is_read()) by lesson
-  // number, "" for the others: the catalogue is looked up once per run.
-  std::vector<std::string> histories;
-  LineReader fp;  // the history file being read; its window serves every lesson
+  int d;                 // the sense drilled: book.sens_qr when the run starts
+  Lesson_survey survey;  // the lessons read (lesson_is_read())
+  LineReader fp;         // the history file being read; its window serves every lesson
 };
 
 // The generated lesson holds at most this many words.

@@ -1,19 +1,34 @@
 #include "commands/survey.h"
 
+#include <algorithm>
+
 #include "base/book.h"
 #include "catalogue/aliases.h"
 #include "catalogue/lesson_paths.h"
 #include "catalogue/trf_string.h"
 #include "text/atomic_file.h"
 
+Lesson_survey::Lesson_survey(const Trf_book& book)
+    : catalogue_(book.G_kentel),
+      lessons_(std::min(book.nbt_lesson, book.G_kentel.nb_lesson)),
+      first_(first_of_their_alias(book.G_kentel)),
+      words_(list_words(book.G_kentel.st_lesson)) {}
+
+bool Lesson_survey::includes(int k) const {
+  const std::size_t at = static_cast<std::size_t>(k) - 1;
+  return k >= 1 && k <= lessons_ && at < first_.size() && first_[at] && at < words_.size();
+}
+
+std::string Lesson_survey::idx1_path(int k) const {
+  if (!includes(k)) return std::string();
+  return idx1_path_of_word(words_[static_cast<std::size_t>(k) - 1].text, catalogue_);
+}
+
 std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {
+  const Lesson_survey survey(book);
   std::vector<Surveyed_lesson> lessons;
-  const std::vector<bool> first = first_of_their_alias(book.G_kentel);
-  std::vector<std::string> paths = all_idx1_paths(book.G_kentel);
   for (int k = 1; k <= book.nbt_lesson; ++k) {
-    const std::size_t at = static_cast<std::size_t>(k) - 1;
-    if (at >= first.size() || !first[at] || at >= paths.size() || paths[at].empty()) continue;
-    lessons.push_back({k, std::move(paths[at])});
+    if (survey.includes(k)) lessons.push_back({k, survey.idx1_path(k)});
   }
   return lessons;
 }

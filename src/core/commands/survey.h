@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "base/log_file.h"
+#include "catalogue/list_words.h"
+#include "catalogue/trf_string.h"
 
 class AtomicFile;
 
@@ -17,9 +19,31 @@ struct Surveyed_lesson {
   std::string idx1_path;  // its history file
 };
 
-// Lessons 1 to book.nbt_lesson, in order, whose alias leads back to their
-// own number (NUM_FROM_ALIAS(S_ALIAS_FROM_NUM(k)) = k), each with its
-// history path. Empty without catalogue. Cannot fail otherwise.
+// The lessons a command goes through: lessons 1 to book.nbt_lesson whose
+// alias leads back to their own number (NUM_FROM_ALIAS(S_ALIAS_FROM_NUM(k))
+// = k), none without catalogue. The lists are looked up once; a lesson's
+// history path is made when asked for, so that a command that stops after
+// a few lessons pays for those only. It holds views of the book's lesson
+// list, which must stay as it is while the survey is used.
+class Lesson_survey {
+ public:
+  explicit Lesson_survey(const Trf_book& book);
+
+  // Whether lesson `k` is one of them. Cannot fail.
+  bool includes(int k) const;
+
+  // The history path of lesson `k`; "" when it is not one of them. Cannot
+  // fail.
+  std::string idx1_path(int k) const;
+
+ private:
+  const Trf_string& catalogue_;
+  int lessons_;                  // book.nbt_lesson
+  std::vector<bool> first_;      // lesson k first of its alias, at k - 1
+  std::vector<ListWord> words_;  // word k of the lesson list, at k - 1
+};
+
+// Every lesson of the survey, in order, with its history path. Cannot fail.
 std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book);
 
 // Replaces the file `path` whole with `bytes` (all or nothing: a file that
