@@ -82,6 +82,14 @@ std::vector<ListWord> list_words(std::string_view list) {
   return words;
 }
 
+std::vector<ListWord> kept_list_words(std::string_view list) {
+  const std::vector<Word_place>& places = indexed(list).places;
+  std::vector<ListWord> words;
+  words.reserve(places.size());
+  for (const Word_place& p : places) words.push_back({p.begin, list.substr(p.begin, p.length)});
+  return words;
+}
+
 std::string_view list_word(std::string_view list, int k) {
   if (k < 1) return {};
   const std::vector<Word_place>& places = indexed(list).places;

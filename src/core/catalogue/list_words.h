@@ -16,6 +16,10 @@ struct ListWord {
 // Cannot fail; an empty list or one of spaces only has no word.
 std::vector<ListWord> list_words(std::string_view list);
 
+// The same words, taken from the index kept for list_word() instead of a
+// new scan: for the lesson and alias lists, which are indexed anyway.
+std::vector<ListWord> kept_list_words(std::string_view list);
+
 // Word `k` (from 1) of `list`; an empty view when k is below 1 or the list
 // holds fewer than k words. Looking up the words of one list one after the
 // other costs a comparison of the list per call, not a scan.

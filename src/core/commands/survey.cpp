@@ -12,7 +12,7 @@ Lesson_survey::Lesson_survey(const Trf_book& book)
     : catalogue_(book.G_kentel),
       lessons_(std::min(book.nbt_lesson, book.G_kentel.nb_lesson)),
       first_(first_of_their_alias(book.G_kentel)),
-      words_(list_words(book.G_kentel.st_lesson)) {}
+      words_(kept_list_words(book.G_kentel.st_lesson)) {}
 
 bool Lesson_survey::includes(int k) const {
   const std::size_t at = static_cast<std::size_t>(k) - 1;
