@@ -74,20 +74,24 @@ const Indexed_list& indexed(std::string_view list) {
 
 }  // namespace
 
-std::vector<ListWord> list_words(std::string_view list) {
-  std::vector<ListWord> words;
-  for (const Word_place& p : scan_words(list)) {
-    words.push_back({p.begin, list.substr(p.begin, p.length)});
-  }
-  return words;
-}
+namespace {
 
-std::vector<ListWord> kept_list_words(std::string_view list) {
-  const std::vector<Word_place>& places = indexed(list).places;
+// The words of `list` that stand at `places`.
+std::vector<ListWord> words_at(std::string_view list, const std::vector<Word_place>& places) {
   std::vector<ListWord> words;
   words.reserve(places.size());
   for (const Word_place& p : places) words.push_back({p.begin, list.substr(p.begin, p.length)});
   return words;
+}
+
+}  // namespace
+
+std::vector<ListWord> list_words(std::string_view list) {
+  return words_at(list, scan_words(list));
+}
+
+std::vector<ListWord> kept_list_words(std::string_view list) {
+  return words_at(list, indexed(list).places);
 }
 
 std::string_view list_word(std::string_view list, int k) {
