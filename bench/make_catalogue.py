@@ -121,8 +121,8 @@ def field(number):
 
 
 def stat_line(rnd, today, asked):
-    if not asked:
-        return (" " * 12 + ";") * 4
+    if not asked:  # as the program writes a sense never answered
+        return (field(0) + ";") * 4
     nb = rnd.randint(0, 15)
     nok = rnd.randint(0, 8) if rnd.random() < 0.6 else 0
     if nb + nok == 0:

@@ -95,8 +95,8 @@ bool read_written_fields(std::string_view ssd, Fields<N>& fields) {
   return true;
 }
 
-// A blank statistics line and its line end, as written for a new entry (the
-// commonest line of a history file).
+// A blank statistics line and its line end (what is written when a
+// lesson's answers are reset).
 constexpr std::array<char, kStatLineLength + 2> kBlankWrittenLine = [] {
   std::array<char, kStatLineLength + 2> line{};
   for (std::size_t i = 0; i < kStatLineLength; ++i) {
@@ -107,19 +107,36 @@ constexpr std::array<char, kStatLineLength + 2> kBlankWrittenLine = [] {
   return line;
 }();
 
-// Whether `p` begins with the first `size` bytes of kBlankWrittenLine,
-// compared eight bytes at a time (the last word overlaps the one before).
+// Where LNB_12CHAR centres the "0" of a field.
+constexpr std::size_t kZeroDigitPlace = (kStatFieldWidth - 1) / 2;
+
+// Masks the place of each field's centred "0": '0' (0x30) and ' ' (0x20)
+// differ in that bit alone, so that a field "0" reads there as a blank.
+constexpr std::array<unsigned char, kStatLineLength + 2> kZeroDigitMask = [] {
+  std::array<unsigned char, kStatLineLength + 2> mask{};
+  mask.fill(0xFF);
+  for (std::size_t f = 0; f < 4; ++f) mask[f * (kStatFieldWidth + 1) + kZeroDigitPlace] = 0xEF;
+  return mask;
+}();
+
+// Whether `p` begins with the first `size` bytes of a statistics line of an
+// entry never answered: each field blank or a centred "0" (the commonest
+// line of a history file: the line a new entry gets). Every field of such a
+// line reads 0, with no fault. Compared eight bytes at a time (the last word
+// overlaps the one before).
 template <std::size_t size>
-bool begins_with_blank_line(const char* p) {
+bool begins_with_unanswered_line(const char* p) {
   static_assert(size >= 8 && size <= kBlankWrittenLine.size());
   std::uint64_t differ = 0;
   for (std::size_t i = 0; i < size; i += 8) {
     const std::size_t at = std::min(i, size - 8);
     std::uint64_t got;
+    std::uint64_t mask;
     std::uint64_t blank;
     std::memcpy(&got, p + at, 8);
+    std::memcpy(&mask, kZeroDigitMask.data() + at, 8);
     std::memcpy(&blank, kBlankWrittenLine.data() + at, 8);
-    differ |= got ^ blank;
+    differ |= (got & mask) ^ blank;
   }
   return differ == 0;
 }
@@ -137,10 +154,11 @@ bool read_written_number_fields(const char* line, std::array<long, 5>& values) {
   return true;
 }
 
-// The same for a whole line, the blank one of a new entry looked for first.
+// The same for a whole line, the one of an entry never answered looked for
+// first.
 bool read_written_numbers(std::string_view ssd, std::array<long, 5>& values) {
   if (ssd.size() != kStatLineLength) return false;
-  if (begins_with_blank_line<kStatLineLength>(ssd.data())) {
+  if (begins_with_unanswered_line<kStatLineLength>(ssd.data())) {
     values = {};
     return true;
   }
@@ -288,7 +306,7 @@ std::optional<int> check_extract_written_line(long date0, std::string_view bytes
                                               std::array<long, 5>& i_extracted) {
   std::array<long, 5> read{};
   if (bytes.size() >= kStatLineLength + 2 &&
-      begins_with_blank_line<kStatLineLength + 2>(bytes.data())) {
+      begins_with_unanswered_line<kStatLineLength + 2>(bytes.data())) {
     return checked_numbers(date0, read, false, i_extracted);
   }
   if (bytes.size() < kStatLineLength + 2 || bytes[kStatLineLength] != '\r' ||

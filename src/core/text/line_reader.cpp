@@ -71,14 +71,14 @@ bool LineReader::fill(long offset) {
   invalidate();
   ++fills_;
   if (fd_ < 0 || offset < 0) return false;
-  std::size_t got = 0;
-  while (got < window_size_) {
-    ssize_t n = ::pread(fd_, window_.get() + got, window_size_ - got,
-                        static_cast<off_t>(offset + static_cast<long>(got)));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    got += static_cast<std::size_t>(n);
-  }
+  // A read of a file that gives fewer bytes than asked stopped at its end:
+  // the window ends there, without a second read to hear it (should the
+  // file hold more after all, the fill at the window's end reads it).
+  ssize_t n;
+  do {
+    n = ::pread(fd_, window_.get(), window_size_, static_cast<off_t>(offset));
+  } while (n < 0 && errno == EINTR);
+  const std::size_t got = n > 0 ? static_cast<std::size_t>(n) : 0;
   if (got == 0) return false;
   window_start_ = offset;
   window_end_ = offset + static_cast<long>(got);

@@ -30,6 +30,11 @@ TEST(CheckExtract4, EachFieldIsReadWithinItsOwnColumnAndFaultsAreCorrected) {
       {"     3x     ;     1      ;    100     ;     90     ;", 0, {3, 1, 100, 90}},
       {stat_line(10000, 10000, kToday, kToday), 0, {10000, 10000, kToday, kToday}},
       {stat_line(0, 0, 100, 8), 0, {0, 0, 0, 0}},  // no answer: no day
+      {stat_line(0, 0, 0, 0), 0, {0, 0, 0, 0}},
+      {"     0      ;            ;     0      ;            ;", 0, {0, 0, 0, 0}},
+      {"     1      ;     0      ;            ;     0      ;", 0, {1, 0, 0, 0}},
+      {"     0      ;    0       ;     0      ;     0      ;", 0, {0, 0, 0, 0}},
+      {"     0      ;     0      ;     0      ;     0      :", 1, {0, 0, 0, 0}},
       {"", 1, {0, 0, 0, 0}},
       // Damage in one field changes that field alone, and its day with a
       // count that becomes 0.
@@ -53,6 +58,14 @@ TEST(CheckExtract4, EachFieldIsReadWithinItsOwnColumnAndFaultsAreCorrected) {
     EXPECT_EQ(CHECK_EXTRACT_4LINT(kToday, c.line, v), c.fault) << c.line;
     EXPECT_EQ((std::array<long, 5>{0, c.values[0], c.values[1], c.values[2], c.values[3]}), v)
         << c.line;
+    // Read where it stands in a history file, a line as written reads the
+    // same.
+    std::array<long, 5> in_place{};
+    if (const std::optional<int> fault =
+            check_extract_written_line(kToday, c.line + "\r\n", in_place)) {
+      EXPECT_EQ(*fault, c.fault) << c.line;
+      EXPECT_EQ(in_place, v) << c.line;
+    }
   }
   for (long nb : {0L, 1L, 9L, 10L, 9999L}) {  // every written line reads back
     std::array<long, 5> v{};
