@@ -63,16 +63,17 @@ std::size_t first_tag_position(std::string_view tail) {
 bool read_asked(Tag_classmt& classmt, History_reader& reader, long today) {
   LogFile& fp_log = classmt.fp_log;
   std::array<long, 5> v{};
-  std::optional<int> fault = reader.next_written_stats(today, v);
-  if (!fault) {
+  const Written_stats read = reader.next_written_stats(today, v);
+  bool fault = read == Written_stats::faulty;
+  if (read == Written_stats::not_written) {
     if (!reader.next_line()) {
       fp_log.write("TAGS_EXTRACT error 1 \n");
       fp_log.write("n file : %s \n", classmt.class_path.c_str());
       fail(kExitBadInput, "TAGS_EXTRACT error 1 \n");
     }
-    fault = CHECK_EXTRACT_4LINT(today, reader.line(), v);
+    fault = CHECK_EXTRACT_4LINT(today, reader.line(), v) != 0;
   }
-  if (*fault != 0) {
+  if (fault) {
     fp_log.write("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
     say("TAGS_EXTRACT and CHECK_4LINTsome error in file : fp_class \n");
   }

@@ -302,18 +302,17 @@ int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i
   return checked_numbers(date0, read, fault, i_extracted);
 }
 
-std::optional<int> check_extract_written_line(long date0, std::string_view bytes,
-                                              std::array<long, 5>& i_extracted) {
+Written_stats check_extract_written_line(long date0, std::string_view bytes,
+                                         std::array<long, 5>& i_extracted) {
   std::array<long, 5> read{};
-  if (bytes.size() >= kStatLineLength + 2 &&
-      begins_with_unanswered_line<kStatLineLength + 2>(bytes.data())) {
-    return checked_numbers(date0, read, false, i_extracted);
+  if (bytes.size() < kStatLineLength + 2) return Written_stats::not_written;
+  if (!begins_with_unanswered_line<kStatLineLength + 2>(bytes.data()) &&
+      (bytes[kStatLineLength] != '\r' || bytes[kStatLineLength + 1] != '\n' ||
+       !read_written_number_fields(bytes.data(), read))) {
+    return Written_stats::not_written;
   }
-  if (bytes.size() < kStatLineLength + 2 || bytes[kStatLineLength] != '\r' ||
-      bytes[kStatLineLength + 1] != '\n' || !read_written_number_fields(bytes.data(), read)) {
-    return std::nullopt;
-  }
-  return checked_numbers(date0, read, false, i_extracted);
+  return checked_numbers(date0, read, false, i_extracted) != 0 ? Written_stats::faulty
+                                                               : Written_stats::sound;
 }
 
 int CHECK_EXTRACT_6LINT(long date0, std::string_view ssd, std::array<long, 7>& i_extracted) {

@@ -99,14 +99,20 @@ inline constexpr std::string_view kEndOfFileText = "END_OF_FILE";
 // changes that field alone, and its day when its count becomes 0.
 int CHECK_EXTRACT_4LINT(long date0, std::string_view ssd, std::array<long, 5>& i_extracted);
 
+// What check_extract_written_line() found: no statistics line as written,
+// or one read and checked, with or without a fault. (An enum rather than an
+// optional result: this is asked for every line of every history file
+// read, and an optional comes back through memory.)
+enum class Written_stats { not_written, sound, faulty };
+
 // When `bytes`, read from a history file, begin with a statistics line as
 // this program writes it (each field blanks, digits and blanks, closed by
 // ";"), ended by "\r\n": that line read and checked by CHECK_EXTRACT_4LINT
-// in one pass, its result given. No result for anything else, to be read as
-// a line. Such a line holds only blanks, digits and ";", so that the line
-// reader would deliver it as it stands.
-std::optional<int> check_extract_written_line(long date0, std::string_view bytes,
-                                              std::array<long, 5>& i_extracted);
+// in one pass, its result given (faulty where it gives 1). not_written for
+// anything else, to be read as a line. Such a line holds only blanks, digits
+// and ";", so that the line reader would deliver it as it stands.
+Written_stats check_extract_written_line(long date0, std::string_view bytes,
+                                         std::array<long, 5>& i_extracted);
 
 // The same for a line of the old single-line form (78 characters) into
 // i_extracted[1] to [6], each field read as above. Per sense: negative

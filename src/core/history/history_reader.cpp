@@ -101,8 +101,8 @@ bool History_reader::next_raw_line(std::string& into) {
 Sense_history History_reader::next_sense(const Reader_name& name, int icont, int sens_qr,
                                          long today, LogFile& fp_log) {
   std::array<long, 5> v{};
-  if (const std::optional<int> fault = next_written_stats(today, v)) {
-    return logged_sense(name, path_, *fault, v, fp_log);
+  if (const Written_stats read = next_written_stats(today, v); read != Written_stats::not_written) {
+    return logged_sense(name, path_, read == Written_stats::faulty ? 1 : 0, v, fp_log);
   }
   std::string_view stats;
   if (aln_getline_view(nc_, stats, stat_spare_, fp_) < 0) {
@@ -111,10 +111,10 @@ Sense_history History_reader::next_sense(const Reader_name& name, int icont, int
   return checked_sense(name, path_, today, stats, fp_log);
 }
 
-std::optional<int> History_reader::next_written_stats(long today, std::array<long, 5>& v) {
-  const std::optional<int> fault = check_extract_written_line(today, fp_.bytes_from(nc_), v);
-  if (fault) nc_ += static_cast<long>(kStatLineLength + 2);
-  return fault;
+Written_stats History_reader::next_written_stats(long today, std::array<long, 5>& v) {
+  const Written_stats read = check_extract_written_line(today, fp_.bytes_from(nc_), v);
+  if (read != Written_stats::not_written) nc_ += static_cast<long>(kStatLineLength + 2);
+  return read;
 }
 
 // The key line is read again when the window moved on under it, which

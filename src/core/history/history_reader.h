@@ -118,9 +118,9 @@ class History_reader {
 
   // The next line when it is a statistics line as this program writes it:
   // read and checked for `today` into `v` where it stands
-  // (check_extract_written_line()), its result given. No result, and
+  // (check_extract_written_line()), its result given. not_written, and
   // nothing read, for any other line; line() is left as it was.
-  std::optional<int> next_written_stats(long today, std::array<long, 5>& v);
+  Written_stats next_written_stats(long today, std::array<long, 5>& v);
 
  private:
   Sense_history next_sense(const Reader_name& name, int icont, int sens_qr, long today,

@@ -61,9 +61,9 @@ TEST(CheckExtract4, EachFieldIsReadWithinItsOwnColumnAndFaultsAreCorrected) {
     // Read where it stands in a history file, a line as written reads the
     // same.
     std::array<long, 5> in_place{};
-    if (const std::optional<int> fault =
-            check_extract_written_line(kToday, c.line + "\r\n", in_place)) {
-      EXPECT_EQ(*fault, c.fault) << c.line;
+    const Written_stats read = check_extract_written_line(kToday, c.line + "\r\n", in_place);
+    if (read != Written_stats::not_written) {
+      EXPECT_EQ(read == Written_stats::faulty ? 1 : 0, c.fault) << c.line;
       EXPECT_EQ(in_place, v) << c.line;
     }
   }
