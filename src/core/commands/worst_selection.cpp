@@ -54,12 +54,13 @@ void complete_lesson_words(Generator& g, Gene_file& gene, int prev_lesson, const
   for (int i = prev_lesson + 1; i <= g.book.nbt_lesson; ++i) {
     if (!lesson_is_read(i, g)) continue;
     scan_lesson(g, c.who, i, c.filter, [&](Record_read& record) {
-      store_record(t, stage, record);
       if (!c.admits(record)) return Scan_next::passed;
-      t.QRcum_err[stage] = slot_error(g, stage, 1);
-      t.RQcum_err[stage] = slot_error(g, stage, 2);
+      store_record(t, stage, record);
+      t.sense(g.d).cum_err[stage] = slot_error(g, stage, g.d);
       const Key_triple cur = c.keys(stage);
       if (CMP_3GERR(last, cur) < 1) return Scan_next::passed;
+      const int other = g.d == 1 ? 2 : 1;
+      t.sense(other).cum_err[stage] = slot_error(g, stage, other);
       const int p = CMP_3GERR(first, cur) == 1 ? 1 : insertion_rank(ord, n, cur, c.keys);
       if (c.on_entry) c.on_entry(p);
       const int s = ord[n];

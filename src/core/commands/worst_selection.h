@@ -27,15 +27,16 @@ struct Completion {
   const char* who;                                 // names the pass in its messages
   Key_filter filter;                               // applied to each key line first (may be empty)
   std::function<bool(const Record_read&)> admits;  // the selection rule
-  std::function<Key_triple(int slot)> keys;        // a slot's triple (CMP_3GERR)
+  std::function<Key_triple(int slot)> keys;  // a slot's triple (CMP_3GERR), of the drilled sense
   std::function<void(int rank)> on_entry;  // before a word enters at `rank` (traces; may be empty)
 };
 
 // The completion pass over lessons `prev_lesson` + 1 to nbt_lesson, every
 // lesson read to its end. The N = nb_posit words at ranks 1 to N of the
 // drilled order are kept sorted: a record admitted is staged in slot N + 1
-// (counts, days, errors of both senses) and enters only when its triple
-// ranks strictly before the word at rank N; it then takes rank p (1 when
+// (counts and days of both senses, the drilled sense's error) and enters
+// only when its triple ranks strictly before the word at rank N, with the
+// other sense's error worked out then; it takes rank p (1 when
 // before the first word, else by binary search, after the words of equal
 // rank), the word at rank N leaves and the newcomer's record takes over its
 // slot, with its entry appended to `gene`. The other sense's order is left

@@ -74,24 +74,6 @@ std::optional<std::string> counter_fault(const Trf_posit& t, int sens_qr) {
 
 }  // namespace
 
-SenseView Trf_posit::sense(int sens_qr) {
-  if (sens_qr == 1) {
-    return {QRord_posit, QRcum_err,  QRcum_nb,   QRcum_nb0,
-            QRcum_nok,   QRcum_nok0, QR_date_ok, QR_date_nok};
-  }
-  return {RQord_posit, RQcum_err,  RQcum_nb,   RQcum_nb0,
-          RQcum_nok,   RQcum_nok0, RQ_date_ok, RQ_date_nok};
-}
-
-ConstSenseView Trf_posit::sense(int sens_qr) const {
-  if (sens_qr == 1) {
-    return {QRord_posit, QRcum_err,  QRcum_nb,   QRcum_nb0,
-            QRcum_nok,   QRcum_nok0, QR_date_ok, QR_date_nok};
-  }
-  return {RQord_posit, RQcum_err,  RQcum_nb,   RQcum_nb0,
-          RQcum_nok,   RQcum_nok0, RQ_date_ok, RQ_date_nok};
-}
-
 void Trf_posit::reset(int capacity) {
   nb_posit = 0;
   nbmx_posit = capacity < 0 ? 0 : capacity;

@@ -79,8 +79,22 @@ struct Trf_posit {
   std::vector<long> RQ_date_nok;
 
   // The arrays of sense `sens_qr` (1 = Q->R, anything else R->Q).
-  SenseView sense(int sens_qr);
-  ConstSenseView sense(int sens_qr) const;
+  SenseView sense(int sens_qr) {
+    if (sens_qr == 1) {
+      return {QRord_posit, QRcum_err,  QRcum_nb,   QRcum_nb0,
+              QRcum_nok,   QRcum_nok0, QR_date_ok, QR_date_nok};
+    }
+    return {RQord_posit, RQcum_err,  RQcum_nb,   RQcum_nb0,
+            RQcum_nok,   RQcum_nok0, RQ_date_ok, RQ_date_nok};
+  }
+  ConstSenseView sense(int sens_qr) const {
+    if (sens_qr == 1) {
+      return {QRord_posit, QRcum_err,  QRcum_nb,   QRcum_nb0,
+              QRcum_nok,   QRcum_nok0, QR_date_ok, QR_date_nok};
+    }
+    return {RQord_posit, RQcum_err,  RQcum_nb,   RQcum_nb0,
+            RQcum_nok,   RQcum_nok0, RQ_date_ok, RQ_date_nok};
+  }
 
   // Empties the table (nb_posit = 0) and gives every array capacity + 5
   // slots: counters 0, order slots -1. Cannot fail (allocation aside).

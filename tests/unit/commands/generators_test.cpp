@@ -198,7 +198,8 @@ TEST_F(Generators, TagLessonsTakeTheNewOrTheWorstWordsWithTheTagOrWithoutTags) {
   lesson1.push_back({"counts_only", kFresh, kFresh, " Q3 R2"});
   lesson1.push_back({"other", kFresh, kFresh, " pets"});
   write_history(1, lesson1);
-  std::vector<Word> lesson2 = {aged("tie", 23, " pet"), aged("top", 90, " dog pet"),
+  std::vector<Word> lesson2 = {aged("tie", 23, " pet"),
+                               {"top", right_ago(90), right_ago(33), " dog pet"},
                                aged("Pet", 95, " Pet")};
   for (const Word& w : words("u", 15, kFresh, " animal pet")) lesson2.push_back(w);
   write_history(2, lesson2);
@@ -221,8 +222,10 @@ TEST_F(Generators, TagLessonsTakeTheNewOrTheWorstWordsWithTheTagOrWithoutTags) {
   EXPECT_EQ(ranked(1), expected);
   EXPECT_EQ(gene_entries(), 24u);  // the 22 candidates, "top" and "mid"
   EXPECT_EQ(drill_table_fault(t_posit), std::nullopt);
-  for (int s = 1; s <= 20; ++s)  // every word kept its own record through the moves
+  for (int s = 1; s <= 20; ++s) {  // every word kept its own record through the moves
     EXPECT_EQ(t_posit.QRcum_err[s], kToday - t_posit.QR_date_ok[s]) << s;
+    EXPECT_EQ(t_posit.RQcum_err[s], t_posit.RQ_date_ok[s] ? kToday - t_posit.RQ_date_ok[s] : -1);
+  }
   ASSERT_EQ(run(1, [&] { WORST_TAG_LESSON("", book, kToday); }), -1);
   EXPECT_EQ(ranked(1), Names{"untagged"});
 }
