@@ -1,7 +1,6 @@
 #include "text/line_reader.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,18 +42,20 @@ LineReader& LineReader::operator=(LineReader&& other) noexcept {
 
 bool LineReader::open(const std::string& path, std::size_t window_size) {
   close();
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    return false;
-  }
-  fd_ = fd;
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) return false;
   window_size = std::max<std::size_t>(window_size, 1);
   if (!window_ || window_size_ != window_size) {
     window_ = std::make_unique_for_overwrite<char[]>(window_size);
     window_size_ = window_size;
+  }
+  // The top of the file is read at once: nearly every reader starts there,
+  // and the read tells a directory apart without asking for its status
+  // first (a system call per file, which a scan of the catalogue feels).
+  errno = 0;
+  if (!fill(0) && errno == EISDIR) {
+    close();
+    return false;
   }
   return true;
 }
