@@ -6,6 +6,10 @@ namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
 
+// A large file goes to disk while it is being written, this much at a time,
+// rather than all at the sync of its commit.
+constexpr long kWritebackStep = 8L * 1024 * 1024;
+
 }  // namespace
 
 bool AtomicFile::open(const std::string& path) {
@@ -13,6 +17,7 @@ bool AtomicFile::open(const std::string& path) {
   if (!file_.create(path)) return false;
   buffer_.reserve(kBufferSize);
   size_ = 0;
+  written_back_ = 0;
   failed_ = false;
   return true;
 }
@@ -36,6 +41,10 @@ bool AtomicFile::flush() {
   const long at = size_ - static_cast<long>(buffer_.size());
   if (!failed_ && !file_.write_at(at, buffer_)) failed_ = true;
   buffer_.clear();
+  if (!failed_ && size_ - written_back_ >= kWritebackStep) {
+    file_.start_writeback(written_back_, size_ - written_back_);
+    written_back_ = size_;
+  }
   return !failed_;
 }
 

@@ -52,5 +52,6 @@ class AtomicFile {
   Durable_file file_;
   std::string buffer_;
   long size_ = 0;
+  long written_back_ = 0;  // bytes whose writing to disk was started
   bool failed_ = false;
 };

@@ -75,6 +75,12 @@ bool Durable_file::write_at(long offset, std::string_view bytes) {
   return true;
 }
 
+void Durable_file::start_writeback(long offset, long length) {
+  if (fd_ < 0 || offset < 0 || length <= 0) return;
+  ::sync_file_range(fd_, static_cast<off_t>(offset), static_cast<off_t>(length),
+                    SYNC_FILE_RANGE_WRITE);
+}
+
 bool Durable_file::replace() {
   if (fd_ < 0) return false;
   const bool synced = ::fsync(fd_) == 0;

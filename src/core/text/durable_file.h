@@ -37,6 +37,10 @@ class Durable_file {
   // fails or stops short (a full disk); what was written stays.
   bool write_at(long offset, std::string_view bytes);
 
+  // Starts writing `length` bytes from `offset` of the new version to disk
+  // without waiting for them, so that the sync of replace() has less left to
+  // wait for. Best effort: nothing is reported, and replace() syncs anyway.
+  void start_writeback(long offset, long length);
   // Syncs and closes the new version, renames it over the target and syncs
   // the directory. False when a step failed: the new version is removed and
   // the target keeps its old bytes.
