@@ -81,29 +81,23 @@ class Run_reader {
 
 }  // namespace
 
-std::string entry_name_key(std::string_view key_line) {
-  std::string_view name = key_line.substr(key_line.empty() ? 0 : 1);
-  name = name.substr(0, name.find('*'));
-  std::string key(name);
-  for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  RM_ACCENTS(key);
-  return key;
-}
-
 bool Dico_sorter::add(std::string_view line) {
   if (arena_.size() >= budget_ && !spill()) return false;
   // Reserved whole at once: growing by doubling copied the lines again and
   // again. Pages untouched cost nothing.
   if (arena_.capacity() < budget_) arena_.reserve(budget_ + 4096);
-  const std::string key = entry_name_key(line);
+  std::string_view name = line.substr(line.empty() ? 0 : 1);
+  lowered_.assign(name.substr(0, name.find('*')));
+  for (char& c : lowered_) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  remove_accents(lowered_, key_);
   Item item;
   item.at = static_cast<std::uint32_t>(arena_.size());
-  item.key_size = static_cast<std::uint32_t>(key.size());
+  item.key_size = static_cast<std::uint32_t>(key_.size());
   item.line_size = static_cast<std::uint32_t>(line.size());
-  item.blank = key.find_first_not_of(' ') == std::string::npos;
-  arena_ += key;
+  item.blank = key_.find_first_not_of(' ') == std::string::npos;
+  arena_ += key_;
   arena_ += line;
   items_.push_back(item);
   return true;
@@ -124,19 +118,19 @@ std::uint64_t key_prefix(std::string_view key, std::size_t from) {
 
 }  // namespace
 
-std::vector<std::uint32_t> Dico_sorter::sorted_items() const {
+std::vector<std::uint32_t> Dico_sorter::sorted_items(std::string_view arena,
+                                                     const std::vector<Item>& items) {
   struct Entry {
     std::uint64_t prefix[2];
     std::uint32_t item;
     bool named;  // not blank: blank names come first
   };
-  const std::string_view arena = arena_;
-  auto key_of = [&](std::uint32_t i) { return arena.substr(items_[i].at, items_[i].key_size); };
+  auto key_of = [&](std::uint32_t i) { return arena.substr(items[i].at, items[i].key_size); };
   std::vector<Entry> entries;
-  entries.reserve(items_.size());
-  for (std::uint32_t i = 0; i < items_.size(); ++i) {
+  entries.reserve(items.size());
+  for (std::uint32_t i = 0; i < items.size(); ++i) {
     const std::string_view key = key_of(i);
-    entries.push_back({{key_prefix(key, 0), key_prefix(key, 8)}, i, !items_[i].blank});
+    entries.push_back({{key_prefix(key, 0), key_prefix(key, 8)}, i, !items[i].blank});
   }
   // The item number breaks ties, which keeps lines of equal keys in the
   // order they came.
@@ -154,11 +148,12 @@ std::vector<std::uint32_t> Dico_sorter::sorted_items() const {
   return order;
 }
 
-// Writes the lines held in memory, sorted, to a new temporary run file.
-bool Dico_sorter::spill() {
+// The lines of `arena`, sorted, in a new temporary run file; none when it
+// could not be written.
+Dico_sorter::Run Dico_sorter::write_run(const std::string& arena, const std::vector<Item>& items) {
   Run run(std::tmpfile());
-  if (!run) return false;
-  const std::string_view arena = arena_;
+  if (!run) return nullptr;
+  const std::string_view held = arena;
   std::string out;
   out.reserve(kRunBuffer + 4096);
   auto write_out = [&] {
@@ -166,30 +161,51 @@ bool Dico_sorter::spill() {
     out.clear();
     return written;
   };
-  for (const std::uint32_t i : sorted_items()) {
-    const Item& item = items_[i];
-    append_record(out, item.blank, arena.substr(item.at, item.key_size),
-                  arena.substr(item.at + item.key_size, item.line_size));
-    if (out.size() >= kRunBuffer && !write_out()) return false;
+  for (const std::uint32_t i : sorted_items(held, items)) {
+    const Item& item = items[i];
+    append_record(out, item.blank, held.substr(item.at, item.key_size),
+                  held.substr(item.at + item.key_size, item.line_size));
+    if (out.size() >= kRunBuffer && !write_out()) return nullptr;
   }
-  if (!write_out() || std::fflush(run.get()) != 0) return false;
+  if (!write_out() || std::fflush(run.get()) != 0) return nullptr;
   std::rewind(run.get());
-  runs_.push_back(std::move(run));
-  arena_.clear();
+  return run;
+}
+
+// The lines held go to a run sorted and written on a second thread (or
+// here, when no thread can be had) while the next lines are read; the run
+// before must be done first, so that at most two are held.
+bool Dico_sorter::spill() {
+  if (!take_pending_run()) return false;
+  pending_ = std::async(
+      std::launch::async | std::launch::deferred,
+      [arena = std::move(arena_), items = std::move(items_)] { return write_run(arena, items); });
+  arena_ = std::string();
   items_.clear();
   return true;
 }
 
+// Waits for the run being written and keeps it, in the order the runs were
+// filled. False when it could not be written.
+bool Dico_sorter::take_pending_run() {
+  if (!pending_.valid()) return true;
+  Run run = pending_.get();
+  if (!run) return false;
+  runs_.push_back(std::move(run));
+  return true;
+}
+
 bool Dico_sorter::for_each_sorted(const std::function<void(std::string_view)>& emit) {
-  if (runs_.empty()) {
+  if (runs_.empty() && !pending_.valid()) {
     const std::string_view arena = arena_;
-    for (const std::uint32_t i : sorted_items()) {
+    for (const std::uint32_t i : sorted_items(arena, items_)) {
       const Item& item = items_[i];
       emit(arena.substr(item.at + item.key_size, item.line_size));
     }
     return true;
   }
   if (!items_.empty() && !spill()) return false;
+  if (!take_pending_run()) return false;
 
   // Merge: the run that comes first on a tie is the one filled earlier,
   // which keeps ties in the order the lines were added.

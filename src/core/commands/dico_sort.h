@@ -6,24 +6,23 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The sort key of a key line ("#" NAME "*" ...): NAME, the text after the
-// "#" up to the first "*" (the rest of the line without "*"), its ASCII
-// letters made lower case, then its accents removed (RM_ACCENTS). "#Chat *"
-// gives "chat ", "#\xE2ne *" gives "ane ". Cannot fail.
-std::string entry_name_key(std::string_view key_line);
-
-// Sorts lines by entry name: bytewise on entry_name_key, a name made only of
-// spaces before every other, ties in the order the lines were added. The
-// key of each line is computed once, when it is added. Lines and keys are
-// held in memory up to `budget` bytes; beyond that each full run is sorted
-// and written to an anonymous temporary file, and the runs are merged when
-// the lines are taken back. A sorter is used once: add every line, then
-// take them in order.
+// Sorts lines by entry name, a name made only of spaces before every
+// other, ties in the order the lines were added. The sort key of a key line
+// ("#" NAME "*" ...) is NAME, the text after the "#" up to the first "*"
+// (the rest of the line without "*"), its ASCII letters made lower case,
+// then its accents removed (RM_ACCENTS): "#Chat *" gives "chat ", "#\xE2ne *"
+// gives "ane "; keys compare bytewise. The key of each line is computed
+// once, when it is added. Lines and keys are held in memory up to `budget`
+// bytes; beyond that each full run is sorted and written to an anonymous
+// temporary file on a second thread while the next run is read, and the
+// runs are merged when the lines are taken back. A sorter is used once: add
+// every line, then take them in order.
 class Dico_sorter {
  public:
   static constexpr std::size_t kBudget = 16 * 1024 * 1024;
@@ -39,7 +38,8 @@ class Dico_sorter {
   // before that are then an incomplete list.
   bool for_each_sorted(const std::function<void(std::string_view)>& emit);
 
-  // How many runs went to temporary files (0 while everything fits).
+  // How many runs went to temporary files (0 while everything fits), once
+  // the lines were taken back.
   std::size_t spilled_runs() const { return runs_.size(); }
 
  private:
@@ -54,11 +54,17 @@ class Dico_sorter {
   };
   using Run = std::unique_ptr<std::FILE, Closer>;
 
-  std::vector<std::uint32_t> sorted_items() const;
+  static std::vector<std::uint32_t> sorted_items(std::string_view arena,
+                                                 const std::vector<Item>& items);
+  static Run write_run(const std::string& arena, const std::vector<Item>& items);
   bool spill();
+  bool take_pending_run();
 
   std::size_t budget_;
   std::string arena_;
   std::vector<Item> items_;
+  std::string lowered_;       // the name of the line being added, in lower case
+  std::string key_;           // its key
+  std::future<Run> pending_;  // the run being sorted and written
   std::vector<Run> runs_;
 };

@@ -230,8 +230,18 @@ bool has_accent_bytes(std::string_view s) {
 void RM_ACCENTS(std::string& s) {
   // Plain ASCII without a backslash (most names) has nothing to reduce.
   if (!has_accent_bytes(s)) return;
+  std::string out;
+  remove_accents(s, out);
+  s = std::move(out);
+}
+
+void remove_accents(std::string_view s, std::string& out) {
+  if (!has_accent_bytes(s)) {
+    out.assign(s);
+    return;
+  }
   // A byte gives at most two (a ligature), a sequence of three at most two.
-  std::string out(2 * s.size(), '\0');
+  out.resize(2 * s.size());
   char* w = out.data();
   std::size_t i = 0;
   while (i < s.size()) {
@@ -250,5 +260,4 @@ void RM_ACCENTS(std::string& s) {
     ++i;
   }
   out.resize(static_cast<std::size_t>(w - out.data()));
-  s = std::move(out);
 }

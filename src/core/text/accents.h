@@ -16,6 +16,10 @@ void DECODE1_ACCENTS(std::string& s);
 // ligatures become two letters.
 void RM_ACCENTS(std::string& s);
 
+// What RM_ACCENTS makes of `s`, into `out` (its storage reused: a caller
+// reducing many texts allocates once).
+void remove_accents(std::string_view s, std::string& out);
+
 // Whether `s` holds what RM_ACCENTS looks at (a backslash or a byte above
 // 0x7F); RM_ACCENTS leaves a text without them as it is.
 bool has_accent_bytes(std::string_view s);
