@@ -190,8 +190,8 @@ void measure_operations(int reps, Report& report) {
   try {
     Bench_book b;
     if (only.empty()) measure_load_drill_record(b, reps, report);
-    for (const char* generator :
-         {"!new", "!worst", "!worsto", "!worsty", "!worstn", "!lessv", "!tag animal"}) {
+    for (const char* generator : {"!new", "!worst", "!worsto", "!worsty", "!worstn", "!lessv",
+                                  "!ntag animal", "!tag animal"}) {
       command(b, generator, {"idx2_gene"});
     }
     command(b, "!ltag", {"pimlo_ltag"});
