@@ -106,7 +106,7 @@ bool Dico_sorter::add(std::string_view line) {
 namespace {
 
 // Eight bytes of `key` from `from`, zero-padded, as a number that orders as
-// the bytes do: most keys differ within their first sixteen bytes, so most
+// the bytes do: most keys differ within their first 24 bytes, so most
 // comparisons of the sort are comparisons of numbers.
 std::uint64_t key_prefix(std::string_view key, std::size_t from) {
   std::uint64_t prefix = 0;
@@ -120,17 +120,26 @@ std::uint64_t key_prefix(std::string_view key, std::size_t from) {
 
 std::vector<std::uint32_t> Dico_sorter::sorted_items(std::string_view arena,
                                                      const std::vector<Item>& items) {
+  // Two keys held whole in their prefixes, which agree, differ at most by
+  // trailing NUL bytes: the shorter comes first.
+  constexpr std::size_t kPrefixBytes = 24;
+  constexpr std::uint8_t kLonger = 0xFF;
   struct Entry {
-    std::uint64_t prefix[2];
+    std::uint64_t prefix[3];
     std::uint32_t item;
-    bool named;  // not blank: blank names come first
+    bool named;               // not blank: blank names come first
+    std::uint8_t short_size;  // the key's size when the prefix holds it whole, else kLonger
   };
   auto key_of = [&](std::uint32_t i) { return arena.substr(items[i].at, items[i].key_size); };
   std::vector<Entry> entries;
   entries.reserve(items.size());
   for (std::uint32_t i = 0; i < items.size(); ++i) {
     const std::string_view key = key_of(i);
-    entries.push_back({{key_prefix(key, 0), key_prefix(key, 8)}, i, !items[i].blank});
+    entries.push_back(
+        {{key_prefix(key, 0), key_prefix(key, 8), key_prefix(key, 16)},
+         i,
+         !items[i].blank,
+         key.size() <= kPrefixBytes ? static_cast<std::uint8_t>(key.size()) : kLonger});
   }
   // The item number breaks ties, which keeps lines of equal keys in the
   // order they came.
@@ -139,7 +148,10 @@ std::vector<std::uint32_t> Dico_sorter::sorted_items(std::string_view arena,
     if (!a.named) return a.item < b.item;
     if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
     if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
-    const int order = key_of(a.item).compare(key_of(b.item));
+    if (a.prefix[2] != b.prefix[2]) return a.prefix[2] < b.prefix[2];
+    const int order = a.short_size != kLonger && b.short_size != kLonger
+                          ? a.short_size - b.short_size
+                          : key_of(a.item).compare(key_of(b.item));
     return order != 0 ? order < 0 : a.item < b.item;
   });
   std::vector<std::uint32_t> order;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -245,12 +246,18 @@ void remove_accents(std::string_view s, std::string& out) {
   char* w = out.data();
   std::size_t i = 0;
   while (i < s.size()) {
-    // Eight plain ASCII bytes are copied as they stand.
-    if (i + 8 <= s.size() && (accent_marks(s.data() + i) & kTops) == 0) {
+    // Plain ASCII bytes are copied as they stand, eight at a time, up to the
+    // first byte to reduce (the lowest byte marked is a true one).
+    if (i + 8 <= s.size()) {
+      const std::uint64_t marks = accent_marks(s.data() + i) & kTops;
+      std::size_t plain = marks == 0 ? 8 : 0;
+      if constexpr (std::endian::native == std::endian::little) {
+        if (marks != 0) plain = static_cast<std::size_t>(std::countr_zero(marks)) / 8;
+      }
       std::memcpy(w, s.data() + i, 8);
-      w += 8;
-      i += 8;
-      continue;
+      w += plain;
+      i += plain;
+      if (plain > 0) continue;
     }
     if (s[i] != '\\') {
       w = put_widened(kBaseLetters[static_cast<unsigned char>(s[i])], w);

@@ -138,6 +138,16 @@ TEST(DicoSorter, RunsMergedFromTemporaryFilesGiveTheOrderOfOneSortInMemory) {
   EXPECT_EQ(in_memory.substr(0, 26), "#    *l2 1 * \n# *l5 1 * \n#");
   EXPECT_LT(in_memory.find("#Chat *l0 "), in_memory.find("#chat *l3 "));
   EXPECT_LT(in_memory.find("#chat *l3 "), in_memory.find("#Chat *l10 "));
+
+  // Long names alike in their first 16 or 24 bytes part where they differ.
+  Dico_sorter long_names;
+  for (const char* line : {"#abcdefghijklmnopq *l1", "#abcdefghijklmnopa *l2",
+                           "#abcdefghijklmnopqrstuvwxy2 *l3", "#abcdefghijklmnopqrstuvwxy1 *l4"}) {
+    EXPECT_TRUE(long_names.add(line));
+  }
+  std::string order;
+  EXPECT_TRUE(long_names.for_each_sorted([&](std::string_view line) { order += line.back(); }));
+  EXPECT_EQ(order, "2143");
 }
 
 }  // namespace
