@@ -81,10 +81,11 @@ bool read_asked(Tag_classmt& classmt, History_reader& reader, long today) {
 }
 
 // The number of the tag written `word` in a key line, a new tag taking the
-// next one. The tally knows a tag by its word with the stars made blanks.
-int tag_number(Tag_classmt& classmt, std::string_view word) {
+// next one. The tally knows a tag by its word with the stars made blanks
+// (`starred`: the tail holding the word has a star).
+int tag_number(Tag_classmt& classmt, std::string_view word, bool starred) {
   std::string starless;
-  if (word.find('*') != std::string_view::npos) {
+  if (starred && word.find('*') != std::string_view::npos) {
     starless.assign(word);
     std::replace(starless.begin(), starless.end(), '*', ' ');
     word = starless;
@@ -107,12 +108,13 @@ int tag_number(Tag_classmt& classmt, std::string_view word) {
 // when it has none.
 void number_tags(Tag_classmt& classmt, std::string_view tail, std::vector<int>& tags) {
   tags.clear();
+  const bool starred = tail.find('*') != std::string_view::npos;
   for (std::size_t pos = first_tag_position(tail); pos < tail.size();) {
     const std::size_t end = word_end(tail, pos);
-    tags.push_back(tag_number(classmt, tail.substr(pos, end - pos)));
+    tags.push_back(tag_number(classmt, tail.substr(pos, end - pos), starred));
     pos = skip_spaces(tail, end);
   }
-  if (tags.empty()) tags.push_back(tag_number(classmt, kEmptyTagWord));
+  if (tags.empty()) tags.push_back(tag_number(classmt, kEmptyTagWord, false));
 }
 
 // Counts the tags of the record whose key line `reader` has just read. They
