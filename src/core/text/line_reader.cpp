@@ -276,7 +276,9 @@ std::optional<Line_in_place> line_in_place(std::string_view bytes) {
     if (after == '\r') return std::nullopt;
     found.with_end = found.length + (after == '\n' ? 2 : 1);
   }
-  if (scan->high && judge_utf8_marks(bytes.substr(0, found.length)).utf) return std::nullopt;
+  if (scan->continuation && judge_utf8_marks(bytes.substr(0, found.length)).utf) {
+    return std::nullopt;
+  }
   return found;
 }
 
