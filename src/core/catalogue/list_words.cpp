@@ -1,9 +1,11 @@
 #include "catalogue/list_words.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 #include <string>
-#include <unordered_map>
+
+#include "text/word_hash.h"
 
 namespace {
 
@@ -31,9 +33,24 @@ std::vector<Word_place> scan_words(std::string_view list) {
 struct Indexed_list {
   std::string text;
   std::vector<Word_place> places;
-  std::unordered_map<std::string_view, int> first_number;  // views into `text`
-  std::vector<int> base_number;                            // of word k at k - 1
-  std::vector<bool> first_of_spelling;                     // of word k at k - 1
+  // Open addressing, kept at most half full: the number of the first word
+  // of each spelling, at its hash; 0 for a free slot.
+  std::vector<int> first_number;
+  std::vector<int> base_number;         // of word k at k - 1
+  std::vector<bool> first_of_spelling;  // of word k at k - 1
+
+  std::string_view word(int number) const {
+    const Word_place& p = places[static_cast<std::size_t>(number) - 1];
+    return std::string_view(text).substr(p.begin, p.length);
+  }
+  // The slot of `word`: the one holding its first number, or the free one
+  // where that number goes.
+  std::size_t slot_of(std::string_view word_text) const {
+    const std::size_t mask = first_number.size() - 1;
+    std::size_t i = word_hash(word_text) & mask;
+    while (first_number[i] != 0 && word(first_number[i]) != word_text) i = (i + 1) & mask;
+    return i;
+  }
 };
 
 // The lesson list and the alias list are looked up for every lesson of
@@ -55,16 +72,16 @@ const Indexed_list& indexed(std::string_view list) {
   Indexed_list& index = kept[newest];
   index.text.assign(list);
   index.places = scan_words(index.text);
-  index.first_number.clear();
+  index.first_number.assign(std::bit_ceil(2 * index.places.size() + 2), 0);
   index.base_number.clear();
   index.first_of_spelling.clear();
   int base = 0;
   for (std::size_t k = 0; k < index.places.size(); ++k) {
     const Word_place& p = index.places[k];
     const int number = static_cast<int>(k) + 1;
-    const bool first =
-        index.first_number.emplace(std::string_view(index.text).substr(p.begin, p.length), number)
-            .second;
+    int& slot = index.first_number[index.slot_of(index.word(number))];
+    const bool first = slot == 0;
+    if (first) slot = number;
     index.first_of_spelling.push_back(first);
     if (index.text[p.begin] != '&') base = number;
     index.base_number.push_back(base);
@@ -105,8 +122,8 @@ std::string_view list_word(std::string_view list, int k) {
 int list_word_number(std::string_view list, std::string_view word) {
   if (word.empty() || word.find(' ') != std::string_view::npos) return -1;
   const Indexed_list& index = indexed(list);
-  const auto found = index.first_number.find(word);
-  return found == index.first_number.end() ? -1 : found->second;
+  const int found = index.first_number[index.slot_of(word)];
+  return found == 0 ? -1 : found;
 }
 
 int list_base_word_number(std::string_view list, int k) {

@@ -1,54 +1,10 @@
 #include "commands/tag_word_index.h"
 
-#include <cstring>
-
-namespace {
-
-std::uint64_t load8(const char* p) {
-  std::uint64_t v;
-  std::memcpy(&v, p, 8);
-  return v;
-}
-
-std::uint32_t load4(const char* p) {
-  std::uint32_t v;
-  std::memcpy(&v, p, 4);
-  return v;
-}
-
-// The bytes of a word shorter than eight as one number, without a loop:
-// its first and last four bytes (which overlap), or for one to three bytes
-// its first, middle and last byte. Together with the length they tell
-// every word apart.
-std::uint64_t short_word_bits(std::string_view word) {
-  const char* p = word.data();
-  const std::size_t n = word.size();
-  if (n >= 4) return std::uint64_t{load4(p)} << 32 | load4(p + n - 4);
-  if (n == 0) return 0;
-  const auto byte = [&](std::size_t i) { return std::uint64_t{static_cast<unsigned char>(p[i])}; };
-  return byte(0) << 16 | byte(n / 2) << 8 | byte(n - 1);
-}
-
-}  // namespace
-
-// Eight bytes at a time (the last eight overlapping the ones before),
-// multiplied and folded.
-std::uint64_t Tag_word_index::hash(std::string_view word) {
-  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ULL;
-  const auto mix = [](std::uint64_t h, std::uint64_t v) {
-    h = (h ^ v) * kMul;
-    return h ^ (h >> 32);
-  };
-  std::uint64_t h = word.size() * kMul;
-  if (word.size() < 8) return mix(h, short_word_bits(word));
-  std::size_t i = 0;
-  for (; i + 8 < word.size(); i += 8) h = mix(h, load8(word.data() + i));
-  return mix(h, load8(word.data() + word.size() - 8));
-}
+#include "text/word_hash.h"
 
 int Tag_word_index::find(std::string_view word) const {
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = hash(word) & mask; slots_[i] != 0; i = (i + 1) & mask) {
+  for (std::size_t i = word_hash(word) & mask; slots_[i] != 0; i = (i + 1) & mask) {
     if (words_[slots_[i]] == word) return slots_[i];
   }
   return 0;
@@ -60,7 +16,7 @@ int Tag_word_index::add(std::string_view word) {
   // Kept at most half full, so that a search soon meets a free slot.
   if (2 * words_.size() > slots_.size()) grow();
   const std::size_t mask = slots_.size() - 1;
-  std::size_t i = hash(word) & mask;
+  std::size_t i = word_hash(word) & mask;
   while (slots_[i] != 0) i = (i + 1) & mask;
   slots_[i] = k;
   return k;
@@ -70,7 +26,7 @@ void Tag_word_index::grow() {
   slots_.assign(2 * slots_.size(), 0);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t k = 1; k + 1 < words_.size(); ++k) {
-    std::size_t i = hash(words_[k]) & mask;
+    std::size_t i = word_hash(words_[k]) & mask;
     while (slots_[i] != 0) i = (i + 1) & mask;
     slots_[i] = static_cast<int>(k);
   }

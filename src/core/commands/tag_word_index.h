@@ -3,7 +3,6 @@
 // lookup neither copies the word nor goes through a node per tag.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +17,6 @@ class Tag_word_index {
   int add(std::string_view word);
 
  private:
-  static std::uint64_t hash(std::string_view word);
   void grow();
 
   std::vector<std::string> words_{std::string()};     // words_[k]: the word of number k
