@@ -3,17 +3,18 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "text/word_hash.h"
-
-namespace {
 
 // Where the words of a list stand: begin and length of word k at k - 1.
 struct Word_place {
   std::size_t begin;
   std::size_t length;
 };
+
+namespace {
 
 std::vector<Word_place> scan_words(std::string_view list) {
   std::vector<Word_place> places;
@@ -27,6 +28,8 @@ std::vector<Word_place> scan_words(std::string_view list) {
   }
   return places;
 }
+
+}  // namespace
 
 // A list with its words found, each distinct word's first number and each
 // word's base word.
@@ -53,23 +56,29 @@ struct Indexed_list {
   }
 };
 
+namespace {
+
 // The lesson list and the alias list are looked up for every lesson of
 // every pass over the catalogue: each is scanned once and its index kept
 // for as long as its text stays the same (checked whole at every lookup:
 // one memcmp instead of a scan and a word vector).
-const Indexed_list& indexed(std::string_view list) {
-  static std::array<Indexed_list, 2> kept;
+// An index replaced in the cache lives on for as long as a handle to it
+// (Kept_list_words) does.
+const std::shared_ptr<const Indexed_list>& shared_index(std::string_view list) {
+  static std::array<std::shared_ptr<const Indexed_list>, 2> kept;
   static std::size_t newest = 0;
   for (std::size_t n = 0; n < kept.size(); ++n) {
     const std::size_t slot = (newest + n) % kept.size();
-    const std::string& text = kept[slot].text;
+    if (!kept[slot]) continue;
+    const std::string& text = kept[slot]->text;
     if (text.size() == list.size() && std::memcmp(text.data(), list.data(), list.size()) == 0) {
       newest = slot;
       return kept[slot];
     }
   }
   newest = (newest + 1) % kept.size();
-  Indexed_list& index = kept[newest];
+  auto built = std::make_shared<Indexed_list>();
+  Indexed_list& index = *built;
   index.text.assign(list);
   index.places = scan_words(index.text);
   index.first_number.assign(std::bit_ceil(2 * index.places.size() + 2), 0);
@@ -86,7 +95,12 @@ const Indexed_list& indexed(std::string_view list) {
     if (index.text[p.begin] != '&') base = number;
     index.base_number.push_back(base);
   }
-  return index;
+  kept[newest] = std::move(built);
+  return kept[newest];
+}
+
+const Indexed_list& indexed(std::string_view list) {
+  return *shared_index(list);
 }
 
 }  // namespace
@@ -107,8 +121,16 @@ std::vector<ListWord> list_words(std::string_view list) {
   return words_at(list, scan_words(list));
 }
 
-std::vector<ListWord> kept_list_words(std::string_view list) {
-  return words_at(list, indexed(list).places);
+Kept_list_words kept_list_words(std::string_view list) {
+  return Kept_list_words(shared_index(list));
+}
+
+std::size_t Kept_list_words::size() const {
+  return index_->places.size();
+}
+
+std::string_view Kept_list_words::operator[](std::size_t at) const {
+  return index_->word(static_cast<int>(at) + 1);
 }
 
 std::string_view list_word(std::string_view list, int k) {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct ListWord {
@@ -16,9 +18,23 @@ struct ListWord {
 // Cannot fail; an empty list or one of spaces only has no word.
 std::vector<ListWord> list_words(std::string_view list);
 
-// The same words, taken from the index kept for list_word() instead of a
-// new scan: for the lesson and alias lists, which are indexed anyway.
-std::vector<ListWord> kept_list_words(std::string_view list);
+struct Indexed_list;
+
+// The words of a list as the index kept for list_word() holds them, shared
+// rather than copied or scanned again (for the lesson and alias lists, which
+// are indexed anyway): valid for as long as the handle lives, whatever lists
+// are indexed after it.
+class Kept_list_words {
+ public:
+  explicit Kept_list_words(std::shared_ptr<const Indexed_list> index) : index_(std::move(index)) {}
+  std::size_t size() const;
+  // Word `at` + 1 of the list. `at` must be below size().
+  std::string_view operator[](std::size_t at) const;
+
+ private:
+  std::shared_ptr<const Indexed_list> index_;
+};
+Kept_list_words kept_list_words(std::string_view list);
 
 // Word `k` (from 1) of `list`; an empty view when k is below 1 or the list
 // holds fewer than k words. Looking up the words of one list one after the

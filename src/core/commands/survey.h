@@ -38,9 +38,9 @@ class Lesson_survey {
 
  private:
   const Trf_string& catalogue_;
-  int lessons_;                  // lessons 1 to this many, as far as the list goes
-  std::vector<bool> first_;      // lesson k first of its alias, at k - 1
-  std::vector<ListWord> words_;  // word k of the lesson list, at k - 1
+  int lessons_;              // lessons 1 to this many, as far as the list goes
+  std::vector<bool> first_;  // lesson k first of its alias, at k - 1
+  Kept_list_words words_;    // word k of the lesson list, at k - 1
 };
 
 // Every lesson of the survey, in order, with its history path. Cannot fail.

@@ -60,3 +60,15 @@ TEST(ListWords, LookupsFollowTheTextOfEachListInTurn) {
   EXPECT_EQ(list_word_number(list, "b"), 2);
   EXPECT_EQ(list_word(list, 4), "");
 }
+
+// A handle on a list's kept words holds them, whatever lists are indexed
+// after it and however the list's text changes.
+TEST(ListWords, KeptWordsOutliveTheIndexesThatFollowThem) {
+  std::string lessons = " a.txt &/b.txt  c.txt ";
+  const Kept_list_words kept = kept_list_words(lessons);
+  for (const char* other : {"x y", "x y z", "x w"}) EXPECT_EQ(list_word_number(other, "x"), 1);
+  lessons.assign(lessons.size(), '#');
+  ASSERT_EQ(kept.size(), 3u);
+  EXPECT_EQ(kept[1], "&/b.txt");
+  EXPECT_EQ(kept[2], "c.txt");
+}
