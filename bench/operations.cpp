@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -107,7 +108,12 @@ std::vector<ino_t> inodes(const std::vector<std::string>& paths) {
   return found;
 }
 
+// Operations of a few milliseconds are repeated at least this many times at
+// every size, so that a median is not that of two noisy runs.
+constexpr int kShortReps = 6;
+
 void measure_load_drill_record(Bench_book& b, int reps, Report& report) {
+  reps = std::max(reps, kShortReps);  // a load and a recording take milliseconds
   const int big = b.book.nbt_lesson;  // the lesson of 1000 entries
   const std::vector<std::string> load_reads = histories_read_by_load(b, big);
   const Cost load = time_median(reps, [&] { INIT_LESSON(big, b.book); });
@@ -165,10 +171,12 @@ void measure_command(Bench_book& b, int reps, const std::string& command,
   // lesson and alias lists (once, a few milliseconds at 10000 lessons), which
   // the two repetitions at 10000 lessons would otherwise average in.
   reset();
+  const double first_start = now();
   callback_entry_book(command, b.session, b.book);
+  const int runs = now() - first_start < 0.01 ? std::max(reps, kShortReps) : reps;
   long bytes_read = 0;
   const Cost cost = time_median(
-      reps,
+      runs,
       [&] {
         const Io_count before = io_count();
         callback_entry_book(command, b.session, b.book);
@@ -177,7 +185,7 @@ void measure_command(Bench_book& b, int reps, const std::string& command,
       reset);
   std::vector<long> sizes;
   for (const std::string& path : written) sizes.push_back(file_size(path));
-  const Cost floor = time_median(reps, [&] {
+  const Cost floor = time_median(runs, [&] {
     cat_files(b.histories, bytes_read);
     for (std::size_t i = 0; i < written.size(); ++i) write_bytes(".floor_out", sizes[i]);
   });
