@@ -11,7 +11,8 @@
 //
 // With PIMLO_BENCH_SKIP_STARTS set in the environment the start-ups are left
 // out (for profiling the operations on a catalogue already built); with
-// PIMLO_BENCH_ONLY set to one command ("!dico") only that command is timed.
+// PIMLO_BENCH_ONLY set to one command ("!dico") only that command is timed,
+// set to "load" only the load, the drill press and the recording.
 //
 // The start-ups are runs of pimlo.x itself without a display (it stops right
 // after the index build), the unchanged one also with the lessons named as

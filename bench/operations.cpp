@@ -195,7 +195,8 @@ void measure_command(Bench_book& b, int reps, const std::string& command,
 }  // namespace
 
 void measure_operations(int reps, Report& report) {
-  // PIMLO_BENCH_ONLY="!dico" times that command alone (for profiling).
+  // PIMLO_BENCH_ONLY="!dico" times that command alone, "load" the load, the
+  // drill press and the recording (for profiling).
   const char* only_env = std::getenv("PIMLO_BENCH_ONLY");
   const std::string only = only_env ? only_env : "";
   auto command = [&](Bench_book& b, const std::string& text, std::vector<std::string> written) {
@@ -203,7 +204,7 @@ void measure_operations(int reps, Report& report) {
   };
   try {
     Bench_book b;
-    if (only.empty()) measure_load_drill_record(b, reps, report);
+    if (only.empty() || only == "load") measure_load_drill_record(b, reps, report);
     for (const char* generator : {"!new", "!worst", "!worsto", "!worsty", "!worstn", "!lessv",
                                   "!ntag animal", "!tag animal"}) {
       command(b, generator, {"idx2_gene"});
