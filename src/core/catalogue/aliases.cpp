@@ -38,12 +38,17 @@ std::optional<std::string> S_ALIAS_FROM_NUM(int num, const Trf_string& G_dico) {
 }
 
 int NUM_FROM_ALIAS(std::string_view s_alias, const Trf_string& G_dico) {
+  return NUM_FROM_ALIAS(s_alias, G_dico, kept_list_words(G_dico.st_alias));
+}
+
+int NUM_FROM_ALIAS(std::string_view s_alias, const Trf_string& G_dico,
+                   const Kept_list_words& aliases) {
   const std::size_t first = s_alias.find_first_not_of(' ');
   if (first == std::string_view::npos) return -1;
   const std::string_view alias = s_alias.substr(first, s_alias.find_last_not_of(' ') + 1 - first);
   const std::string_view list = G_dico.st_alias;
   if (alias.find(' ') == std::string_view::npos) {
-    const int num = list_word_number(list, alias);
+    const int num = aliases.number_of(alias);
     if (num > 0) {
       trace("NUM_FROM_ALIAS alias=%.*s num=%d \n", static_cast<int>(alias.size()), alias.data(),
             num);

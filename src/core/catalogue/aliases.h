@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "base/log_file.h"
+#include "catalogue/list_words.h"
 #include "catalogue/trf_string.h"
 #include "text/line_reader.h"
 
@@ -29,6 +30,11 @@ std::optional<std::string> S_ALIAS_FROM_NUM(int num, const Trf_string& G_dico);
 // of `s_alias` are ignored), matched as a whole word; the first such lesson
 // wins. -1 when no lesson has that alias or `s_alias` is empty or blank.
 int NUM_FROM_ALIAS(std::string_view s_alias, const Trf_string& G_dico);
+// The same with the alias list's kept words at hand (kept_list_words of
+// G_dico.st_alias), for a caller that looks up many aliases: the list is not
+// looked at again for each.
+int NUM_FROM_ALIAS(std::string_view s_alias, const Trf_string& G_dico,
+                   const Kept_list_words& aliases);
 
 // For every word k of st_alias, at k - 1: true when lesson k is the first
 // to bear its alias (NUM_FROM_ALIAS(S_ALIAS_FROM_NUM(k)) == k). One pass

@@ -72,9 +72,15 @@ std::optional<std::string> S_CPY_LESSON_FROM_NUM(int num, const Trf_string& G_le
 }
 
 std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson) {
-  const std::string_view word = lesson_word(num, G_lesson);
-  if (word.empty()) return std::nullopt;
-  std::string s = idx1_path_of_word(word, G_lesson);
+  return S_IDX1_FROM_NUM(num, G_lesson, kept_list_words(G_lesson.st_lesson));
+}
+
+std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson,
+                                           const Kept_list_words& lessons) {
+  if (num < 1 || num > G_lesson.nb_lesson || static_cast<std::size_t>(num) > lessons.size()) {
+    return std::nullopt;
+  }
+  std::string s = idx1_path_of_word(lessons[static_cast<std::size_t>(num) - 1], G_lesson);
   trace("S_IDX1_FROM_NUM s=%s \n", s.c_str());
   return s;
 }

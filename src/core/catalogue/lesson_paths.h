@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/list_words.h"
 #include "catalogue/trf_string.h"
 
 // Path of the lesson file of lesson `num`. Empty when `num` is outside 1 to
@@ -35,6 +36,21 @@ std::optional<std::string> S_CPY_LESSON_FROM_NUM(int num, const Trf_string& G_le
 // Path of the history file of lesson `num`; empty as for S_LESSON_FROM_NUM.
 // Cannot stop the program.
 std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson);
+// The same with the lesson list's kept words at hand (kept_list_words of
+// G_lesson.st_lesson), for a caller that looks up many lessons.
+std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson,
+                                           const Kept_list_words& lessons);
+
+// The lesson and alias lists of a catalogue, their kept words at hand for a
+// caller that looks up many lessons (a load following its reference lines):
+// the lists, long in a large catalogue, are not looked at again for each.
+struct Catalogue_lists {
+  explicit Catalogue_lists(const Trf_string& catalogue)
+      : lessons(kept_list_words(catalogue.st_lesson)),
+        aliases(kept_list_words(catalogue.st_alias)) {}
+  Kept_list_words lessons;
+  Kept_list_words aliases;
+};
 
 // The history path of the lesson written `word` in the lesson list (the
 // rule above). Cannot fail.

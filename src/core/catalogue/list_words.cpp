@@ -141,11 +141,14 @@ std::string_view list_word(std::string_view list, int k) {
   return list.substr(p.begin, p.length);
 }
 
-int list_word_number(std::string_view list, std::string_view word) {
+int Kept_list_words::number_of(std::string_view word) const {
   if (word.empty() || word.find(' ') != std::string_view::npos) return -1;
-  const Indexed_list& index = indexed(list);
-  const int found = index.first_number[index.slot_of(word)];
+  const int found = index_->first_number[index_->slot_of(word)];
   return found == 0 ? -1 : found;
+}
+
+int list_word_number(std::string_view list, std::string_view word) {
+  return kept_list_words(list).number_of(word);
 }
 
 int list_base_word_number(std::string_view list, int k) {

@@ -30,6 +30,8 @@ class Kept_list_words {
   std::size_t size() const;
   // Word `at` + 1 of the list. `at` must be below size().
   std::string_view operator[](std::size_t at) const;
+  // As list_word_number() on the list.
+  int number_of(std::string_view word) const;
 
  private:
   std::shared_ptr<const Indexed_list> index_;

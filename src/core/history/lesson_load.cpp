@@ -81,11 +81,12 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
   reader.skip_header(kOwnRecord, fp_log);
   t.reset(kFirstCapacity);
   Reference_index references;
+  const Catalogue_lists lists(book.G_kentel);
   std::vector<Unfollowed_reference> unfollowed;
   int count = 0;
   while (reader.next_line()) {
     if (reader.at_reference_line()) {
-      if (auto missed = INDIRECT_IDX1(gene, book, reader.line(), count, today, references))
+      if (auto missed = INDIRECT_IDX1(gene, book, reader.line(), count, today, references, lists))
         unfollowed.push_back(std::move(*missed));
       continue;
     }
@@ -108,7 +109,8 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
 
 std::optional<Unfollowed_reference> INDIRECT_IDX1(Gene_file& fp_gene, Trf_book& book,
                                                   std::string_view ssd, int& jcont, long today,
-                                                  Reference_index& references) {
+                                                  Reference_index& references,
+                                                  const Catalogue_lists& lists) {
   LogFile& fp_log = book.fp_log;
   const std::optional<Key_ref> ref = parse_key_line(ssd);
   Unfollowed_reference missed;
@@ -117,12 +119,12 @@ std::optional<Unfollowed_reference> INDIRECT_IDX1(Gene_file& fp_gene, Trf_book& 
     missed.name = reference_name(ref->name_part.substr(1));  // after the second "#"
     missed.alias = ref->alias;
   }
-  const int num = ref ? NUM_FROM_ALIAS(ref->alias, book.G_kentel) : -1;
+  const int num = ref ? NUM_FROM_ALIAS(ref->alias, book.G_kentel, lists.aliases) : -1;
   if (num < 1) {
     trace("INDIRECT_IDX1 no lesson for ssd=%s \n", missed.line.c_str());
     return missed;
   }
-  missed.path = S_IDX1_FROM_NUM(num, book.G_kentel).value_or("");
+  missed.path = S_IDX1_FROM_NUM(num, book.G_kentel, lists.lessons).value_or("");
   const std::string& path = missed.path;
   if (!references.readable(path)) {
     fp_log.write("INDIRECT_IDX1 cannot open %s \n", path.c_str());

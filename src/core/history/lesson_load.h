@@ -10,6 +10,7 @@
 
 class Gene_file;
 class Reference_index;
+struct Catalogue_lists;
 struct Trf_book;
 
 // A reference line of the lesson that added no element to the drill.
@@ -67,4 +68,5 @@ std::vector<Unfollowed_reference> INIT_LESSON(int ilesson, Trf_book& book, long 
 // Q->R line (status 2) or its R->Q line (status 3).
 std::optional<Unfollowed_reference> INDIRECT_IDX1(Gene_file& fp_gene, Trf_book& book,
                                                   std::string_view ssd, int& jcont, long today,
-                                                  Reference_index& references);
+                                                  Reference_index& references,
+                                                  const Catalogue_lists& lists);
