@@ -54,9 +54,15 @@ const char* gene_file_of(int ilesson) {
 }
 
 Gene_file::Gene_file(int ilesson, const char* who, LogFile& fp_log)
-    : path_(gene_file_of(ilesson)), fp_(std::fopen(path_, "wb")), who_(who), fp_log_(fp_log) {
+    : path_(gene_file_of(ilesson)),
+      buffer_(std::make_unique_for_overwrite<char[]>(kWriteBuffer)),
+      fp_(std::fopen(path_, "wb")),
+      who_(who),
+      fp_log_(fp_log) {
   if (!fp_) failure("create");
-  std::setvbuf(fp_.get(), nullptr, _IOFBF, kWriteBuffer);
+  // Given no buffer, stdio would keep its own of one disk block whatever
+  // the size asked for.
+  std::setvbuf(fp_.get(), buffer_.get(), _IOFBF, kWriteBuffer);
 }
 
 Gene_file::~Gene_file() = default;

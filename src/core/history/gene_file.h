@@ -81,6 +81,7 @@ class Gene_file {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
   const char* path_;
+  std::unique_ptr<char[]> buffer_;  // stdio's buffer for fp_, which is closed first
   std::unique_ptr<std::FILE, Closer> fp_;
   const char* who_;
   LogFile& fp_log_;
