@@ -39,6 +39,15 @@ std::size_t base_word_index(const std::vector<ListWord>& words, std::size_t k,
   return k;
 }
 
+// The history path of the lesson written `word` in the lesson list.
+std::string idx1_path_of_word(std::string_view word, const Trf_string& G_lesson) {
+  const std::string_view name = file_name_of(word);
+  std::string path;
+  path.reserve(G_lesson.spath_idx1.size() + 6 + name.size());
+  path.append(G_lesson.spath_idx1).append("/idx1_").append(name);
+  return path;
+}
+
 }  // namespace
 
 std::optional<std::string> S_LESSON_FROM_NUM(int num, const Trf_string& G_lesson) {
@@ -83,14 +92,6 @@ std::optional<std::string> S_IDX1_FROM_NUM(int num, const Trf_string& G_lesson,
   std::string s = idx1_path_of_word(lessons[static_cast<std::size_t>(num) - 1], G_lesson);
   trace("S_IDX1_FROM_NUM s=%s \n", s.c_str());
   return s;
-}
-
-std::string idx1_path_of_word(std::string_view word, const Trf_string& G_lesson) {
-  const std::string_view name = file_name_of(word);
-  std::string path;
-  path.reserve(G_lesson.spath_idx1.size() + 6 + name.size());
-  path.append(G_lesson.spath_idx1).append("/idx1_").append(name);
-  return path;
 }
 
 std::optional<std::string> PATH_FROM_G_lesson(std::size_t i, const Trf_string& G_dico) {

@@ -52,10 +52,6 @@ struct Catalogue_lists {
   Kept_list_words aliases;
 };
 
-// The history path of the lesson written `word` in the lesson list (the
-// rule above). Cannot fail.
-std::string idx1_path_of_word(std::string_view word, const Trf_string& G_lesson);
-
 // The directory that holds the working copies, without a final "/": the
 // sibling "CPY" of the history directory ("./CPY" for "./IDX1").
 std::string cpy_directory(const Trf_string& G_lesson);

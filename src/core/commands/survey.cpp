@@ -21,7 +21,7 @@ bool Lesson_survey::includes(int k) const {
 
 std::string Lesson_survey::idx1_path(int k) const {
   if (!includes(k)) return std::string();
-  return idx1_path_of_word(words_[static_cast<std::size_t>(k) - 1], catalogue_);
+  return S_IDX1_FROM_NUM(k, catalogue_, words_).value_or("");
 }
 
 std::vector<Surveyed_lesson> surveyed_lessons(const Trf_book& book) {

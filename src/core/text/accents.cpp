@@ -228,19 +228,10 @@ bool has_accent_bytes(std::string_view s) {
   return (marks & kTops) != 0;
 }
 
-void RM_ACCENTS(std::string& s) {
-  // Plain ASCII without a backslash (most names) has nothing to reduce.
-  if (!has_accent_bytes(s)) return;
-  std::string out;
-  remove_accents(s, out);
-  s = std::move(out);
-}
+namespace {
 
-void remove_accents(std::string_view s, std::string& out) {
-  if (!has_accent_bytes(s)) {
-    out.assign(s);
-    return;
-  }
+// What RM_ACCENTS makes of `s`, which holds accent bytes, into `out`.
+void reduce_accents(std::string_view s, std::string& out) {
   // A byte gives at most two (a ligature), a sequence of three at most two.
   out.resize(2 * s.size());
   char* w = out.data();
@@ -267,4 +258,22 @@ void remove_accents(std::string_view s, std::string& out) {
     ++i;
   }
   out.resize(static_cast<std::size_t>(w - out.data()));
+}
+
+}  // namespace
+
+void RM_ACCENTS(std::string& s) {
+  // Plain ASCII without a backslash (most names) has nothing to reduce.
+  if (!has_accent_bytes(s)) return;
+  std::string out;
+  reduce_accents(s, out);
+  s = std::move(out);
+}
+
+void remove_accents(std::string_view s, std::string& out) {
+  if (has_accent_bytes(s)) {
+    reduce_accents(s, out);
+  } else {
+    out.assign(s);
+  }
 }

@@ -265,16 +265,13 @@ std::optional<Line_in_place> line_in_place(std::string_view bytes) {
   if (!scan || scan->tab_or_nul) return std::nullopt;
   Line_in_place found{scan->length, scan->length + 1};
   if (scan->end == '\r') {
-    // Taken here only when a '\n' follows somewhere in the window (mostly
-    // right after).
     const std::string_view rest = bytes.substr(found.length + 1);
-    if ((rest.empty() || rest[0] != '\n') &&
-        std::memchr(rest.data(), '\n', rest.size()) == nullptr) {
-      return std::nullopt;
+    if (rest.empty() || rest[0] == '\r') return std::nullopt;
+    if (rest[0] == '\n') {
+      found.with_end = found.length + 2;
+    } else if (std::memchr(rest.data(), '\n', rest.size()) == nullptr) {
+      return std::nullopt;  // a lone CR is taken here only when a '\n' follows in the window
     }
-    const char after = rest[0];
-    if (after == '\r') return std::nullopt;
-    found.with_end = found.length + (after == '\n' ? 2 : 1);
   }
   if (scan->continuation && judge_utf8_marks(bytes.substr(0, found.length)).utf) {
     return std::nullopt;
